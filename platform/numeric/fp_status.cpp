@@ -1,0 +1,28 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "platform/numeric/fp_status.h"
+
+#include <cmath>
+
+namespace vardeln {
+
+FloatingPointFault storedValueStatus(double value) {
+  if (std::isnan(value)) return FloatingPointFault::InvalidOperation;
+  if (std::isinf(value)) return FloatingPointFault::Overflow;
+  return FloatingPointFault::None;
+}
+
+FloatingPointFault shownValueStatus(double value) {
+  return std::isnan(value) ? FloatingPointFault::InvalidOperation : FloatingPointFault::None;
+}
+
+std::string_view faultName(FloatingPointFault fault) {
+  switch (fault) {
+    case FloatingPointFault::None: return "";
+    case FloatingPointFault::InvalidOperation: return "Invalid operation";
+    case FloatingPointFault::DivisionByZero: return "Division by zero";
+    case FloatingPointFault::Overflow: return "Overflow";
+  }
+  return "";
+}
+
+}  // namespace vardeln

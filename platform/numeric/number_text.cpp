@@ -1,0 +1,131 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "platform/numeric/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace vardeln {
+namespace {
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Where a number's digits and exponent lie, found in one pass over the text.
+struct NumberShape {
+  bool valid = false;
+  // Decimal position of the first significant digit relative to the point: 1 for "5",
+  // 0 for ".5", -2 for ".005"; meaningless when every digit is zero.
+  long long leadingDigitOrder = 0;
+  bool allZero = true;
+  long long exponent = 0;  // saturated far beyond any double's range
+};
+
+NumberShape scan(std::string_view body) {
+  constexpr long long kSaturation = 1'000'000'000'000LL;
+  NumberShape shape;
+  std::size_t i = 0;
+  const std::size_t n = body.size();
+  if (i < n && (body[i] == '+' || body[i] == '-')) ++i;
+
+  std::size_t digits = 0;
+  long long integerDigits = 0;  // significant digits before the point
+  long long fractionZeros = 0;  // zeros after the point before the first significant digit
+  bool seenPoint = false;
+  for (; i < n; ++i) {
+    const char c = body[i];
+    if (c == '.') {
+      if (seenPoint) return shape;
+      seenPoint = true;
+    } else if (isDigit(c)) {
+      ++digits;
+      if (c != '0') {
+        if (shape.allZero && seenPoint) shape.leadingDigitOrder = -fractionZeros;
+        shape.allZero = false;
+      }
+      if (!seenPoint && !shape.allZero && integerDigits < kSaturation) ++integerDigits;
+      if (seenPoint && shape.allZero && fractionZeros < kSaturation) ++fractionZeros;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return shape;
+  if (!shape.allZero && integerDigits > 0) shape.leadingDigitOrder = integerDigits;
+
+  if (i < n && (body[i] == 'e' || body[i] == 'E')) {
+    ++i;
+    bool negative = false;
+    if (i < n && (body[i] == '+' || body[i] == '-')) negative = body[i++] == '-';
+    const std::size_t exponentStart = i;
+    for (; i < n && isDigit(body[i]); ++i) {
+      if (shape.exponent < kSaturation) shape.exponent = shape.exponent * 10 + (body[i] - '0');
+    }
+    if (i == exponentStart) return shape;
+    if (negative) shape.exponent = -shape.exponent;
+  }
+  shape.valid = i == n;
+  return shape;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+  const std::string_view body = trimBlanks(text);
+  const NumberShape shape = scan(body);
+  if (!shape.valid) return std::nullopt;
+
+  const bool negative = body.front() == '-';
+  std::string_view unsignedBody = body;
+  if (body.front() == '+' || body.front() == '-') unsignedBody.remove_prefix(1);
+
+  double magnitude = 0.0;
+  const auto [end, error] =
+      std::from_chars(unsignedBody.data(), unsignedBody.data() + unsignedBody.size(), magnitude);
+  if (error == std::errc::result_out_of_range) {
+    // Out of range either way: below the smallest subnormal reads as zero, above the
+    // largest double is not a number. The digits' order of magnitude tells which.
+    if (shape.allZero || shape.leadingDigitOrder + shape.exponent <= 0) {
+      magnitude = 0.0;
+    } else {
+      return std::nullopt;
+    }
+  } else if (error != std::errc() || end != unsignedBody.data() + unsignedBody.size()) {
+    return std::nullopt;
+  }
+  return negative ? -magnitude : magnitude;
+}
+
+bool isNumber(std::string_view text) { return parseNumber(text).has_value(); }
+
+char* formatDouble(double value, char* out) {
+  if (std::isinf(value)) {
+    const char* word = value > 0 ? "Infinity" : "-Infinity";
+    const std::size_t length = std::strlen(word);
+    std::memcpy(out, word, length);
+    return out + length;
+  }
+  if (value == 0.0) value = 0.0;  // negative zero shows as "0"
+  char* const end = std::to_chars(out, out + kMaxFormattedLength, value,
+                                  std::chars_format::general, 15).ptr;
+  for (char* c = out; c != end; ++c) {
+    if (*c == 'e') *c = 'E';
+  }
+  return end;
+}
+
+std::string formatDouble(double value) {
+  char buffer[kMaxFormattedLength];
+  return std::string(buffer, formatDouble(value, buffer));
+}
+
+}  // namespace vardeln

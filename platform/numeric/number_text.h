@@ -1,0 +1,39 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vardeln {
+
+/// Reads a number typed or pasted into the converter.
+///
+/// A text is a number when, after optional leading and trailing white space (blank, tab,
+/// line feed, carriage return, vertical tab, form feed), it is an optional sign, digits with
+/// at most one decimal point and at least one digit, and optionally an exponent (e or E, an
+/// optional sign, at least one digit). The decimal separator is always the point, whatever
+/// the locale. A value beyond the double range is not a number; a value too small for a
+/// double is, and reads as the nearest double (a subnormal or zero).
+///
+/// Returns the double, or nothing when the text is not a number. Takes time linear in the
+/// length of the text.
+std::optional<double> parseNumber(std::string_view text);
+
+/// The numeric test: whether parseNumber accepts the text.
+bool isNumber(std::string_view text);
+
+/// Longest text formatDouble can produce ("-1.23456789012345E-308" and the like).
+inline constexpr std::size_t kMaxFormattedLength = 32;
+
+/// The text the result box shows for a double: rounded to 15 significant digits as C's
+/// "%.15G" writes it (trailing zeros dropped, exponent form such as "1E+28" when the decimal
+/// exponent is below -4 or at least 15), always with a point; negative zero is "0",
+/// infinities are "Infinity" and "-Infinity".
+std::string formatDouble(double value);
+
+/// formatDouble into a caller's buffer of at least kMaxFormattedLength characters, for
+/// batch work that must not allocate; returns one past the last character written.
+char* formatDouble(double value, char* out);
+
+}  // namespace vardeln

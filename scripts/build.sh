@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds Vardeln into build/ (or the folder given as $BUILD_DIR).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir="${BUILD_DIR:-build}"
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build_dir"
