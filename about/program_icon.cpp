@@ -1,0 +1,10 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "about/program_icon.h"
+
+namespace vardeln {
+
+QPixmap programPicture() { return QPixmap(QStringLiteral(":/vardeln/vardeln.png")); }
+
+QIcon programIcon() { return QIcon(programPicture()); }
+
+}  // namespace vardeln
