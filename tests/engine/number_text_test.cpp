@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/numeric/number_text.h"
-#include "tests/engine/exact_double.h"
+#include "tests/support/exact_double.h"
 
 namespace vardeln {
 namespace {

@@ -9,7 +9,7 @@
 #include "engine/categories.h"
 #include "engine/constants.h"
 #include "engine/conversion.h"
-#include "tests/engine/exact_double.h"
+#include "tests/support/exact_double.h"
 
 namespace vardeln {
 namespace {

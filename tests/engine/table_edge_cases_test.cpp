@@ -8,7 +8,7 @@
 #include "engine/categories.h"
 #include "engine/conversion.h"
 #include "platform/numeric/number_text.h"
-#include "tests/engine/exact_double.h"
+#include "tests/support/exact_double.h"
 
 namespace vardeln {
 namespace {
