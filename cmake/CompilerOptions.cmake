@@ -5,3 +5,12 @@ target_compile_options(vardeln_options INTERFACE
   -ffp-contract=off -fno-fast-math
   -Wall -Wextra -Wpedantic -Werror)
 target_include_directories(vardeln_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+# A converter is handed whatever people paste into it: this build makes every memory error
+# and every undefined operation stop the program at once instead of passing unnoticed.
+option(VARDELN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(VARDELN_SANITIZE)
+  set(sanitizer_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(vardeln_options INTERFACE ${sanitizer_flags})
+  target_link_options(vardeln_options INTERFACE ${sanitizer_flags})
+endif()
