@@ -14,3 +14,11 @@ if(VARDELN_SANITIZE)
   target_compile_options(vardeln_options INTERFACE ${sanitizer_flags})
   target_link_options(vardeln_options INTERFACE ${sanitizer_flags})
 endif()
+
+# Coverage-guided fuzzing of everything that reads outside input; needs clang.
+option(VARDELN_FUZZ "Build only the fuzz targets" OFF)
+if(VARDELN_FUZZ)
+  set(fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  target_compile_options(vardeln_options INTERFACE ${fuzz_flags})
+  target_link_options(vardeln_options INTERFACE -fsanitize=address,undefined)
+endif()
