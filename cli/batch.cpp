@@ -1,0 +1,29 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "cli/batch.h"
+
+#include "cli/block_writer.h"
+#include "cli/line_reader.h"
+#include "engine/conversion.h"
+
+namespace vardeln::cli {
+
+BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out) {
+  LineReader lines(in);
+  BlockWriter results(out);
+  ExitStatus status = ExitStatus::Converted;
+  while (const std::optional<InputLine> line = lines.next()) {
+    if (line->tooLong) {
+      results.writeLine(kInvalidNumber);
+      status = worse(status, ExitStatus::InvalidNumber);
+      continue;
+    }
+    const ConvertedValue converted = converter.convert(line->text);
+    results.writeLine(converted.text);
+    status = worse(status, converted.status);
+  }
+  if (!results.flush()) return {ExitStatus::IoFailure, "cannot write standard output"};
+  if (lines.failed()) return {ExitStatus::IoFailure, "cannot read standard input"};
+  return {status, {}};
+}
+
+}  // namespace vardeln::cli

@@ -1,0 +1,24 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+#include "cli/exit_status.h"
+#include "cli/value_converter.h"
+
+namespace vardeln::cli {
+
+/// How a batch ended: the most serious status of its lines, and for an input or output
+/// failure what failed.
+struct BatchOutcome {
+  ExitStatus status = ExitStatus::Converted;
+  std::string_view ioProblem;
+};
+
+/// Converts one value per input line and writes one line per input line, in order: the
+/// result, "Invalid Number", or the name of the fault. A line of only blanks is not a
+/// number, as an empty input box is not; so is a line too long to read as one.
+BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out);
+
+}  // namespace vardeln::cli

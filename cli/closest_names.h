@@ -1,0 +1,22 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace vardeln::cli {
+
+/// How many names a message about an unknown name suggests.
+inline constexpr std::size_t kSuggestionCount = 3;
+
+/// The names nearest to a mistyped one, nearest first, at most `count` of them. Case is
+/// ignored. Names that contain the typed text come first (a shortened label such as "meter"
+/// finds "Meters" and "Kilometers"), then by the fewest letters to insert, delete or
+/// replace; ties keep the list's order.
+std::vector<std::string_view> closestNames(std::span<const std::string_view> names,
+                                           std::string_view typed,
+                                           std::size_t count = kSuggestionCount);
+
+}  // namespace vardeln::cli

@@ -1,0 +1,47 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace vardeln::cli {
+
+/// How much a batch reads or writes at once.
+inline constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+/// One line of input, without its line feed. A carriage return before the line feed stays
+/// in the text. A line that does not fit in one block is not kept: it comes back as
+/// tooLong with no text, so that endless input without line breaks needs no more memory.
+struct InputLine {
+  std::string_view text;
+  bool tooLong = false;
+};
+
+/// Splits a stream into lines, reading it in large blocks. The last line needs no line
+/// feed; empty input has no lines.
+class LineReader {
+ public:
+  explicit LineReader(std::FILE* in, std::size_t blockSize = kBlockSize);
+
+  /// The next line, or nothing at the end of the input or after a read error. The text
+  /// stays valid until the next call.
+  std::optional<InputLine> next();
+
+  /// Whether reading stopped on an error rather than at the end of the input.
+  bool failed() const { return failed_; }
+
+ private:
+  void refill();
+
+  std::FILE* in_;
+  std::vector<char> block_;
+  std::size_t start_ = 0;   // first byte not yet returned
+  std::size_t filled_ = 0;  // bytes read into the block
+  bool atEnd_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace vardeln::cli

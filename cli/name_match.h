@@ -1,0 +1,24 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace vardeln::cli {
+
+/// What a name typed on the command line (a category or a unit label) matched.
+struct NameMatch {
+  enum class Kind { Found, Ambiguous, Unknown };
+  Kind kind = Kind::Unknown;
+  std::string_view name;  ///< the listed name, for Found
+  /// For Ambiguous, every listed name equal to the typed one ignoring case; for Unknown,
+  /// the closest listed names.
+  std::vector<std::string_view> candidates;
+};
+
+/// Finds a typed name among listed ones: a name equal to it byte for byte wins; otherwise
+/// the one name equal to it ignoring case; several such names are ambiguous, none unknown.
+NameMatch matchName(std::span<const std::string_view> names, std::string_view typed);
+
+}  // namespace vardeln::cli

@@ -1,0 +1,43 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "cli/exit_status.h"
+#include "engine/category.h"
+#include "platform/numeric/number_text.h"
+
+namespace vardeln::cli {
+
+/// How a result is written: as the window's result box shows it (15 significant digits),
+/// or as the shortest text that reads back to the same double.
+enum class ResultForm { Shown, Exact };
+
+/// What one value gave: the text of its output line and the status a conversion of that
+/// value alone ends with. For a fault the text is the fault's name.
+struct ConvertedValue {
+  std::string_view text;
+  ExitStatus status;
+};
+
+/// Converts value texts between two units resolved once, without allocating, so that a
+/// batch of a million lines costs little more than reading and writing the numbers.
+/// The shown form is exactly the text the window's result box would show.
+class ValueConverter {
+ public:
+  ValueConverter(const UnitRule& from, const UnitRule& to, ResultForm form);
+
+  /// The result for one value text. The returned text stays valid until the next call.
+  ConvertedValue convert(std::string_view valueText);
+
+ private:
+  const UnitRule& from_;
+  const UnitRule& to_;
+  ResultForm form_;
+  // Room for the shown form and for the longest shortest-form double
+  // ("-2.2250738585072014e-308").
+  char text_[kMaxFormattedLength];
+};
+
+}  // namespace vardeln::cli
