@@ -1,11 +1,117 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "about/frm_about.h"
 
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+
+#include "about/program_icon.h"
+#include "about/twips.h"
+
 namespace vardeln {
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+namespace {
+
+// The credit lines stay short: their boxes run on under the picture, which hides whatever
+// text reaches it.
+const QString kAuthor = QStringLiteral("Vardeln developers");
+const QString kNotice = QStringLiteral("Free, MIT licence");
+const QString kContact = QStringLiteral("Bugs: issue tracker");
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                 const QString& toolTip = {}) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(geometry);
+  label->setToolTip(toolTip);
+  return label;
+}
+
+// One half of the etched separator `Line1`; both halves share the name and tell themselves
+// apart by their "index" property, 0 for the white half and 1 for the grey one.
+void addSeparatorHalf(QWidget* parent, int index, const QColor& colour, int widthPixels,
+                      const TwipsScale& twips) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(QStringLiteral("Line1"));
+  line->setProperty("index", index);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, colour);
+  line->setPalette(palette);
+  line->setAutoFillBackground(true);
+  const int left = twips.x(-120);
+  const int right = twips.x(5520);
+  line->setGeometry(left, twips.y(1800), right - left, widthPixels);
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About Vardeln v1.3"));
+  setWindowModality(Qt::ApplicationModal);
+  const TwipsScale twips(*this);
+  setFixedSize(twips.x(5670), twips.y(2385));
+
+  // Qt draws later siblings in front, so the controls are made from the back to the front:
+  // the grey half of the separator lies on the upper row of the white half, leaving one white
+  // row under it for the etched look, and the picture lies over the ends of the label boxes.
+  addSeparatorHalf(this, 0, Qt::white, 2, twips);
+
+  QLabel* lblTitle =
+      addLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version 1.3"),
+               twips.rect(1050, 240, 3885, 240), QStringLiteral("Vardeln version1.3"));
+  QPalette titlePalette = lblTitle->palette();
+  titlePalette.setColor(QPalette::WindowText, Qt::black);
+  lblTitle->setPalette(titlePalette);
+
+  addSeparatorHalf(this, 1, QColor(128, 128, 128), 1, twips);
+
+  addLabel(this, QStringLiteral("aboutLabel0"), QStringLiteral("By"),
+           twips.rect(1080, 600, 375, 255));
+  addLabel(this, QStringLiteral("aboutLabel1"), kAuthor, twips.rect(1080, 840, 3975, 255), kAuthor);
+  addLabel(this, QStringLiteral("Label1"), kNotice, twips.rect(1080, 1080, 3975, 255),
+           QStringLiteral("Licence"));
+  addLabel(this, QStringLiteral("aboutLabel2"), kContact, twips.rect(1080, 1320, 3975, 255));
+
+  // The picture is a pixel image and keeps its own size at every resolution.
+  const QPixmap picture(QStringLiteral(":/vardeln/about_picture.png"));
+  auto* image1 = new QLabel(this);
+  image1->setObjectName(QStringLiteral("Image1"));
+  image1->setPixmap(picture);
+  image1->setGeometry(QRect(twips.point(3000, 240), picture.size()));
+  image1->setToolTip(QStringLiteral("Vardeln"));
+
+  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK_->setGeometry(twips.rect(4320, 1920, 1260, 345));
+  cmdOK_->setDefault(true);
+  connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+  // Like the picture, the icon keeps its pixel size; its box grows by the sunken border.
+  auto* picIcon = new QLabel(this);
+  picIcon->setObjectName(QStringLiteral("picIcon"));
+  picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  picIcon->setFocusPolicy(Qt::StrongFocus);
+  const QPixmap icon = programPicture();
+  picIcon->setPixmap(icon);
+  const int border = 2 * picIcon->frameWidth();
+  picIcon->setGeometry(QRect(twips.point(240, 240), icon.size() + QSize(border, border)));
+  picIcon->setToolTip(QStringLiteral("Vardeln Logo"));
+
+  setTabOrder(cmdOK_, picIcon);
+}
+
+void FrmAbout::showEvent(QShowEvent* event) {
+  // Each showing starts afresh on OK, wherever the focus was when the box was last closed.
+  cmdOK_->setFocus(Qt::OtherFocusReason);
+  QDialog::showEvent(event);
 }
 
 }  // namespace vardeln

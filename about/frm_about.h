@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 namespace vardeln {
 
 /// The modal About box: the program's name and version, its picture and its credits.
@@ -11,6 +13,12 @@ class FrmAbout : public QDialog {
 
  public:
   explicit FrmAbout(QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QPushButton* cmdOK_;
 };
 
 }  // namespace vardeln
