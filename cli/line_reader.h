@@ -13,7 +13,7 @@ namespace vardeln::cli {
 inline constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 /// One line of input, without its line feed. A carriage return before the line feed stays
-/// in the text. A line that does not fit in one block is not kept: it comes back as
+/// in the text. A line as long as a block or longer is not kept: it comes back as
 /// tooLong with no text, so that endless input without line breaks needs no more memory.
 struct InputLine {
   std::string_view text;

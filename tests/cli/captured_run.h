@@ -1,0 +1,52 @@
+// Vardeln — MIT licence, see LICENSE.
+// Runs the command line in-process on temporary files and hands back what it wrote.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/command_line.h"
+
+namespace vardeln::cli::testing {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+inline File temporaryFile(std::string_view content = {}) {
+  File file(std::tmpfile(), &std::fclose);
+  EXPECT_NE(file, nullptr);
+  std::fwrite(content.data(), 1, content.size(), file.get());
+  std::rewind(file.get());
+  return file;
+}
+
+inline std::string contentOf(std::FILE* file) {
+  std::rewind(file);
+  std::string content;
+  char block[4096];
+  while (const std::size_t got = std::fread(block, 1, sizeof block, file)) {
+    content.append(block, got);
+  }
+  return content;
+}
+
+struct CapturedRun {
+  ExitStatus status;
+  std::string out;
+  std::string err;
+};
+
+inline CapturedRun runCaptured(const std::vector<std::string_view>& arguments,
+                               std::string_view input = {}) {
+  const File in = temporaryFile(input);
+  const File out = temporaryFile();
+  const File err = temporaryFile();
+  const ExitStatus status = runCommandLine(arguments, {in.get(), out.get(), err.get()});
+  return {status, contentOf(out.get()), contentOf(err.get())};
+}
+
+}  // namespace vardeln::cli::testing

@@ -1,0 +1,77 @@
+// Vardeln — MIT licence, see LICENSE.
+// The installed program itself, run as scripts run it: arguments, standard input and exit
+// status through a real process.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ProcessRun {
+  const char* what;
+  std::vector<std::string> arguments;
+  std::string input;
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::ostream& operator<<(std::ostream& out, const ProcessRun& r) { return out << r.what; }
+
+std::string shellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string fileContent(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+class ProcessRuns : public ::testing::TestWithParam<ProcessRun> {};
+
+TEST_P(ProcessRuns, EndWithTheirStatusAndOutput) {
+  const ProcessRun& r = GetParam();
+  const std::string base = ::testing::TempDir() + "vardeln_convert_run";
+  std::ofstream(base + ".in", std::ios::binary) << r.input;
+  std::string command = shellQuoted(VARDELN_CONVERT);
+  for (const std::string& argument : r.arguments) command += " " + shellQuoted(argument);
+  command += " <" + base + ".in >" + base + ".out 2>" + base + ".err";
+
+  const int waitStatus = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(waitStatus));
+  EXPECT_EQ(WEXITSTATUS(waitStatus), r.status);
+  EXPECT_EQ(fileContent(base + ".out"), r.out);
+  EXPECT_EQ(fileContent(base + ".err"), r.err);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Program, ProcessRuns, ::testing::Values(
+    ProcessRun{"converted",      {"mass", "1", "Maund", "Seer"}, "", 0, "40\n", ""},
+    ProcessRun{"not a number",   {"mass", "x", "Maund", "Seer"}, "", 1, "Invalid Number\n", ""},
+    ProcessRun{"unknown unit",   {"mass", "1", "Maunds", "Seer"}, "", 2, "",
+                                 "vardeln-convert: unknown unit \"Maunds\" in mass; closest: \"Maund\", \"Candy\", \"Pound\"\n"},
+    ProcessRun{"fault",          {"length", "1e308", "Kilometers", "Meters"}, "", 3, "",
+                                 "vardeln-convert: floating-point fault: Overflow\n"},
+    ProcessRun{"batch from standard input", {"--exact", "length", "-", "feet", "METERS"}, "1\r\n2\nx", 1,
+                                 "0.3047999902464003\n0.6095999804928006\nInvalid Number\n", ""},
+    ProcessRun{"version",        {"--version"}, "", 0, "vardeln-convert 1.3\n", ""}));
+// clang-format on
+
+TEST(Program, ReportsOutputThatCannotBeWritten) {
+  const std::string command =
+      shellQuoted(VARDELN_CONVERT) + " length 1 Feet Meters >/dev/full 2>/dev/null";
+  const int waitStatus = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(waitStatus));
+  EXPECT_EQ(WEXITSTATUS(waitStatus), 4);
+}
+
+}  // namespace
