@@ -1,0 +1,102 @@
+// Vardeln — MIT licence, see LICENSE.
+// Batch mode on a million lines beside the least any batch must do with the same lines:
+// read each number, multiply it by one constant and write the result text. Both are timed
+// in the same run; "ratio" is batch time over that limit.
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/value_converter.h"
+#include "engine/categories.h"
+#include "engine/conversion.h"
+#include "platform/numeric/number_text.h"
+
+namespace {
+
+constexpr std::size_t kLines = 1'000'000;
+using Clock = std::chrono::steady_clock;
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Numbers as people and spreadsheets write them: up to nine significant digits, a spread of
+// magnitudes and signs, now and then in exponent form.
+std::string millionLines() {
+  std::mt19937_64 random(20240601);
+  std::uniform_real_distribution<double> mantissa(-1000.0, 1000.0);
+  std::uniform_int_distribution<int> exponent(-6, 9);
+  std::string lines;
+  char text[64];
+  for (std::size_t i = 0; i < kLines; ++i) {
+    const double value = mantissa(random) * std::pow(10.0, exponent(random));
+    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 9).ptr;
+    lines.append(text, end);
+    lines += '\n';
+  }
+  return lines;
+}
+
+// The limit: parse, multiply by one constant, format into a large buffer; no conversion
+// rules, no files.
+void parseMultiplyFormat(const std::string& lines, std::vector<char>& output) {
+  const char* cursor = lines.data();
+  const char* const end = lines.data() + lines.size();
+  std::size_t used = 0;
+  while (cursor < end) {
+    const char* lineFeed = static_cast<const char*>(std::memchr(cursor, '\n', end - cursor));
+    const std::optional<double> x = vardeln::parseNumber({cursor, lineFeed});
+    if (output.size() - used < vardeln::kMaxFormattedLength + 1) used = 0;
+    char* written = vardeln::formatDouble(*x * 0.3047999902464003, output.data() + used);
+    *written++ = '\n';
+    used = static_cast<std::size_t>(written - output.data());
+    cursor = lineFeed + 1;
+  }
+  benchmark::DoNotOptimize(output.data());
+  benchmark::ClobberMemory();
+}
+
+void batchBesideLimit(benchmark::State& state) {
+  static const std::string lines = millionLines();
+  const File in(std::tmpfile(), &std::fclose);
+  const File out(std::fopen("/dev/null", "w"), &std::fclose);
+  std::fwrite(lines.data(), 1, lines.size(), in.get());
+  std::fflush(in.get());
+
+  const vardeln::Category& length = *vardeln::categoryByName("length");
+  vardeln::cli::ValueConverter feetToMeters(*vardeln::findRule(length, "Feet"),
+                                           *vardeln::findRule(length, "Meters"),
+                                           vardeln::cli::ResultForm::Shown);
+  std::vector<char> limitOutput(std::size_t{1} << 20);
+  std::chrono::duration<double> batchTime{0};
+  std::chrono::duration<double> limitTime{0};
+  for (auto _ : state) {
+    std::rewind(in.get());
+    const auto start = Clock::now();
+    const auto outcome = vardeln::cli::convertBatch(feetToMeters, in.get(), out.get());
+    const auto batchEnd = Clock::now();
+    parseMultiplyFormat(lines, limitOutput);
+    const auto limitEnd = Clock::now();
+
+    if (outcome.status != vardeln::cli::ExitStatus::Converted) state.SkipWithError("batch failed");
+    state.SetIterationTime(std::chrono::duration<double>(batchEnd - start).count());
+    batchTime += batchEnd - start;
+    limitTime += limitEnd - batchEnd;
+  }
+  const double lineCount = static_cast<double>(kLines) * static_cast<double>(state.iterations());
+  state.counters["batch_lines/s"] = lineCount / batchTime.count();
+  state.counters["limit_lines/s"] = lineCount / limitTime.count();
+  state.counters["ratio"] = batchTime / limitTime;
+}
+BENCHMARK(batchBesideLimit)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();
