@@ -1,0 +1,16 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "platform/qt/check_menu_item.h"
+
+namespace vardeln {
+
+CheckMenuItem::CheckMenuItem(const QString& caption, bool checked, QObject* parent)
+    : QAction(caption, parent) {
+  setCheckable(true);
+  setChecked(checked);
+  connect(this, &QAction::triggered, this, [this](bool flippedTo) {
+    setChecked(!flippedTo);
+    emit click();
+  });
+}
+
+}  // namespace vardeln

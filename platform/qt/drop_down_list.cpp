@@ -1,0 +1,44 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "platform/qt/drop_down_list.h"
+
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+namespace vardeln {
+
+DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::click);
+}
+
+void DropDownList::removeAllEntries() {
+  const QSignalBlocker quiet(this);
+  clear();
+}
+
+void DropDownList::setEntry(int index, const QString& label) {
+  const QSignalBlocker quiet(this);
+  const int selected = currentIndex();
+  if (index == count()) {
+    addItem(label);
+  } else {
+    setItemText(index, label);
+  }
+  setCurrentIndex(selected);
+}
+
+QString DropDownList::entry(int index) const { return itemText(index); }
+
+QString DropDownList::listText() const { return currentText(); }
+
+void DropDownList::setListText(const QString& label) {
+  const int index = findText(label, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index >= 0) setCurrentIndex(index);
+}
+
+void DropDownList::keyPressEvent(QKeyEvent* event) {
+  if (!event->text().isEmpty()) emit keyPress();
+  QComboBox::keyPressEvent(event);
+}
+
+}  // namespace vardeln

@@ -1,0 +1,45 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <QComboBox>
+
+namespace vardeln {
+
+/// A drop-down list that takes no typed text, with the events the window's handlers expect:
+///
+/// - click() whenever the selection changes, by the user or by setListText(), but never
+///   while the program empties or fills the list: QComboBox would report clear() and would
+///   select the first entry it is given by itself.
+/// - keyPress() for each character key, before the key takes effect, so the handler sees
+///   the selection as it was; when the key then moves the selection, click() follows.
+class DropDownList : public QComboBox {
+  Q_OBJECT
+
+ public:
+  explicit DropDownList(QWidget* parent = nullptr);
+
+  /// Removes every entry, leaving no selection and an empty text.
+  void removeAllEntries();
+
+  /// Sets the entry at a zero-based index; the index equal to the number of entries
+  /// appends one. The selection stays as it was: filling an empty list selects nothing.
+  void setEntry(int index, const QString& label);
+
+  QString entry(int index) const;
+
+  /// The chosen entry's label, or the empty text when nothing is chosen.
+  QString listText() const;
+
+  /// Selects the entry whose label is exactly `label`, raising click() when the selection
+  /// changes. A label that is no entry changes nothing.
+  void setListText(const QString& label);
+
+ signals:
+  void click();
+  void keyPress();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace vardeln

@@ -1,0 +1,169 @@
+// Vardeln — MIT licence, see LICENSE.
+// The Edit, File and Help commands: what each leaves on the clipboard and in the boxes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/ui/window_fixture.h"
+
+namespace vardeln {
+namespace {
+
+struct CommandCase {
+  const char* name;
+  const char* input;         // typed into the number box first
+  const char* sourceUnit;    // nullptr: left at Acres
+  const char* targetUnit;    // nullptr: left at Acres
+  const char* clipboardBefore;  // nullptr: the clipboard holds no text
+  std::vector<const char*> commands;
+  const char* clipboardAfter;   // nullptr: holds no text
+  const char* inputAfter;
+  const char* resultAfter;
+};
+
+class EditCommand : public LoadedWindow, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(EditCommand, LeavesTheClipboardAndBoxesAsExpected) {
+  const CommandCase& c = GetParam();
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (c.clipboardBefore) {
+    clipboard->setText(QString::fromUtf8(c.clipboardBefore));
+  } else {
+    clipboard->setMimeData(new QMimeData);
+  }
+  inputText->setText(QString::fromUtf8(c.input));
+  if (c.sourceUnit) inputUnit->setCurrentText(QString::fromUtf8(c.sourceUnit));
+  if (c.targetUnit) outputUnit->setCurrentText(QString::fromUtf8(c.targetUnit));
+  const QStringList toolTipsBefore = toolTips();
+
+  for (const char* command : c.commands) choose(command);
+
+  const QMimeData* held = clipboard->mimeData();
+  if (c.clipboardAfter) {
+    ASSERT_TRUE(held && held->hasText());
+    EXPECT_EQ(clipboard->text(), QString::fromUtf8(c.clipboardAfter));
+  } else {
+    EXPECT_TRUE(!held || !held->hasText());
+  }
+  EXPECT_EQ(inputText->text(), QString::fromUtf8(c.inputAfter));
+  EXPECT_EQ(outputText->text(), QString::fromUtf8(c.resultAfter));
+  EXPECT_EQ(toolTips(), toolTipsBefore);
+  EXPECT_EQ(checkedCategoryItems(), QStringList({QStringLiteral("areaMenu")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, EditCommand,
+    ::testing::Values(
+        CommandCase{"CopySummarisesTheConversion", "1", "Hectares", "Meters Square", nullptr,
+                    {"copyMenu"}, "1 Hectares = 10000 Meters Square", "1", "10000"},
+        CommandCase{"CopyOfTextThatIsNoNumber", "abc", nullptr, nullptr, nullptr,
+                    {"copyMenu"}, "abc Acres = Invalid Number Acres", "abc", "Invalid Number"},
+        CommandCase{"CopyAfterResetStartsWithABlank", "5", nullptr, nullptr, nullptr,
+                    {"resetMenu", "copyMenu"}, " Acres =  Acres", "", ""},
+        CommandCase{"CopyKeepsBlanksAndPercentSigns", " %1 ", nullptr, nullptr, nullptr,
+                    {"copyMenu"}, " %1  Acres = Invalid Number Acres", " %1 ",
+                    "Invalid Number"},
+        CommandCase{"CutMovesTheNumberToTheClipboard", "12.5", nullptr, nullptr, "old",
+                    {"cutMenu"}, "12.5", "", "Invalid Number"},
+        CommandCase{"CutOfAnEmptyBoxStillRecalculates", "", nullptr, nullptr, "old",
+                    {"resetMenu", "cutMenu"}, "", "", "Invalid Number"},
+        CommandCase{"PasteReplacesTheWholeNumber", "7", "Hectares", "Ares", "3",
+                    {"pasteMenu"}, "3", "3", "300"},
+        CommandCase{"PasteOfTheSameTextStillRecalculates", "3", "Hectares", "Ares", "3",
+                    {"resetMenu", "pasteMenu"}, "3", "3", "300"},
+        CommandCase{"PasteOfTextThatIsNoNumber", "7", nullptr, nullptr, "12abc",
+                    {"pasteMenu"}, "12abc", "12abc", "Invalid Number"},
+        CommandCase{"PasteOfAnEmptyClipboard", "7", nullptr, nullptr, nullptr,
+                    {"pasteMenu"}, nullptr, "", "Invalid Number"},
+        CommandCase{"PasteWithLineBreaksAroundANumber", "7", "Hectares", "Ares", "\r\n2\n",
+                    {"pasteMenu"}, "\r\n2\n", "\r\n2\n", "200"},
+        CommandCase{"PasteWithALineBreakInside", "7", nullptr, nullptr, "1\n2",
+                    {"pasteMenu"}, "1\n2", "1\n2", "Invalid Number"},
+        CommandCase{"PasteWithControlCharacters", "7", nullptr, nullptr, "4\x01\x7f\x1b",
+                    {"pasteMenu"}, "4\x01\x7f\x1b", "4\x01\x7f\x1b", "Invalid Number"},
+        CommandCase{"ResetEmptiesBothBoxesAndNotTheClipboard", "5", nullptr, nullptr, "kept",
+                    {"resetMenu"}, "kept", "", ""}),
+    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+
+using EditCommandWithFocus = LoadedWindow;
+
+// The commands take the whole box, whatever part of it is selected or where the focus is.
+TEST_F(EditCommandWithFocus, CutAndCopyTakeTheWholeBoxWhateverIsSelected) {
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (QWidget* focus : {static_cast<QWidget*>(inputText), static_cast<QWidget*>(outputUnit)}) {
+    SCOPED_TRACE(focus->objectName().toStdString());
+    inputText->setText(QStringLiteral("123"));
+    inputText->setSelection(1, 1);
+    focus->setFocus();
+
+    choose("copyMenu");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("123 Acres = 123 Acres"));
+    choose("cutMenu");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("123"));
+    EXPECT_EQ(inputText->text(), QString());
+    choose("pasteMenu");
+    EXPECT_EQ(inputText->text(), QStringLiteral("123"));
+  }
+}
+
+// A paste of several megabytes is taken whole and answered like any other text.
+TEST_F(EditCommandWithFocus, AMultiMegabytePasteIsTakenWholeAndAnswered) {
+  const qsizetype megabytes = 4 * 1024 * 1024;
+  struct Case {
+    const char* name;
+    QString pasted;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"digits beyond any double", QString(megabytes, u'9'), "Invalid Number"},
+      {"blanks around a number", QString(megabytes, u' ') + u'2' + QString(10, u'\n'), "2"},
+      {"a tiny fraction", QStringLiteral("0.") + QString(megabytes, u'0') + u'1', "0"},
+      {"letters and line breaks", QStringLiteral("ab\r\n").repeated(megabytes / 4),
+       "Invalid Number"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QGuiApplication::clipboard()->setText(c.pasted);
+    choose("pasteMenu");
+    EXPECT_EQ(inputText->text().size(), c.pasted.size());
+    EXPECT_EQ(outputText->text(), QString::fromLatin1(c.result));
+  }
+}
+
+TEST_F(EditCommandWithFocus, AboutShowsTheDialogModallyAndReturnsWhenItCloses) {
+  window.show();
+  QWidget* seenModal = nullptr;
+  QTimer::singleShot(0, [&] {
+    seenModal = QApplication::activeModalWidget();
+    if (seenModal) seenModal->close();
+  });
+
+  choose("aboutMenu");
+
+  ASSERT_NE(seenModal, nullptr);
+  EXPECT_EQ(seenModal->objectName(), QStringLiteral("frmAbout"));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(EditCommandWithFocus, ExitClosesTheWindowAndUnloadsTheAboutDialog) {
+  window.show();
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  choose("aboutMenu");
+  ASSERT_NE(window.findChild<QDialog*>(QStringLiteral("frmAbout")), nullptr);
+
+  choose("exitMenu");
+
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.findChild<QDialog*>(QStringLiteral("frmAbout")), nullptr);
+}
+
+}  // namespace
+}  // namespace vardeln

@@ -1,0 +1,177 @@
+// Vardeln — MIT licence, see LICENSE.
+// The Qt widgets behave as the window's handlers expect: every set of a text reports a
+// change, lists report only real selections and a key before it moves the selection, and a
+// menu item's click leaves its check mark to the program.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "platform/qt/check_menu_item.h"
+#include "platform/qt/drop_down_list.h"
+#include "platform/qt/text_box.h"
+#include "platform/qt/twips.h"
+
+namespace vardeln {
+namespace {
+
+TEST(TextBox, EverySetOfTheTextRaisesOneChangeBeforeItReturns) {
+  TextBox box;
+  int changes = 0;
+  QString textSeenByHandler;
+  QObject::connect(&box, &TextBox::change, [&] {
+    ++changes;
+    textSeenByHandler = box.text();
+  });
+
+  for (const QString& text : {QStringLiteral("0"), QStringLiteral("0"), QString(), QString(),
+                              QStringLiteral("12abc")}) {
+    SCOPED_TRACE(text.toStdString());
+    const int before = changes;
+    box.setBoxText(text);
+    EXPECT_EQ(changes, before + 1);
+    EXPECT_EQ(textSeenByHandler, text);
+  }
+}
+
+TEST(TextBox, TypingRaisesOneChangePerCharacter) {
+  TextBox box;
+  QSignalSpy changes(&box, &TextBox::change);
+  QTest::keyClicks(&box, QStringLiteral("1.5"));
+  EXPECT_EQ(changes.count(), 3);
+}
+
+TEST(TextBox, KeepsATextLongerThanQLineEditsDefaultLimit) {
+  TextBox box;
+  const QString longText = QString(40000, u'1') + QStringLiteral("x");
+  box.setBoxText(longText);
+  EXPECT_EQ(box.text(), longText);
+}
+
+// A list filled the way the window fills it: emptied, then given its entries one by one.
+class FilledList : public ::testing::Test {
+ protected:
+  void fill(const QStringList& labels) {
+    list.removeAllEntries();
+    for (int i = 0; i < labels.size(); ++i) list.setEntry(i, labels[i]);
+  }
+
+  DropDownList list;
+  QSignalSpy clicks{&list, &DropDownList::click};
+  QSignalSpy keyPresses{&list, &DropDownList::keyPress};
+};
+
+TEST_F(FilledList, EmptyingAndFillingRaiseNoClickAndSelectNothing) {
+  fill({QStringLiteral("Acres"), QStringLiteral("Ares")});
+  list.setListText(QStringLiteral("Ares"));
+  clicks.clear();
+
+  fill({QStringLiteral("Dyne"), QStringLiteral("Newton"), QStringLiteral("Pound force")});
+
+  EXPECT_EQ(clicks.count(), 0);
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_EQ(list.currentIndex(), -1);
+  EXPECT_EQ(list.listText(), QString());
+  EXPECT_EQ(list.entry(2), QStringLiteral("Pound force"));
+}
+
+TEST_F(FilledList, SettingTheTextToAnEntrySelectsItAndClicksOnceBeforeReturning) {
+  fill({QStringLiteral("Acres"), QStringLiteral("Ares")});
+  QString textSeenByHandler;
+  QObject::connect(&list, &DropDownList::click, [&] { textSeenByHandler = list.listText(); });
+
+  list.setListText(list.entry(0));
+
+  EXPECT_EQ(clicks.count(), 1);
+  EXPECT_EQ(textSeenByHandler, QStringLiteral("Acres"));
+}
+
+TEST_F(FilledList, SettingATextThatIsNoEntryChangesNothing) {
+  fill({QStringLiteral("Acres"), QStringLiteral("Ares")});
+  list.setListText(QStringLiteral("Ares"));
+  clicks.clear();
+
+  for (const QString& text : {QStringLiteral("acres"), QStringLiteral("Acres "), QString()}) {
+    SCOPED_TRACE(text.toStdString());
+    list.setListText(text);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(list.listText(), QStringLiteral("Ares"));
+  }
+}
+
+TEST_F(FilledList, ACharacterKeyIsReportedWithTheOldSelectionThenMovesIt) {
+  fill({QStringLiteral("Acres"), QStringLiteral("Barn"), QStringLiteral("Hectares")});
+  list.setListText(QStringLiteral("Acres"));
+  clicks.clear();
+  QStringList events;
+  QObject::connect(&list, &DropDownList::keyPress,
+                   [&] { events << QStringLiteral("key at ") + list.listText(); });
+  QObject::connect(&list, &DropDownList::click,
+                   [&] { events << QStringLiteral("click at ") + list.listText(); });
+
+  QTest::keyClick(&list, Qt::Key_H);
+
+  EXPECT_EQ(events,
+            QStringList({QStringLiteral("key at Acres"), QStringLiteral("click at Hectares")}));
+}
+
+TEST_F(FilledList, AKeyThatMatchesNoEntryIsReportedOnceAndMovesNothing) {
+  fill({QStringLiteral("Acres"), QStringLiteral("Barn")});
+  list.setListText(QStringLiteral("Barn"));
+  clicks.clear();
+
+  QTest::keyClick(&list, Qt::Key_Z);
+
+  EXPECT_EQ(keyPresses.count(), 1);
+  EXPECT_EQ(clicks.count(), 0);
+  EXPECT_EQ(list.listText(), QStringLiteral("Barn"));
+}
+
+TEST_F(FilledList, KeysThatTypeNoCharacterAreNoKeyPressButMayStillMoveTheSelection) {
+  fill({QStringLiteral("Acres"), QStringLiteral("Barn")});
+  list.setListText(QStringLiteral("Acres"));
+  clicks.clear();
+
+  QTest::keyClick(&list, Qt::Key_Down);
+
+  EXPECT_EQ(keyPresses.count(), 0);
+  EXPECT_EQ(clicks.count(), 1);
+  EXPECT_EQ(list.listText(), QStringLiteral("Barn"));
+}
+
+TEST(CheckMenuItem, AClickLeavesTheCheckMarkAsItWasWhenTheHandlerRuns) {
+  for (const bool checked : {true, false}) {
+    SCOPED_TRACE(checked ? "checked" : "unchecked");
+    CheckMenuItem item(QStringLiteral("&Area"), checked, nullptr);
+    std::optional<bool> seenByHandler;
+    QObject::connect(&item, &CheckMenuItem::click, [&] { seenByHandler = item.isChecked(); });
+
+    item.trigger();
+
+    ASSERT_TRUE(seenByHandler.has_value());
+    EXPECT_EQ(*seenByHandler, checked);
+    EXPECT_EQ(item.isChecked(), checked);
+  }
+}
+
+TEST(Twips, ConvertAtTheScreensLogicalDotsPerInch) {
+  struct Case {
+    int twips;
+    qreal dpi;
+    int pixels;
+  };
+  const Case cases[] = {
+      {3450, 96, 230}, {3255, 96, 217}, {15, 96, 1},   {7, 96, 0},     {8, 96, 1},
+      {3450, 120, 288}, {285, 120, 24}, {3450, 144, 345}, {3015, 192, 402},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.twips << " twips at " << c.dpi << " DPI");
+    EXPECT_EQ(twipsToPixels(c.twips, c.dpi), c.pixels);
+  }
+  EXPECT_EQ(twipsToPixels(QRect(240, 480, 3015, 285), 96), QRect(16, 32, 201, 19));
+}
+
+}  // namespace
+}  // namespace vardeln

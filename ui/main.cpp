@@ -1,0 +1,11 @@
+// Vardeln — MIT licence, see LICENSE.
+#include <QApplication>
+
+#include "ui/vardeln.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  vardeln::Vardeln window;
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,61 @@
+// Vardeln — MIT licence, see LICENSE.
+// The menu bar: File, Edit, the categories and Help. Captions carry their access keys; no
+// item has a shortcut key.
+#include <QMenuBar>
+
+#include "engine/categories.h"
+#include "platform/qt/check_menu_item.h"
+#include "ui/vardeln.h"
+
+namespace vardeln {
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void Vardeln::createMenus() {
+  QMenu* fileMenu = addMenu(menuBar(), "fileMenu", tr("&File"));
+  connect(addItem(fileMenu, "exitMenu", tr("E&xit")), &QAction::triggered, this,
+          &Vardeln::exitProgram);
+
+  QMenu* editMenu = addMenu(menuBar(), "editMenu", tr("&Edit"));
+  connect(addItem(editMenu, "cutMenu", tr("Cut")), &QAction::triggered, this, &Vardeln::cut);
+  connect(addItem(editMenu, "copyMenu", tr("Copy")), &QAction::triggered, this,
+          &Vardeln::copy);
+  connect(addItem(editMenu, "pasteMenu", tr("Paste")), &QAction::triggered, this,
+          &Vardeln::paste);
+  connect(addItem(editMenu, "resetMenu", tr("Reset")), &QAction::triggered, this,
+          &Vardeln::reset);
+
+  // Every category starts checked; loading the window chooses Area, which leaves only it.
+  QMenu* categoryMenu = addMenu(menuBar(), "categoryMenu", tr("&Vardeln"));
+  for (std::size_t i = 0; i < categoryItems.size(); ++i) {
+    const Category& category = allCategories()[i];
+    auto* item = new CheckMenuItem(fromUtf8(category.names().caption), true, categoryMenu);
+    item->setObjectName(fromUtf8(category.names().menuItem));
+    categoryMenu->addAction(item);
+    connect(item, &CheckMenuItem::click, this, [this, &category] { selectCategory(category); });
+    categoryItems[i] = item;
+  }
+
+  QMenu* helpMenu = addMenu(menuBar(), "helpMenu", tr("&Help"));
+  connect(addItem(helpMenu, "aboutMenu", tr("About...")), &QAction::triggered, this,
+          &Vardeln::about);
+}
+
+}  // namespace vardeln
