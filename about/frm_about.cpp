@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "about/program_icon.h"
+#include "about/task_bar.h"
 #include "about/twips.h"
 
 namespace vardeln {
@@ -111,6 +112,7 @@ FrmAbout::FrmAbout(QWidget* parent)
 void FrmAbout::showEvent(QShowEvent* event) {
   // Each showing starts afresh on OK, wherever the focus was when the box was last closed.
   cmdOK_->setFocus(Qt::OtherFocusReason);
+  keepOutOfTaskBar(*this);
   QDialog::showEvent(event);
 }
 

@@ -1,0 +1,9 @@
+// Vardeln — MIT licence, see LICENSE.
+// Where the window system has no X11, a tool window already stays out of the task bar.
+#include "about/task_bar.h"
+
+namespace vardeln {
+
+void keepOutOfTaskBar(QWidget&) {}
+
+}  // namespace vardeln
