@@ -5,8 +5,7 @@
 
 namespace vardeln::cli {
 
-BlockWriter::BlockWriter(std::FILE* out, std::size_t blockSize)
-    : out_(out), block_(blockSize) {}
+BlockWriter::BlockWriter(std::FILE* out, std::size_t blockSize) : out_(out), block_(blockSize) {}
 
 void BlockWriter::writeLine(std::string_view text) {
   if (block_.size() - used_ <= text.size()) {

@@ -45,8 +45,8 @@ std::vector<std::string_view> closestNames(std::span<const std::string_view> nam
   ranked.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     const std::string folded = foldCase(names[i]);
-    ranked.push_back({folded.find(foldedTyped) != std::string::npos,
-                      editDistance(foldedTyped, folded), i});
+    ranked.push_back(
+        {folded.find(foldedTyped) != std::string::npos, editDistance(foldedTyped, folded), i});
   }
   const std::size_t kept = std::min(count, ranked.size());
   std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(kept),

@@ -19,7 +19,7 @@ namespace {
 constexpr std::string_view kBatchValue = "-";
 
 void write(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
 }
 
 void writeLine(std::FILE* stream, std::string_view text) {
@@ -146,7 +146,8 @@ ExitStatus carryOut(const Request& request, const Streams& streams) {
 ExitStatus runCommandLine(std::span<const std::string_view> arguments, const Streams& streams) {
   const ExitStatus status = carryOut(parseArguments(arguments), streams);
   // A result that never reached its reader must not end as a success.
-  if (status != ExitStatus::IoFailure && (std::fflush(streams.out) != 0 || std::ferror(streams.out))) {
+  if (status != ExitStatus::IoFailure &&
+      (std::fflush(streams.out) != 0 || std::ferror(streams.out))) {
     reportError(streams.err, "cannot write standard output");
     return ExitStatus::IoFailure;
   }

@@ -7,6 +7,5 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  return static_cast<int>(
-      vardeln::cli::runCommandLine(arguments, {stdin, stdout, stderr}));
+  return static_cast<int>(vardeln::cli::runCommandLine(arguments, {stdin, stdout, stderr}));
 }

@@ -72,8 +72,8 @@ void batchBesideLimit(benchmark::State& state) {
 
   const vardeln::Category& length = *vardeln::categoryByName("length");
   vardeln::cli::ValueConverter feetToMeters(*vardeln::findRule(length, "Feet"),
-                                           *vardeln::findRule(length, "Meters"),
-                                           vardeln::cli::ResultForm::Shown);
+                                            *vardeln::findRule(length, "Meters"),
+                                            vardeln::cli::ResultForm::Shown);
   std::vector<char> limitOutput(std::size_t{1} << 20);
   std::chrono::duration<double> batchTime{0};
   std::chrono::duration<double> limitTime{0};

@@ -19,7 +19,7 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 inline File temporaryFile(std::string_view content = {}) {
   File file(std::tmpfile(), &std::fclose);
   EXPECT_NE(file, nullptr);
-  std::fwrite(content.data(), 1, content.size(), file.get());
+  if (!content.empty()) std::fwrite(content.data(), 1, content.size(), file.get());
   std::rewind(file.get());
   return file;
 }
