@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <ostream>
 #include <string>
 
@@ -185,11 +184,6 @@ TEST(AboutDialog, ShowsTheProgramPictureAndItsOwnPicture) {
   EXPECT_EQ(image->pixmap().size(), QSize(168, 89));
 }
 
-TEST(AboutDialog, TitleIsBlack) {
-  FrmAbout dialog;
-  EXPECT_EQ(control(dialog, "lblTitle")->palette().color(QPalette::WindowText), QColor(Qt::black));
-}
-
 TEST(AboutDialog, SeparatorIsEtchedGreyOverWhite) {
   ShownDialog shown;
   const QImage image = shown.dialog.grab().toImage();
@@ -271,14 +265,6 @@ TEST_P(AboutDialogClosing, ClosesTheDialogOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Table, AboutDialogClosing, ::testing::ValuesIn(kClosings),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AboutDialog, ModalRunReturnsWhenEscapeIsPressed) {
-  FrmAbout dialog;
-  QTimer::singleShot(0, &dialog,
-                     [&dialog] { QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape); });
-  dialog.exec();
-  EXPECT_FALSE(dialog.isVisible());
-}
 
 QImage grabShown(FrmAbout& dialog) {
   dialog.show();
