@@ -1,6 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "cli/arguments.h"
 
+#include "cli/quoted.h"
+
 namespace vardeln::cli {
 namespace {
 
@@ -33,7 +35,7 @@ Request parseArguments(std::span<const std::string_view> arguments) {
   if (first == "--exact") return conversion(ResultForm::Exact, rest);
   // No category starts with a hyphen, so this can only be a mistyped option.
   if (first.starts_with('-')) {
-    return BadUsage{"unknown option \"" + std::string(first) + "\"; see --help"};
+    return BadUsage{"unknown option " + quoted(first) + "; see --help"};
   }
   return conversion(ResultForm::Shown, arguments);
 }

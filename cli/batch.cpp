@@ -10,7 +10,7 @@ namespace vardeln::cli {
 BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out) {
   LineReader lines(in);
   BlockWriter results(out);
-  ExitStatus status = ExitStatus::Converted;
+  ExitStatus status = ExitStatus::Success;
   while (const std::optional<InputLine> line = lines.next()) {
     if (line->tooLong) {
       results.writeLine(kInvalidNumber);

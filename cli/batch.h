@@ -12,7 +12,7 @@ namespace vardeln::cli {
 /// How a batch ended: the most serious status of its lines, and for an input or output
 /// failure what failed.
 struct BatchOutcome {
-  ExitStatus status = ExitStatus::Converted;
+  ExitStatus status = ExitStatus::Success;
   std::string_view ioProblem;
 };
 

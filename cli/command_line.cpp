@@ -1,13 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "cli/command_line.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/name_match.h"
+#include "cli/quoted.h"
 #include "cli/usage_text.h"
 #include "cli/value_converter.h"
 #include "engine/categories.h"
@@ -36,9 +36,7 @@ std::string quotedList(const std::vector<std::string_view>& names) {
   std::string list;
   for (const std::string_view name : names) {
     if (!list.empty()) list += ", ";
-    list += '"';
-    list += name;
-    list += '"';
+    list += quoted(name);
   }
   return list;
 }
@@ -49,9 +47,8 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
                         const NameMatch& match) {
   std::string message = match.kind == NameMatch::Kind::Ambiguous ? "ambiguous " : "unknown ";
   message += kind;
-  message += " \"";
-  message += typed;
-  message += '"';
+  message += ' ';
+  message += quoted(typed);
   message += context;
   message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
   message += quotedList(match.candidates);
@@ -59,11 +56,9 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
 }
 
 std::span<const std::string_view> categoryNames() {
-  static const std::array<std::string_view, 13> names = [] {
-    std::array<std::string_view, 13> collected;
-    for (std::size_t i = 0; i < collected.size(); ++i) {
-      collected[i] = allCategories()[i].get().names().name;
-    }
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> collected;
+    for (const Category& category : allCategories()) collected.push_back(category.names().name);
     return collected;
   }();
   return names;
@@ -96,7 +91,7 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
     names = category->labels();
   }
   for (const std::string_view name : names) writeLine(streams.out, name);
-  return ExitStatus::Converted;
+  return ExitStatus::Success;
 }
 
 // Names are checked before the value, so that a mistyped unit is reported even when the
@@ -127,11 +122,11 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
 ExitStatus carryOut(const Request& request, const Streams& streams) {
   if (std::holds_alternative<ShowHelp>(request)) {
     write(streams.out, usageText());
-    return ExitStatus::Converted;
+    return ExitStatus::Success;
   }
   if (std::holds_alternative<ShowVersion>(request)) {
     write(streams.out, versionText());
-    return ExitStatus::Converted;
+    return ExitStatus::Success;
   }
   if (const auto* listing = std::get_if<ListNames>(&request)) return list(*listing, streams);
   if (const auto* conversion = std::get_if<Convert>(&request)) {

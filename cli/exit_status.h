@@ -5,7 +5,7 @@ namespace vardeln::cli {
 
 /// How vardeln-convert ends. Scripts rely on these numbers; a larger one is the more serious.
 enum class ExitStatus {
-  Converted = 0,      ///< every result was written
+  Success = 0,        ///< every result, or the text asked for, was written
   InvalidNumber = 1,  ///< a value was not a number ("Invalid Number" was written)
   UsageError = 2,     ///< bad arguments, an unknown category or an unknown unit
   Fault = 3,          ///< a conversion stopped on a floating-point fault

@@ -23,7 +23,7 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
   const char* end = form_ == ResultForm::Exact
                         ? std::to_chars(text_, text_ + sizeof text_, converted.value).ptr
                         : formatDouble(converted.value, text_);
-  return {std::string_view(text_, static_cast<std::size_t>(end - text_)), ExitStatus::Converted};
+  return {std::string_view(text_, static_cast<std::size_t>(end - text_)), ExitStatus::Success};
 }
 
 }  // namespace vardeln::cli

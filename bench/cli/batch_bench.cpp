@@ -85,7 +85,7 @@ void batchBesideLimit(benchmark::State& state) {
     parseMultiplyFormat(lines, limitOutput);
     const auto limitEnd = Clock::now();
 
-    if (outcome.status != vardeln::cli::ExitStatus::Converted) state.SkipWithError("batch failed");
+    if (outcome.status != vardeln::cli::ExitStatus::Success) state.SkipWithError("batch failed");
     state.SetIterationTime(std::chrono::duration<double>(batchEnd - start).count());
     batchTime += batchEnd - start;
     limitTime += limitEnd - batchEnd;

@@ -45,11 +45,11 @@ const std::string kTooLong(kBlockSize + 10, '1');
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Lines, Batches, ::testing::Values(
-    Batch{"empty input",                "",                         "",                                        ExitStatus::Converted},
-    Batch{"good lines",                 "1\n-2.5\n1e-3\n",          "1000\n-2500\n1\n",                        ExitStatus::Converted},
-    Batch{"missing final line break",   "1\n2",                     "1000\n2000\n",                            ExitStatus::Converted},
-    Batch{"CRLF line ends",             "1\r\n2\r\n",               "1000\n2000\n",                            ExitStatus::Converted},
-    Batch{"blanks around values",       " 1\t\n\t2 \n",             "1000\n2000\n",                            ExitStatus::Converted},
+    Batch{"empty input",                "",                         "",                                        ExitStatus::Success},
+    Batch{"good lines",                 "1\n-2.5\n1e-3\n",          "1000\n-2500\n1\n",                        ExitStatus::Success},
+    Batch{"missing final line break",   "1\n2",                     "1000\n2000\n",                            ExitStatus::Success},
+    Batch{"CRLF line ends",             "1\r\n2\r\n",               "1000\n2000\n",                            ExitStatus::Success},
+    Batch{"blanks around values",       " 1\t\n\t2 \n",             "1000\n2000\n",                            ExitStatus::Success},
     Batch{"mixed good, invalid, fault", "1\nabc\n1e308\n2\n",      "1000\nInvalid Number\nOverflow\n2000\n",  ExitStatus::Fault},
     Batch{"fault before invalid",       "1e308\nabc\n",             "Overflow\nInvalid Number\n",              ExitStatus::Fault},
     Batch{"empty line",                 "1\n\n2\n",                 "1000\nInvalid Number\n2000\n",            ExitStatus::InvalidNumber},

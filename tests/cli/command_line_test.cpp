@@ -28,7 +28,7 @@ TEST_P(Invocations, EndWithTheirStatusAndMessages) {
   EXPECT_EQ(run.err, i.err);
 }
 
-constexpr auto kOk = ExitStatus::Converted;
+constexpr auto kOk = ExitStatus::Success;
 constexpr auto kInvalid = ExitStatus::InvalidNumber;
 constexpr auto kUsage = ExitStatus::UsageError;
 constexpr auto kFault = ExitStatus::Fault;
@@ -60,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"--exact after the category",   {"length", "--exact", "1", "Feet", "Meters"}, "", kUsage, "",
                                                "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n"},
     Invocation{"unknown option",               {"-h"}, "", kUsage, "", "vardeln-convert: unknown option \"-h\"; see --help\n"},
+    Invocation{"control characters hidden",    {"length", "1", "Fe\net\x1b[2J", "Feet"}, "", kUsage, "",
+                                               "vardeln-convert: unknown unit \"Fe?et?[2J\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"},
     Invocation{"--version with an argument",   {"--version", "x"}, "", kUsage, "", "vardeln-convert: --version takes no arguments; see --help\n"},
     Invocation{"--list with two arguments",    {"--list", "area", "mass"}, "", kUsage, "",
                                                "vardeln-convert: --list takes at most one CATEGORY; see --help\n"},
@@ -78,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
 
 TEST(CommandLine, ListsTheThirteenCategoriesInDispatchOrder) {
   const testing::CapturedRun run = testing::runCaptured({"--list"});
-  EXPECT_EQ(run.status, ExitStatus::Converted);
+  EXPECT_EQ(run.status, ExitStatus::Success);
   EXPECT_EQ(run.out,
             "area\ndensity\nenergy\nforce\nlength\nmass\npower\nprefix\npressure\nspeed\n"
             "temperature\ntime\nvolume\n");
@@ -86,7 +88,7 @@ TEST(CommandLine, ListsTheThirteenCategoriesInDispatchOrder) {
 
 TEST(CommandLine, HelpShowsEveryFormAndStatus) {
   const testing::CapturedRun run = testing::runCaptured({"--help"});
-  EXPECT_EQ(run.status, ExitStatus::Converted);
+  EXPECT_EQ(run.status, ExitStatus::Success);
   EXPECT_TRUE(run.out.starts_with("Usage: vardeln-convert [--exact] CATEGORY VALUE FROM TO\n"));
   for (const char* part : {"--list [CATEGORY]", "--version", "VALUE -", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;

@@ -24,7 +24,7 @@ std::string expectedText(const ConversionOutcome& outcome) {
 
 ExitStatus expectedStatus(const ConversionOutcome& outcome) {
   if (outcome.kind == ConversionOutcome::Kind::Fault) return ExitStatus::Fault;
-  return outcome.text == kInvalidNumber ? ExitStatus::InvalidNumber : ExitStatus::Converted;
+  return outcome.text == kInvalidNumber ? ExitStatus::InvalidNumber : ExitStatus::Success;
 }
 
 TEST(SameTextAsTheWindow, ForEveryUnitPairOfEveryCategory) {
@@ -78,7 +78,7 @@ TEST(ExactForm, ReadsBackToTheTablesExactDouble) {
     ValueConverter converter(*findRule(category, c.from), *findRule(category, c.to),
                              ResultForm::Exact);
     const ConvertedValue line = converter.convert(c.value);
-    ASSERT_EQ(line.status, ExitStatus::Converted);
+    ASSERT_EQ(line.status, ExitStatus::Success);
     EXPECT_EQ(line.text, vardeln::testing::shortest(c.expected));
     double readBack = 0;
     std::from_chars(line.text.data(), line.text.data() + line.text.size(), readBack);
