@@ -1,11 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 // Runs GoogleTest inside a QApplication, so widget tests can create windows and use the
-// clipboard.
+// clipboard. Without a display of its own choosing it uses Qt's offscreen platform, also
+// when CTest lists the tests before running them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
