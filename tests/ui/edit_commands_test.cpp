@@ -27,6 +27,8 @@ struct CommandCase {
   const char* resultAfter;
 };
 
+void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
+
 class EditCommand : public LoadedWindow, public ::testing::WithParamInterface<CommandCase> {};
 
 TEST_P(EditCommand, LeavesTheClipboardAndBoxesAsExpected) {

@@ -28,6 +28,8 @@ struct CategoryCase {
   const char* firstEntry;
 };
 
+void PrintTo(const CategoryCase& c, std::ostream* out) { *out << c.menuItem; }
+
 class CategorySelection : public LoadedWindow,
                           public ::testing::WithParamInterface<CategoryCase> {};
 
