@@ -1,6 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 // How long the Paste command takes on a clipboard of several megabytes: the whole text goes
-// into the number box, which lays it out, and the result is recalculated. One run per size
+// into the number box, which lays it out, and the result is recalculated. Timed per size
 // and kind of text, in the shown window, repainted before the clock stops.
 #include <benchmark/benchmark.h>
 
