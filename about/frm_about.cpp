@@ -11,7 +11,7 @@
 
 #include "about/program_icon.h"
 #include "about/task_bar.h"
-#include "about/twips.h"
+#include "platform/qt/twips.h"
 
 namespace vardeln {
 
@@ -36,7 +36,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 // One half of the etched separator `Line1`; both halves share the name and tell themselves
 // apart by their "index" property, 0 for the white half and 1 for the grey one.
 void addSeparatorHalf(QWidget* parent, int index, const QColor& colour, int widthPixels,
-                      const TwipsScale& twips) {
+                      qreal dpi) {
   auto* line = new QFrame(parent);
   line->setObjectName(QStringLiteral("Line1"));
   line->setProperty("index", index);
@@ -44,9 +44,9 @@ void addSeparatorHalf(QWidget* parent, int index, const QColor& colour, int widt
   palette.setColor(QPalette::Window, colour);
   line->setPalette(palette);
   line->setAutoFillBackground(true);
-  const int left = twips.x(-120);
-  const int right = twips.x(5520);
-  line->setGeometry(left, twips.y(1800), right - left, widthPixels);
+  const int left = twipsToPixels(-120, dpi);
+  const int right = twipsToPixels(5520, dpi);
+  line->setGeometry(left, twipsToPixels(1800, dpi), right - left, widthPixels);
 }
 
 }  // namespace
@@ -57,41 +57,44 @@ FrmAbout::FrmAbout(QWidget* parent)
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About Vardeln v1.3"));
   setWindowModality(Qt::ApplicationModal);
-  const TwipsScale twips(*this);
-  setFixedSize(twips.x(5670), twips.y(2385));
+  const qreal dpi = logicalDpiX();
+  setFixedSize(twipsToPixels(5670, dpi), twipsToPixels(2385, dpi));
 
   // Qt draws later siblings in front, so the controls are made from the back to the front:
   // the grey half of the separator lies on the upper row of the white half, leaving one white
   // row under it for the etched look, and the picture lies over the ends of the label boxes.
-  addSeparatorHalf(this, 0, Qt::white, 2, twips);
+  addSeparatorHalf(this, 0, Qt::white, 2, dpi);
 
-  QLabel* lblTitle =
-      addLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version 1.3"),
-               twips.rect(1050, 240, 3885, 240), QStringLiteral("Vardeln version1.3"));
+  QLabel* lblTitle = addLabel(
+      this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version 1.3"),
+      twipsToPixels(QRect(1050, 240, 3885, 240), dpi), QStringLiteral("Vardeln version1.3"));
   QPalette titlePalette = lblTitle->palette();
   titlePalette.setColor(QPalette::WindowText, Qt::black);
   lblTitle->setPalette(titlePalette);
 
-  addSeparatorHalf(this, 1, QColor(128, 128, 128), 1, twips);
+  addSeparatorHalf(this, 1, QColor(128, 128, 128), 1, dpi);
 
   addLabel(this, QStringLiteral("aboutLabel0"), QStringLiteral("By"),
-           twips.rect(1080, 600, 375, 255));
-  addLabel(this, QStringLiteral("aboutLabel1"), kAuthor, twips.rect(1080, 840, 3975, 255), kAuthor);
-  addLabel(this, QStringLiteral("Label1"), kNotice, twips.rect(1080, 1080, 3975, 255),
-           QStringLiteral("Licence"));
-  addLabel(this, QStringLiteral("aboutLabel2"), kContact, twips.rect(1080, 1320, 3975, 255));
+           twipsToPixels(QRect(1080, 600, 375, 255), dpi));
+  addLabel(this, QStringLiteral("aboutLabel1"), kAuthor,
+           twipsToPixels(QRect(1080, 840, 3975, 255), dpi), kAuthor);
+  addLabel(this, QStringLiteral("Label1"), kNotice,
+           twipsToPixels(QRect(1080, 1080, 3975, 255), dpi), QStringLiteral("Licence"));
+  addLabel(this, QStringLiteral("aboutLabel2"), kContact,
+           twipsToPixels(QRect(1080, 1320, 3975, 255), dpi));
 
   // The picture is a pixel image and keeps its own size at every resolution.
   const QPixmap picture(QStringLiteral(":/vardeln/about_picture.png"));
   auto* image1 = new QLabel(this);
   image1->setObjectName(QStringLiteral("Image1"));
   image1->setPixmap(picture);
-  image1->setGeometry(QRect(twips.point(3000, 240), picture.size()));
+  image1->setGeometry(
+      QRect(QPoint(twipsToPixels(3000, dpi), twipsToPixels(240, dpi)), picture.size()));
   image1->setToolTip(QStringLiteral("Vardeln"));
 
   cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(twips.rect(4320, 1920, 1260, 345));
+  cmdOK_->setGeometry(twipsToPixels(QRect(4320, 1920, 1260, 345), dpi));
   cmdOK_->setDefault(true);
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -103,7 +106,8 @@ FrmAbout::FrmAbout(QWidget* parent)
   const QPixmap icon = programPicture();
   picIcon->setPixmap(icon);
   const int border = 2 * picIcon->frameWidth();
-  picIcon->setGeometry(QRect(twips.point(240, 240), icon.size() + QSize(border, border)));
+  picIcon->setGeometry(QRect(QPoint(twipsToPixels(240, dpi), twipsToPixels(240, dpi)),
+                             icon.size() + QSize(border, border)));
   picIcon->setToolTip(QStringLiteral("Vardeln Logo"));
 
   setTabOrder(cmdOK_, picIcon);
