@@ -7,9 +7,10 @@
 
 namespace vardeln::cli {
 
-BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out) {
-  LineReader lines(in);
-  BlockWriter results(out);
+BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out,
+                          std::size_t blockSize) {
+  LineReader lines(in, blockSize);
+  BlockWriter results(out, blockSize);
   ExitStatus status = ExitStatus::Success;
   while (const std::optional<InputLine> line = lines.next()) {
     if (line->tooLong) {

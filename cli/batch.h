@@ -1,10 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string_view>
 
 #include "cli/exit_status.h"
+#include "cli/line_reader.h"
 #include "cli/value_converter.h"
 
 namespace vardeln::cli {
@@ -18,7 +20,9 @@ struct BatchOutcome {
 
 /// Converts one value per input line and writes one line per input line, in order: the
 /// result, "Invalid Number", or the name of the fault. A line of only blanks is not a
-/// number, as an empty input box is not; so is a line too long to read as one.
-BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out);
+/// number, as an empty input box is not; so is a line too long to read as one, that is a
+/// line of at least `blockSize` bytes. Reading and writing go in blocks of that size.
+BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out,
+                          std::size_t blockSize = kBlockSize);
 
 }  // namespace vardeln::cli
