@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.vardeln.Vardeln"));
   vardeln::Vardeln window;
   window.show();
   return application.exec();
