@@ -1,0 +1,100 @@
+# Vardeln — MIT licence, see LICENSE.
+# Drives the built window program from outside, as a person would: keys and clicks travel
+# through the X server (xdotool), and what the program shows is read back through the system
+# clipboard (xclip) with Edit, Copy. Source after x_session.sh; set build to the build folder.
+
+vardeln_runs=0
+
+# start_vardeln [NAME=VALUE...] — starts the program with these settings added to its
+# environment, waits for its window and gives it the keyboard. Sets vardeln_pid and
+# main_window.
+start_vardeln() {
+  vardeln_runs=$((vardeln_runs + 1))
+  start_in_session "vardeln-$vardeln_runs" env QT_QPA_PLATFORM=xcb "$@" "$build/ui/vardeln"
+  vardeln_pid=$started_pid
+  main_window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$vardeln_pid" | head -n 1) ||
+    true
+  [ -n "$main_window" ] || give_up "the window appears"
+  timeout 10 xdotool windowactivate --sync "$main_window" || give_up "the window takes the keyboard"
+}
+
+stop_vardeln() { stop_process "$vardeln_pid"; }
+
+keys() { xdotool key --delay 20 "$@"; }
+
+type_text() { xdotool type --delay 20 -- "$1"; }
+
+# The Edit items have no access keys: the menu opens on its first item, Cut, and the arrow
+# keys reach the others.
+edit_command() {
+  local -A position=([Cut]=0 [Copy]=1 [Paste]=2 [Reset]=3)
+  local moves=() i
+  for ((i = 0; i < position[$1]; i++)); do moves+=(Down); done
+  keys alt+e "${moves[@]}" Return
+}
+
+# choose_category KEY... — opens the category menu with its access key, then presses the keys.
+choose_category() { keys alt+v "$@"; }
+
+# presses_down N — N presses of the Down key, to move a list's selection down by N entries.
+presses_down() {
+  local i
+  for ((i = 0; i < $1; i++)); do printf 'Down\n'; done
+}
+
+read_clipboard() {
+  clipboard=$(timeout 5 xclip -out -selection clipboard 2>/dev/null; printf .)
+  clipboard=${clipboard%.}
+}
+
+clipboard_is() {
+  read_clipboard
+  [ "$clipboard" = "$1" ]
+}
+
+# Puts the text on the clipboard as another program would, and waits until the clipboard
+# gives it back.
+put_clipboard() {
+  printf '%s' "$1" | xclip -in -selection clipboard >/dev/null 2>&1
+  poll 10 clipboard_is "$1" || give_up "xclip puts [$1] on the clipboard"
+}
+
+# expect_clipboard DESCRIPTION EXPECTED — the program answers clipboard requests between its
+# events, so the text is waited for.
+expect_clipboard() {
+  poll 10 clipboard_is "$2" || true
+  check_equal "$1" "$2" "$clipboard"
+}
+
+# expect_copy DESCRIPTION EXPECTED — Edit, Copy puts this line on the clipboard.
+expect_copy() {
+  put_clipboard "(not copied yet)"
+  edit_command Copy
+  expect_clipboard "$1" "$2"
+}
+
+# A length in twips as pixels at the given dots per inch, rounded to the nearest pixel.
+twips_to_pixels() { echo $((($1 * $2 + 720) / 1440)); }
+
+# Qt on X11 takes its logical DPI from the Xft.dpi resource and assumes 96 without it; the
+# physical size the X server reports does not enter into it.
+qt_dpi() {
+  local dpi
+  dpi=$(xprop -root RESOURCE_MANAGER 2>/dev/null | grep -oE 'Xft\.dpi:[^0-9]*[0-9]+' |
+    grep -o '[0-9]*$') || true
+  echo "${dpi:-96}"
+}
+
+# photograph WINDOW PICTURE [import options] — takes the picture once two in a row come out
+# the same, so that the program has finished painting.
+photograph() {
+  local window=$1 picture=$2 previous=$session_dir/previous.png tries=50
+  shift 2
+  import "$@" -window "$window" "$previous"
+  until sleep 0.1 && import "$@" -window "$window" -define png:exclude-chunks=date,time "$picture" &&
+    compare -metric AE "$previous" "$picture" null: 2>/dev/null; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || give_up "$(basename "$picture") stops changing"
+    cp "$picture" "$previous"
+  done
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
+# The window as the window manager gets it: its caption, a size the user cannot change, the
+# class its desktop entry names, and a client area of 3450 × 3255 twips under the menu bar,
+# at the DPI Qt takes from the display, at twice that DPI and at a scale factor of 2.
+# Usage: window_test.sh BUILD_FOLDER
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/../support/checks.sh"
+. "$here/x_session.sh"
+. "$here/vardeln_driver.sh"
+build=$1
+
+# The client area begins under the menu bar with the rule that runs its full width: the
+# last band of full-width rows of one colour (not the background) above the first controls.
+client_top() {
+  convert "$1" -depth 8 txt:- | awk '
+    NR == 1 { next }
+    {
+      split($1, xy, /[,:]/); x = xy[1] + 0; y = xy[2] + 0
+      match($0, /#[0-9A-Fa-f]+/); colour = substr($0, RSTART, RLENGTH)
+      if (x == 0) { first[y] = colour; uniform[y] = 1; rows = y + 1 }
+      else if (colour != first[y]) uniform[y] = 0
+    }
+    END {
+      background = first[rows - 1]; band = -1
+      for (y = 0; y < rows; y++) {
+        if (uniform[y] && first[y] != background) {
+          if (y == 0 || !uniform[y - 1] || first[y - 1] != first[y]) band = y
+        } else if (!uniform[y] && band >= 0) { print band; exit }
+      }
+      print -1
+    }'
+}
+
+geometry() { xdotool getwindowgeometry --shell "$main_window" | sed -n "s/^$1=//p"; }
+
+# check_client_area HOW SCALE — the client area at Qt's DPI, times the scale factor.
+check_client_area() {
+  local dpi width height top
+  dpi=$(qt_dpi)
+  width=$(geometry WIDTH)
+  height=$(geometry HEIGHT)
+  photograph "$main_window" "$session_dir/window.png"
+  top=$(client_top "$session_dir/window.png")
+  check_equal "$1: client width, 3450 twips at $dpi DPI × $2" \
+    "$(($(twips_to_pixels 3450 "$dpi") * $2))" "$width"
+  check_equal "$1: client height under the menu bar, 3255 twips at $dpi DPI × $2" \
+    "$(($(twips_to_pixels 3255 "$dpi") * $2))" "$((height - top))"
+}
+
+start_x_session
+
+start_vardeln
+check_equal "caption" "Vardeln v1.3" "$(xdotool getwindowname "$main_window")"
+size_hints=$(xprop -id "$main_window" WM_NORMAL_HINTS)
+own_size="$(geometry WIDTH) by $(geometry HEIGHT)"
+check_equal "the user cannot make it smaller" "$own_size" \
+  "$(sed -n 's/.*minimum size: //p' <<<"$size_hints")"
+check_equal "the user cannot make it larger" "$own_size" \
+  "$(sed -n 's/.*maximum size: //p' <<<"$size_hints")"
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/desktop/org.vardeln.Vardeln.desktop")
+check_equal "the desktop entry names the window's class" \
+  "WM_CLASS(STRING) = \"$entry_class\", \"$entry_class\"" "$(xprop -id "$main_window" WM_CLASS)"
+check_client_area "at the display's DPI" 1
+stop_vardeln
+
+xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+start_vardeln
+check_client_area "at twice the DPI" 1
+stop_vardeln
+xprop -root -remove RESOURCE_MANAGER
+
+start_vardeln QT_SCALE_FACTOR=2
+check_client_area "at scale factor 2" 2
+
+finish_checks
