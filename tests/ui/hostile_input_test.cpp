@@ -1,0 +1,139 @@
+// Vardeln — MIT licence, see LICENSE.
+// Whatever lands on the clipboard or under the fingers — megabytes of digits or of random
+// bytes, broken UTF-8, NUL characters, line breaks, keys that name no unit — the result box
+// answers clearly, and the next ordinary number converts as before.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTest>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "tests/ui/window_fixture.h"
+
+namespace vardeln {
+namespace {
+
+constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+
+std::string randomBytes(std::size_t size) {
+  std::mt19937_64 generator(20240517);  // fixed, so a failure can be repeated
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; i += sizeof(std::uint64_t)) {
+    const std::uint64_t word = generator();
+    std::memcpy(bytes.data() + i, &word, std::min(sizeof word, size - i));
+  }
+  return bytes;
+}
+
+// Lead bytes without their continuation, continuations without a lead, overlong forms,
+// encoded surrogates and bytes that never occur in UTF-8.
+std::string invalidUtf8(std::size_t size) {
+  const std::string pattern = "\xC3\x28\x80\xBF\xC0\xAF\xED\xA0\x80\xF8\x88\x80\x80\x80\xFE\xFF";
+  std::string bytes;
+  while (bytes.size() < size) bytes += pattern;
+  return bytes;
+}
+
+std::string repeated(std::size_t count, char c) { return std::string(count, c); }
+
+// Types the text key by key as a keyboard of any script would, one character per key.
+void typeKeys(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+  }
+}
+
+// Each row makes its clipboard bytes only when its test runs.
+struct HostilePaste {
+  const char* name;
+  std::string (*clipboardBytes)();  // put on the clipboard as plain text, UTF-8 or not
+  const char* resultAfterPaste;
+  const char* typedAtTheEnd;  // then typed, key by key, after the pasted text
+  const char* resultAfterTyping;
+};
+
+void PrintTo(const HostilePaste& p, std::ostream* out) { *out << p.name; }
+
+class HostilePastes : public LoadedWindow, public ::testing::WithParamInterface<HostilePaste> {};
+
+TEST_P(HostilePastes, AreAnsweredAndTheWindowGoesOnConverting) {
+  const HostilePaste& p = GetParam();
+  inputUnit->setCurrentText(QStringLiteral("Hectares"));
+  outputUnit->setCurrentText(QStringLiteral("Ares"));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const std::string bytes = p.clipboardBytes();
+  auto* pasted = new QMimeData;
+  pasted->setData(QStringLiteral("text/plain"),
+                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  clipboard->setMimeData(pasted);
+
+  choose("pasteMenu");
+  EXPECT_EQ(inputText->text(), clipboard->text());
+  EXPECT_EQ(outputText->text(), QString::fromUtf8(p.resultAfterPaste));
+  typeKeys(inputText, QString::fromUtf8(p.typedAtTheEnd));
+  EXPECT_EQ(outputText->text(), QString::fromUtf8(p.resultAfterTyping));
+  EXPECT_TRUE(faultNote->isHidden());
+
+  clipboard->setText(QStringLiteral("4"));
+  choose("pasteMenu");
+  EXPECT_EQ(outputText->text(), QStringLiteral("400"));
+}
+
+// "0." followed by a megabyte of zeros and a 1 is 10 to the power -(2^20 + 1).
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Clipboard, HostilePastes, ::testing::Values(
+    HostilePaste{"FourMegabytesOfDigits",      [] { return repeated(4 * kMegabyte, '9'); },          "Invalid Number", "1",        "Invalid Number"},
+    HostilePaste{"FourMegabytesOfRandomBytes", [] { return randomBytes(4 * kMegabyte); },            "Invalid Number", "2",        "Invalid Number"},
+    HostilePaste{"AMegabyteOfInvalidUtf8",     [] { return invalidUtf8(kMegabyte); },                "Invalid Number", "3",        "Invalid Number"},
+    HostilePaste{"AMegabyteOfLeadingZeros",    [] { return repeated(kMegabyte, '0') + "2.5"; },      "250",            "5",        "255"},
+    HostilePaste{"AMegabyteOfZerosAfterPoint", [] { return "0." + repeated(kMegabyte, '0') + "1"; }, "0",              "e1048577", "100"},
+    HostilePaste{"AMegabyteOfExponentZeros",   [] { return "1e" + repeated(kMegabyte, '0') + "2"; }, "10000",          "0",        "1E+22"},
+    HostilePaste{"AMegabyteOfLineBreaks",      [] { return repeated(kMegabyte, '\n') + "7"; },       "700",            "7",        "7700"},
+    HostilePaste{"NulInsideANumber",           [] { return std::string("1\0" "2", 3); },             "Invalid Number", "3",        "Invalid Number"},
+    HostilePaste{"OnlyNul",                    [] { return std::string(1, '\0'); },                  "Invalid Number", "",         "Invalid Number"},
+    HostilePaste{"ALineBreakInsideANumber",    [] { return std::string("1\n2"); },                   "Invalid Number", "3",        "Invalid Number"},
+    HostilePaste{"DigitsOfOtherScripts",       [] { return std::string("\xD9\xA2"); },               "Invalid Number", "１２",     "Invalid Number"}));
+// clang-format on
+
+using HostileUnits = LoadedWindow;
+
+// The lists hold only the category's own labels: another category's label set as a list's
+// text changes nothing, and keys typed into a list can only move it to one of its labels.
+TEST_F(HostileUnits, LabelsOfOtherCategoriesNeverReachTheConversion) {
+  choose("lengthMenu");
+  inputUnit->setCurrentText(QStringLiteral("Kilometers"));
+  outputUnit->setCurrentText(QStringLiteral("Meters"));
+  inputText->setText(QStringLiteral("1"));
+  ASSERT_EQ(outputText->text(), QStringLiteral("1000"));
+
+  for (const char* foreign : {"Kilogram", "Acres", "Celsius", "qqqq", "ÉÉ", "%1", ""}) {
+    SCOPED_TRACE(foreign);
+    inputUnit->setCurrentText(QString::fromUtf8(foreign));
+    outputUnit->setCurrentText(QString::fromUtf8(foreign));
+    EXPECT_EQ(inputUnit->currentText(), QStringLiteral("Kilometers"));
+    EXPECT_EQ(outputUnit->currentText(), QStringLiteral("Meters"));
+    EXPECT_EQ(outputText->text(), QStringLiteral("1000"));
+  }
+
+  const QStringList labels = entries(inputUnit);
+  for (const char* keys : {"Kilogram", "Acres", "qqqq", "ÉÉ", "%1"}) {
+    SCOPED_TRACE(keys);
+    QTest::keyClicks(inputUnit, QString::fromUtf8(keys));
+    QTest::keyClicks(outputUnit, QString::fromUtf8(keys));
+    EXPECT_TRUE(labels.contains(inputUnit->currentText()));
+    EXPECT_TRUE(labels.contains(outputUnit->currentText()));
+  }
+  inputUnit->setCurrentText(QStringLiteral("Kilometers"));
+  outputUnit->setCurrentText(QStringLiteral("Meters"));
+  EXPECT_EQ(outputText->text(), QStringLiteral("1000"));
+  EXPECT_TRUE(faultNote->isHidden());
+}
+
+}  // namespace
+}  // namespace vardeln
