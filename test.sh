@@ -1,8 +1,35 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardeln and runs its whole test suite.
-# Pass CTest options to narrow it, e.g. ./test.sh -L unit for the fast headless tests.
+#
+# With no arguments (as CI runs it) there are three stages, each stopping the script on
+# its first failure:
+#   1. the normal build in build/ and every test;
+#   2. the sanitizer build in build-sanitize/ (AddressSanitizer, UndefinedBehaviorSanitizer,
+#      leak detection) and every test that needs no X display or package tools;
+#   3. the fuzz build in build-fuzz/ (clang, libFuzzer) and each fuzz target for about a
+#      minute (VARDELN_FUZZ_SECONDS at configure time changes that).
+#
+# With arguments only stage 1 runs, and the arguments go to its CTest, for a quick run while
+# working: ./test.sh -L unit for the fast headless tests, ./test.sh -R Hostile for one group.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
+
+stage() { printf '\n== %s (%s)\n' "$1" "$(date +%T)"; }
+
+stage "normal build and all tests"
 ./scripts/build.sh
 ctest --test-dir build --output-on-failure "$@"
+if [ $# -gt 0 ]; then exit 0; fi
+
+stage "sanitizer build and headless tests"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+
+stage "fuzz build and a short run of each target"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
+
+stage "all stages passed"
