@@ -52,9 +52,25 @@ clipboard_is() {
   [ "$clipboard" = "$1" ]
 }
 
+visible_windows_are() {
+  [ "$(xdotool search --onlyvisible --pid "$vardeln_pid" 2>/dev/null | wc -l)" -eq "$1" ]
+}
+
+# Waits until the program has handled every key sent so far. It handles events in order, so
+# once the Edit menu it is asked to open is on the screen, the keys before have been handled.
+# The second Escape leaves the menu bar, which keeps the keyboard after the menu closes.
+catch_up() {
+  keys alt+e
+  poll 10 visible_windows_are 2 || give_up "the Edit menu opens"
+  keys Escape Escape
+  poll 10 visible_windows_are 1 || give_up "the Edit menu closes"
+}
+
 # Puts the text on the clipboard as another program would, and waits until the clipboard
-# gives it back.
+# gives it back. A Paste still to be handled must not get this text, so the program catches
+# up first.
 put_clipboard() {
+  catch_up
   printf '%s' "$1" | xclip -in -selection clipboard >/dev/null 2>&1
   poll 10 clipboard_is "$1" || give_up "xclip puts [$1] on the clipboard"
 }

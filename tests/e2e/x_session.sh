@@ -1,6 +1,6 @@
 # Vardeln — MIT licence, see LICENSE.
-# A private X display for driving the real program from outside: Xvfb on a display number the
-# server picks itself, so runs side by side never collide, and IceWM so that windows get a
+# A private X display for driving the real program from outside: Xvfb on a display number no
+# other server holds, so runs side by side never collide, and IceWM so that windows get a
 # real frame and focus as on a desktop. Whatever is started through here is stopped when the
 # script ends, however it ends; on a failure the programs' own output is shown.
 # Source it after tests/support/checks.sh, then call start_x_session.
@@ -59,17 +59,43 @@ stop_x_session() {
 trap stop_x_session EXIT
 trap 'exit 143' TERM INT HUP
 
+display_answers() { timeout 5 xprop -root -len 0 WM_NAME >/dev/null 2>&1; }
+
 window_manager_ready() {
   timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
+# A server writes its process id into the display's lock file before it opens the display,
+# and leaves at once when another server holds that file; so a display that answers while
+# its lock file names our server is ours.
+xvfb_ready_or_gone() {
+  process_ended "$xvfb_pid" && return 0
+  [ "$(cat "/tmp/.X$1-lock" 2>/dev/null | tr -d ' \n')" = "$xvfb_pid" ] && DISPLAY=":$1" display_answers
+}
+
 start_x_session() {
-  # Xvfb writes the number of the display it took to descriptor 3 once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-    3>"$session_dir/display" >"$session_dir/xvfb.log" 2>&1 &
-  session_pids+=("$!")
-  poll 20 test -s "$session_dir/display" || give_up "Xvfb starts"
-  export DISPLAY=":$(cat "$session_dir/display")"
+  # Runs side by side start their search at different numbers and take the next one free.
+  local display=$((100 + $$ % 800)) attempts=100
+  until [ "$attempts" -eq 0 ]; do
+    # Clients reach the display through its socket file alone: the abstract socket of a
+    # display that another run is just closing could otherwise answer in its place. Without
+    # -noreset the server would start afresh, refusing clients for a moment, each time its
+    # last client leaves, such as the probe below.
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -nolisten local -noreset \
+      >"$session_dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    if ! poll 20 xvfb_ready_or_gone "$display"; then
+      session_pids+=("$xvfb_pid")
+      give_up "Xvfb starts on display :$display"
+    fi
+    process_ended "$xvfb_pid" || break
+    wait "$xvfb_pid" || true
+    display=$((display + 1))
+    attempts=$((attempts - 1))
+  done
+  [ "$attempts" -gt 0 ] || give_up "Xvfb finds a free display"
+  session_pids+=("$xvfb_pid")
+  export DISPLAY=":$display"
 
   # Programs of the session keep their run-time files to themselves.
   export XDG_RUNTIME_DIR=$session_dir/runtime
