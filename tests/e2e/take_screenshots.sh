@@ -31,10 +31,7 @@ start_vardeln
 show_a_conversion
 photograph "$main_window" "$pictures/main-window.png" -frame
 
-keys alt+h Return
-about_box=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Vardeln v1\.3$' |
-  head -n 1) || true
-[ -n "$about_box" ] || give_up "Help, About... opens the About box"
+open_about
 photograph "$about_box" "$pictures/about-dialog.png" -frame
 keys Escape
 stop_vardeln

@@ -9,6 +9,7 @@ vardeln_runs=0
 # environment, waits for its window and gives it the keyboard. Sets vardeln_pid and
 # main_window.
 start_vardeln() {
+  park_pointer
   vardeln_runs=$((vardeln_runs + 1))
   start_in_session "vardeln-$vardeln_runs" env QT_QPA_PLATFORM=xcb "$@" "$build/ui/vardeln"
   vardeln_pid=$started_pid
@@ -19,6 +20,19 @@ start_vardeln() {
 }
 
 stop_vardeln() { stop_process "$vardeln_pid"; }
+
+# Keeps the pointer off the window, where resting on a control would bring up its tool tip.
+park_pointer() { xdotool mousemove 0 0; }
+
+# open_about — Help, About..., and waits for the box. Sets about_box.
+open_about() {
+  keys alt+h Return
+  about_box=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Vardeln v1\.3$' |
+    head -n 1) || true
+  [ -n "$about_box" ] || give_up "Help, About... opens the About box"
+}
+
+about_box_closed() { ! xdotool search --onlyvisible --name '^About Vardeln v1\.3$' >/dev/null; }
 
 keys() { xdotool key --delay 20 "$@"; }
 
