@@ -52,7 +52,8 @@ Ended run(const std::vector<std::string>& arguments, const std::string& input) {
   posix_spawn_file_actions_addopen(&files, STDERR_FILENO, (base + ".err").c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t child = 0;
-  const int spawnError = posix_spawn(&child, VARDELN_CONVERT, &files, nullptr, argv.data(), environ);
+  const int spawnError =
+      posix_spawn(&child, VARDELN_CONVERT, &files, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&files);
   EXPECT_EQ(spawnError, 0);
   int waitStatus = 0;

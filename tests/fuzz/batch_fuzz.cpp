@@ -65,9 +65,9 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 }
 
 bool isFaultName(std::string_view text) {
-  for (const auto fault : {vardeln::FloatingPointFault::InvalidOperation,
-                           vardeln::FloatingPointFault::DivisionByZero,
-                           vardeln::FloatingPointFault::Overflow}) {
+  for (const auto fault :
+       {vardeln::FloatingPointFault::InvalidOperation, vardeln::FloatingPointFault::DivisionByZero,
+        vardeln::FloatingPointFault::Overflow}) {
     if (text == vardeln::faultName(fault)) return true;
   }
   return false;

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
-
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -100,6 +99,30 @@ INSTANTIATE_TEST_SUITE_P(Clipboard, HostilePastes, ::testing::Values(
     HostilePaste{"ALineBreakInsideANumber",    [] { return std::string("1\n2"); },                   "Invalid Number", "3",        "Invalid Number"},
     HostilePaste{"DigitsOfOtherScripts",       [] { return std::string("\xD9\xA2"); },               "Invalid Number", "１２",     "Invalid Number"}));
 // clang-format on
+
+using HostileShownWindow = LoadedWindow;
+
+// On screen the number box lays out and paints the whole pasted text, in whatever scripts
+// and directions random bytes decode to.
+TEST_F(HostileShownWindow, PaintsMegabytesOfRandomTextAndGoesOnConverting) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  inputUnit->setCurrentText(QStringLiteral("Hectares"));
+  outputUnit->setCurrentText(QStringLiteral("Ares"));
+  for (const std::string& bytes : {randomBytes(4 * kMegabyte), invalidUtf8(kMegabyte)}) {
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    choose("pasteMenu");
+    window.repaint();
+    typeKeys(inputText, QStringLiteral("5"));
+    window.repaint();
+    EXPECT_EQ(outputText->text(), QStringLiteral("Invalid Number"));
+  }
+  QGuiApplication::clipboard()->setText(QStringLiteral("4"));
+  choose("pasteMenu");
+  window.repaint();
+  EXPECT_EQ(outputText->text(), QStringLiteral("400"));
+}
 
 using HostileUnits = LoadedWindow;
 
