@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <random>
