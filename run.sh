@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
 # Installs what is missing, builds Vardeln and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"

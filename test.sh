@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
 # Installs what is missing, builds Vardeln and runs its whole test suite.
 #
 # With no arguments (as CI runs it) there are three stages, each stopping the script on

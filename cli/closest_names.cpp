@@ -28,6 +28,10 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
+// Letters typed beyond this many say nothing more about which label was meant, and would
+// only make the distance cost more for every label.
+constexpr std::size_t kComparedLength = 256;
+
 struct Ranked {
   bool containsTyped;
   std::size_t distance;
@@ -41,12 +45,13 @@ struct Ranked {
 std::vector<std::string_view> closestNames(std::span<const std::string_view> names,
                                            std::string_view typed, std::size_t count) {
   const std::string foldedTyped = foldCase(typed);
+  const std::string_view comparedTyped = std::string_view(foldedTyped).substr(0, kComparedLength);
   std::vector<Ranked> ranked;
   ranked.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
     const std::string folded = foldCase(names[i]);
     ranked.push_back(
-        {folded.find(foldedTyped) != std::string::npos, editDistance(foldedTyped, folded), i});
+        {folded.find(foldedTyped) != std::string::npos, editDistance(comparedTyped, folded), i});
   }
   const std::size_t kept = std::min(count, ranked.size());
   std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(kept),

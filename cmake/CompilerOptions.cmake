@@ -1,3 +1,4 @@
+# Vardeln — MIT licence, see LICENSE.
 # Every conversion rule must round exactly as written, so the compiler may neither fuse a
 # multiply and an add nor reassociate. Our own targets also build with warnings as errors.
 add_library(vardeln_options INTERFACE)

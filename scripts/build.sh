@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
 # Configures and builds Vardeln into build/ (or the folder given as $BUILD_DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
 # Installs the Debian packages Vardeln needs to build, test and package itself.
 # Quiet when everything is already there; runs apt-get update once before the first install.
 set -euo pipefail
