@@ -5,41 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "engine/conversion.h"
 #include "platform/numeric/number_text.h"
+#include "tests/cli/batch_lines.h"
 #include "tests/cli/captured_run.h"
+#include "tests/support/text_samples.h"
 
 namespace vardeln::cli {
 namespace {
 
-constexpr std::size_t kMegabyte = std::size_t{1} << 20;
-
-std::string randomBytes(std::size_t size) {
-  std::mt19937_64 generator(20240517);  // fixed, so a failure can be repeated
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; i += sizeof(std::uint64_t)) {
-    const std::uint64_t word = generator();
-    std::memcpy(bytes.data() + i, &word, std::min(sizeof word, size - i));
-  }
-  return bytes;
-}
-
-// Lead bytes without their continuation, continuations without a lead, overlong forms,
-// encoded surrogates and bytes that never occur in UTF-8.
-std::string invalidUtf8(std::size_t size) {
-  const std::string pattern = "\xC3\x28\x80\xBF\xC0\xAF\xED\xA0\x80\xF8\x88\x80\x80\x80\xFE\xFF";
-  std::string bytes;
-  while (bytes.size() < size) bytes += pattern;
-  return bytes;
-}
-
-std::string repeated(std::size_t count, char c) { return std::string(count, c); }
+using vardeln::testing::invalidUtf8;
+using vardeln::testing::kMegabyte;
+using vardeln::testing::randomBytes;
+using vardeln::testing::repeated;
 
 std::size_t lineCount(const std::string& text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -211,23 +192,14 @@ INSTANTIATE_TEST_SUITE_P(StandardInput, HostileBatches, ::testing::Values(
                    return lines; }}));
 // clang-format on
 
-std::vector<std::string_view> linesOf(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
 
 TEST(HostileStandardInput, FourMegabytesOfRandomBytesGiveOneLinePerLine) {
   const std::string input = randomBytes(4 * kMegabyte) + "\n1\n";
   const testing::CapturedRun run =
       testing::runCaptured({"length", "-", "Kilometers", "Meters"}, input);
   EXPECT_EQ(run.err, "");
-  const std::vector<std::string_view> in = linesOf(input);
-  const std::vector<std::string_view> out = linesOf(run.out);
+  const std::vector<std::string_view> in = vardeln::testing::batchLines(input);
+  const std::vector<std::string_view> out = vardeln::testing::batchLines(run.out);
   ASSERT_EQ(out.size(), in.size());
   EXPECT_EQ(out.back(), "1000");
   // A short line of random bytes is now and then a number; every other line says it is not.

@@ -16,6 +16,7 @@
 #include "engine/conversion.h"
 #include "platform/numeric/fp_status.h"
 #include "platform/numeric/number_text.h"
+#include "tests/cli/batch_lines.h"
 
 namespace {
 
@@ -52,17 +53,6 @@ class CapturedStream {
   std::FILE* stream_;
 };
 
-// The input's lines as the batch reader defines them: split at line feeds, the last line
-// needs none, and empty input has no lines.
-std::vector<std::string_view> linesOf(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
 
 bool isFaultName(std::string_view text) {
   for (const auto fault :
@@ -109,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
   const std::string_view written = out.close();
   require(written.empty() || written.back() == '\n', "the last result line is unfinished");
-  const std::vector<std::string_view> inputLines = linesOf(input);
-  const std::vector<std::string_view> outputLines = linesOf(written);
+  const std::vector<std::string_view> inputLines = vardeln::testing::batchLines(input);
+  const std::vector<std::string_view> outputLines = vardeln::testing::batchLines(written);
   require(outputLines.size() == inputLines.size(), "not one result line per input line");
 
   ExitStatus worst = ExitStatus::Success;

@@ -9,38 +9,18 @@
 #include <QMimeData>
 #include <QTest>
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
-#include <random>
 #include <string>
 
 #include "tests/ui/window_fixture.h"
+#include "tests/support/text_samples.h"
 
 namespace vardeln {
 namespace {
 
-constexpr std::size_t kMegabyte = std::size_t{1} << 20;
-
-std::string randomBytes(std::size_t size) {
-  std::mt19937_64 generator(20240517);  // fixed, so a failure can be repeated
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; i += sizeof(std::uint64_t)) {
-    const std::uint64_t word = generator();
-    std::memcpy(bytes.data() + i, &word, std::min(sizeof word, size - i));
-  }
-  return bytes;
-}
-
-// Lead bytes without their continuation, continuations without a lead, overlong forms,
-// encoded surrogates and bytes that never occur in UTF-8.
-std::string invalidUtf8(std::size_t size) {
-  const std::string pattern = "\xC3\x28\x80\xBF\xC0\xAF\xED\xA0\x80\xF8\x88\x80\x80\x80\xFE\xFF";
-  std::string bytes;
-  while (bytes.size() < size) bytes += pattern;
-  return bytes;
-}
-
-std::string repeated(std::size_t count, char c) { return std::string(count, c); }
+using vardeln::testing::invalidUtf8;
+using vardeln::testing::kMegabyte;
+using vardeln::testing::randomBytes;
+using vardeln::testing::repeated;
 
 // Types the text key by key as a keyboard of any script would, one character per key.
 void typeKeys(QWidget* widget, const QString& text) {
