@@ -8,7 +8,7 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
   libgtest-dev libbenchmark-dev
-  xvfb xdotool xclip x11-utils imagemagick icewm
+  fonts-dejavu-core xvfb xdotool xclip x11-utils imagemagick icewm
   desktop-file-utils appstream dpkg-dev file
 )
 
