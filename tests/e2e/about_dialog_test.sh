@@ -6,8 +6,6 @@
 # Usage: about_dialog_test.sh BUILD_FOLDER
 set -euo pipefail
 here=$(dirname "$0")
-. "$here/../support/checks.sh"
-. "$here/x_session.sh"
 . "$here/vardeln_driver.sh"
 build=$1
 

@@ -5,8 +5,6 @@
 # Usage: category_menu_test.sh BUILD_FOLDER
 set -euo pipefail
 here=$(dirname "$0")
-. "$here/../support/checks.sh"
-. "$here/x_session.sh"
 . "$here/vardeln_driver.sh"
 build=$1
 

@@ -7,8 +7,6 @@
 #   the documentation's pictures, give docs/screenshots.
 set -euo pipefail
 here=$(dirname "$0")
-. "$here/../support/checks.sh"
-. "$here/x_session.sh"
 . "$here/vardeln_driver.sh"
 build=$1
 pictures=${2:-$build/screenshots}

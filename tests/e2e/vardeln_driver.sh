@@ -1,7 +1,12 @@
 # Vardeln — MIT licence, see LICENSE.
 # Drives the built window program from outside, as a person would: keys and clicks travel
 # through the X server (xdotool), and what the program shows is read back through the system
-# clipboard (xclip) with Edit, Copy. Source after x_session.sh; set build to the build folder.
+# clipboard (xclip) with Edit, Copy. Sourcing it also brings the checks and the private X
+# session; set build to the build folder.
+
+e2e_folder=$(dirname "${BASH_SOURCE[0]}")
+. "$e2e_folder/../support/checks.sh"
+. "$e2e_folder/x_session.sh"
 
 vardeln_runs=0
 
