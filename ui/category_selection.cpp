@@ -17,7 +17,7 @@ void Vardeln::selectCategory(const Category& chosen) {
 
   unitNames.clear();
   for (const std::string_view label : chosen.labels()) {
-    unitNames.append(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    unitNames.append(QString::fromUtf8(label));
   }
 
   inputUnit->removeAllEntries();

@@ -22,10 +22,6 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
   return item;
 }
 
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void Vardeln::createMenus() {
@@ -35,19 +31,16 @@ void Vardeln::createMenus() {
 
   QMenu* editMenu = addMenu(menuBar(), "editMenu", tr("&Edit"));
   connect(addItem(editMenu, "cutMenu", tr("Cut")), &QAction::triggered, this, &Vardeln::cut);
-  connect(addItem(editMenu, "copyMenu", tr("Copy")), &QAction::triggered, this,
-          &Vardeln::copy);
-  connect(addItem(editMenu, "pasteMenu", tr("Paste")), &QAction::triggered, this,
-          &Vardeln::paste);
-  connect(addItem(editMenu, "resetMenu", tr("Reset")), &QAction::triggered, this,
-          &Vardeln::reset);
+  connect(addItem(editMenu, "copyMenu", tr("Copy")), &QAction::triggered, this, &Vardeln::copy);
+  connect(addItem(editMenu, "pasteMenu", tr("Paste")), &QAction::triggered, this, &Vardeln::paste);
+  connect(addItem(editMenu, "resetMenu", tr("Reset")), &QAction::triggered, this, &Vardeln::reset);
 
   // Every category starts checked; loading the window chooses Area, which leaves only it.
   QMenu* categoryMenu = addMenu(menuBar(), "categoryMenu", tr("&Vardeln"));
   for (std::size_t i = 0; i < categoryItems.size(); ++i) {
     const Category& category = allCategories()[i];
-    auto* item = new CheckMenuItem(fromUtf8(category.names().caption), true, categoryMenu);
-    item->setObjectName(fromUtf8(category.names().menuItem));
+    auto* item = new CheckMenuItem(QString::fromUtf8(category.names().caption), true, categoryMenu);
+    item->setObjectName(QString::fromUtf8(category.names().menuItem));
     categoryMenu->addAction(item);
     connect(item, &CheckMenuItem::click, this, [this, &category] { selectCategory(category); });
     categoryItems[i] = item;

@@ -10,6 +10,13 @@
 #include "ui/vardeln.h"
 
 namespace vardeln {
+namespace {
+
+std::string_view bytes(const QByteArray& utf8) {
+  return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+}
+
+}  // namespace
 
 void Vardeln::sourceUnitChosen() {
   // Resting the pointer on the number or on its list names the unit it is in.
@@ -25,21 +32,22 @@ void Vardeln::targetUnitChosen() {
 }
 
 void Vardeln::RunConversion() {
+  // One UTF-8 copy of each text: a pasted input can run to megabytes.
+  const QByteArray input = inputText->text().toUtf8();
+  const QByteArray source = inputUnit->listText().toUtf8();
+  const QByteArray target = outputUnit->listText().toUtf8();
   const ConversionOutcome outcome =
-      runConversion(checkedCategory(), inputText->text().toStdString(),
-                    inputUnit->listText().toStdString(), outputUnit->listText().toStdString());
+      runConversion(checkedCategory(), bytes(input), bytes(source), bytes(target));
   switch (outcome.kind) {
     case ConversionOutcome::Kind::Write:
       outputText->setText(QString::fromStdString(outcome.text));
       faultNote->hide();
       break;
-    case ConversionOutcome::Kind::Fault: {
+    case ConversionOutcome::Kind::Fault:
       // The result keeps what it showed; a note says why it did not change.
-      const std::string_view name = faultName(outcome.fault);
-      faultNote->setText(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+      faultNote->setText(QString::fromUtf8(faultName(outcome.fault)));
       faultNote->show();
       break;
-    }
     case ConversionOutcome::Kind::LeaveUnchanged:
       break;
   }
