@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "about/frm_about.h"
+#include "frm_about.h"
 
 #include <QColor>
 #include <QFrame>
@@ -9,9 +9,10 @@
 #include <QPushButton>
 #include <QString>
 
-#include "about/program_icon.h"
-#include "about/task_bar.h"
-#include "platform/qt/twips.h"
+#include "program_icon.h"
+#include "task_bar.h"
+#include "twips.h"
+#include "version.h"
 
 namespace vardeln {
 
@@ -55,7 +56,7 @@ FrmAbout::FrmAbout(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About Vardeln v1.3"));
+  setWindowTitle(QStringLiteral("About Vardeln v" VARDELN_VERSION));
   setWindowModality(Qt::ApplicationModal);
   const qreal dpi = logicalDpiX();
   setFixedSize(twipsToPixels(5670, dpi), twipsToPixels(2385, dpi));
@@ -66,8 +67,8 @@ FrmAbout::FrmAbout(QWidget* parent)
   addSeparatorHalf(this, 0, Qt::white, 2, dpi);
 
   QLabel* lblTitle = addLabel(
-      this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version 1.3"),
-      twipsToPixels(QRect(1050, 240, 3885, 240), dpi), QStringLiteral("Vardeln version1.3"));
+      this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version " VARDELN_VERSION),
+      twipsToPixels(QRect(1050, 240, 3885, 240), dpi), QStringLiteral("Vardeln version" VARDELN_VERSION));
   QPalette titlePalette = lblTitle->palette();
   titlePalette.setColor(QPalette::WindowText, Qt::black);
   lblTitle->setPalette(titlePalette);

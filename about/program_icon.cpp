@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "about/program_icon.h"
+#include "program_icon.h"
 
 namespace vardeln {
 

@@ -1,6 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 // Where the window system has no X11, a tool window already stays out of the task bar.
-#include "about/task_bar.h"
+#include "task_bar.h"
 
 namespace vardeln {
 

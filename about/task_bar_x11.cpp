@@ -12,7 +12,7 @@
 #include <cstring>
 #include <memory>
 
-#include "about/task_bar.h"
+#include "task_bar.h"
 
 namespace vardeln {
 

@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/arguments.h"
+#include "arguments.h"
 
-#include "cli/quoted.h"
+#include "quoted.h"
 
 namespace vardeln::cli {
 namespace {

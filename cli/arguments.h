@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "cli/value_converter.h"
+#include "value_converter.h"
 
 namespace vardeln::cli {
 

@@ -1,9 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/batch.h"
+#include "batch.h"
 
-#include "cli/block_writer.h"
-#include "cli/line_reader.h"
-#include "engine/conversion.h"
+#include "block_writer.h"
+#include "line_reader.h"
+#include "conversion.h"
 
 namespace vardeln::cli {
 

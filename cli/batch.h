@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "cli/exit_status.h"
-#include "cli/line_reader.h"
-#include "cli/value_converter.h"
+#include "exit_status.h"
+#include "line_reader.h"
+#include "value_converter.h"
 
 namespace vardeln::cli {
 

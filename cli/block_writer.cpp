@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/block_writer.h"
+#include "block_writer.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/line_reader.h"
+#include "line_reader.h"
 
 namespace vardeln::cli {
 

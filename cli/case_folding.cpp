@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/case_folding.h"
+#include "case_folding.h"
 
 namespace vardeln::cli {
 namespace {

@@ -1,12 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/closest_names.h"
+#include "closest_names.h"
 
 #include <algorithm>
 #include <numeric>
 #include <string>
 #include <tuple>
 
-#include "cli/case_folding.h"
+#include "case_folding.h"
 
 namespace vardeln::cli {
 namespace {

@@ -1,17 +1,17 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/command_line.h"
+#include "command_line.h"
 
 #include <string>
 #include <vector>
 
-#include "cli/arguments.h"
-#include "cli/batch.h"
-#include "cli/name_match.h"
-#include "cli/quoted.h"
-#include "cli/usage_text.h"
-#include "cli/value_converter.h"
-#include "engine/categories.h"
-#include "engine/conversion.h"
+#include "arguments.h"
+#include "batch.h"
+#include "name_match.h"
+#include "quoted.h"
+#include "usage_text.h"
+#include "value_converter.h"
+#include "categories.h"
+#include "conversion.h"
 
 namespace vardeln::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "cli/exit_status.h"
-#include "cli/streams.h"
+#include "exit_status.h"
+#include "streams.h"
 
 namespace vardeln::cli {
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/line_reader.h"
+#include "line_reader.h"
 
 #include <cstring>
 

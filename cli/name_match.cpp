@@ -1,11 +1,11 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/name_match.h"
+#include "name_match.h"
 
 #include <algorithm>
 #include <string>
 
-#include "cli/case_folding.h"
-#include "cli/closest_names.h"
+#include "case_folding.h"
+#include "closest_names.h"
 
 namespace vardeln::cli {
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/quoted.h"
+#include "quoted.h"
 
 namespace vardeln::cli {
 namespace {

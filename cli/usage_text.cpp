@@ -1,5 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/usage_text.h"
+#include "usage_text.h"
+
+#include "version.h"
 
 namespace vardeln::cli {
 

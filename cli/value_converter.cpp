@@ -1,10 +1,10 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "cli/value_converter.h"
+#include "value_converter.h"
 
 #include <charconv>
 
-#include "engine/conversion.h"
-#include "platform/numeric/fp_status.h"
+#include "conversion.h"
+#include "fp_status.h"
 
 namespace vardeln::cli {
 

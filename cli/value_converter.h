@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "cli/exit_status.h"
-#include "engine/category.h"
-#include "platform/numeric/number_text.h"
+#include "exit_status.h"
+#include "category.h"
+#include "number_text.h"
 
 namespace vardeln::cli {
 

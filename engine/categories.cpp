@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "engine/categories.h"
+#include "categories.h"
 
-#include "engine/tables/tables.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "engine/category.h"
+#include "category.h"
 
 namespace vardeln {
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "engine/category.h"
+#include "category.h"
 
 #include <algorithm>
 #include <stdexcept>

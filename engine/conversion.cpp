@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "engine/conversion.h"
+#include "conversion.h"
 
-#include "platform/numeric/number_text.h"
+#include "number_text.h"
 
 namespace vardeln {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/category.h"
-#include "platform/numeric/fp_status.h"
+#include "category.h"
+#include "fp_status.h"
 
 namespace vardeln {
 

@@ -10,6 +10,10 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core xvfb xdotool xclip x11-utils imagemagick icewm
   desktop-file-utils appstream dpkg-dev file
+  qt6-wayland weston wl-clipboard
+  dbus at-spi2-core python3-pyatspi
+  debhelper lintian fakeroot
+  chromium emscripten
 )
 
 missing=()

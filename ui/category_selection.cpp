@@ -1,10 +1,10 @@
 // Vardeln — MIT licence, see LICENSE.
 // Choosing a category: its item becomes the only checked one and both unit lists are
 // refilled with its units, each showing the first.
-#include "engine/categories.h"
-#include "platform/qt/check_menu_item.h"
-#include "platform/qt/drop_down_list.h"
-#include "ui/vardeln.h"
+#include "categories.h"
+#include "check_menu_item.h"
+#include "drop_down_list.h"
+#include "vardeln.h"
 
 namespace vardeln {
 

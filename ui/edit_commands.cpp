@@ -4,10 +4,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "about/frm_about.h"
-#include "platform/qt/drop_down_list.h"
-#include "platform/qt/text_box.h"
-#include "ui/vardeln.h"
+#include "frm_about.h"
+#include "drop_down_list.h"
+#include "text_box.h"
+#include "vardeln.h"
 
 namespace vardeln {
 

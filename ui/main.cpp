@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include <QApplication>
 
-#include "ui/vardeln.h"
+#include "vardeln.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -3,9 +3,9 @@
 // item has a shortcut key.
 #include <QMenuBar>
 
-#include "engine/categories.h"
-#include "platform/qt/check_menu_item.h"
-#include "ui/vardeln.h"
+#include "categories.h"
+#include "check_menu_item.h"
+#include "vardeln.h"
 
 namespace vardeln {
 namespace {

@@ -3,11 +3,11 @@
 // list recalculates at once.
 #include <QLabel>
 
-#include "engine/conversion.h"
-#include "platform/numeric/fp_status.h"
-#include "platform/qt/drop_down_list.h"
-#include "platform/qt/text_box.h"
-#include "ui/vardeln.h"
+#include "conversion.h"
+#include "fp_status.h"
+#include "drop_down_list.h"
+#include "text_box.h"
+#include "vardeln.h"
 
 namespace vardeln {
 namespace {

@@ -1,12 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 // Creating, loading and unloading the window.
-#include "ui/vardeln.h"
+#include "vardeln.h"
 
 #include <QCloseEvent>
 
-#include "about/frm_about.h"
-#include "engine/categories.h"
-#include "platform/qt/text_box.h"
+#include "frm_about.h"
+#include "categories.h"
+#include "text_box.h"
 
 namespace vardeln {
 

@@ -5,11 +5,12 @@
 #include <QLayout>
 #include <QScreen>
 
-#include "about/program_icon.h"
-#include "platform/qt/drop_down_list.h"
-#include "platform/qt/text_box.h"
-#include "platform/qt/twips.h"
-#include "ui/vardeln.h"
+#include "program_icon.h"
+#include "drop_down_list.h"
+#include "text_box.h"
+#include "twips.h"
+#include "vardeln.h"
+#include "version.h"
 
 namespace vardeln {
 namespace {
@@ -27,7 +28,7 @@ constexpr int kRuleThickness = 2;
 
 void Vardeln::createControls() {
   setObjectName(QStringLiteral("Vardeln"));
-  setWindowTitle(tr("Vardeln v1.3"));
+  setWindowTitle(QStringLiteral("Vardeln v" VARDELN_VERSION));
   setWindowIcon(programIcon());
   // A fixed single border: minimize and close, but nothing that would change the size.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

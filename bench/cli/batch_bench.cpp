@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
-#include "cli/value_converter.h"
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "platform/numeric/number_text.h"
+#include "batch.h"
+#include "value_converter.h"
+#include "categories.h"
+#include "conversion.h"
+#include "number_text.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // once and write the result.
 #include <benchmark/benchmark.h>
 
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "platform/numeric/number_text.h"
-#include "bench/support/ratio_reporter.h"
+#include "categories.h"
+#include "conversion.h"
+#include "number_text.h"
+#include "ratio_reporter.h"
 
 namespace {
 

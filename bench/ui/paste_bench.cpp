@@ -9,7 +9,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-#include "ui/vardeln.h"
+#include "vardeln.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // The energy category: base unit the joule, 17 units.
 
-#include "engine/tables/tables.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

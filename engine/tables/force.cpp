@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // The force category: base unit the newton, 6 units.
 
-#include "engine/tables/tables.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

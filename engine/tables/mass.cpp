@@ -1,8 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // The mass category: base unit the kilogram, 38 units.
 
-#include "engine/constants.h"
-#include "engine/tables/tables.h"
+#include "constants.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

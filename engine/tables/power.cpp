@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // The power category: base unit the watt, 4 units.
 
-#include "engine/tables/tables.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/tables/tables.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

@@ -1,8 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // The speed category: base unit the metre per second, 10 units.
 
-#include "engine/constants.h"
-#include "engine/tables/tables.h"
+#include "constants.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

@@ -2,7 +2,7 @@
 // One function per category table; each lives in its own file beside this one.
 #pragma once
 
-#include "engine/category.h"
+#include "category.h"
 
 namespace vardeln {
 

@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // The temperature category: base unit the degree Celsius, 5 units.
 
-#include "engine/tables/tables.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

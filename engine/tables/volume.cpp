@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "engine/constants.h"
-#include "engine/tables/tables.h"
+#include "constants.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 

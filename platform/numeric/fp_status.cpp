@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "platform/numeric/fp_status.h"
+#include "fp_status.h"
 
 #include <cmath>
 

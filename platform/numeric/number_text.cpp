@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "platform/numeric/number_text.h"
+#include "number_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "platform/qt/check_menu_item.h"
+#include "check_menu_item.h"
 
 namespace vardeln {
 

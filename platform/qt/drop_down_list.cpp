@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "platform/qt/drop_down_list.h"
+#include "drop_down_list.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "platform/qt/text_box.h"
+#include "text_box.h"
 
 #include <limits>
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "platform/qt/twips.h"
+#include "twips.h"
 
 #include <cmath>
 

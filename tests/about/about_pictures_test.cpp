@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "about/program_icon.h"
+#include "program_icon.h"
 
 namespace {
 

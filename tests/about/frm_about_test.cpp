@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "about/frm_about.h"
+#include "frm_about.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <ostream>
 #include <string>
 
-#include "about/program_icon.h"
+#include "program_icon.h"
 
 namespace {
 

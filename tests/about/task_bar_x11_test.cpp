@@ -12,7 +12,7 @@
 #include <cstring>
 #include <memory>
 
-#include "about/frm_about.h"
+#include "frm_about.h"
 
 namespace {
 

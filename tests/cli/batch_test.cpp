@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
-#include "cli/block_writer.h"
-#include "cli/line_reader.h"
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "tests/cli/captured_run.h"
+#include "batch.h"
+#include "block_writer.h"
+#include "line_reader.h"
+#include "categories.h"
+#include "conversion.h"
+#include "captured_run.h"
 
 namespace vardeln::cli {
 namespace {

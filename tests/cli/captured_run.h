@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/command_line.h"
+#include "command_line.h"
 
 namespace vardeln::cli::testing {
 

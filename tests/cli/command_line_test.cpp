@@ -2,7 +2,7 @@
 // Every way the command line ends: its status, standard output and standard error.
 #include <gtest/gtest.h>
 
-#include "tests/cli/captured_run.h"
+#include "captured_run.h"
 
 namespace vardeln::cli {
 namespace {

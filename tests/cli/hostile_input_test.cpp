@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/conversion.h"
-#include "platform/numeric/number_text.h"
-#include "tests/cli/batch_lines.h"
-#include "tests/cli/captured_run.h"
-#include "tests/support/text_samples.h"
+#include "conversion.h"
+#include "number_text.h"
+#include "batch_lines.h"
+#include "captured_run.h"
+#include "text_samples.h"
 
 namespace vardeln::cli {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "cli/case_folding.h"
-#include "cli/name_match.h"
-#include "engine/categories.h"
+#include "case_folding.h"
+#include "name_match.h"
+#include "categories.h"
 
 namespace vardeln::cli {
 namespace {

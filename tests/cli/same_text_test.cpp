@@ -5,10 +5,10 @@
 
 #include <charconv>
 
-#include "cli/value_converter.h"
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "tests/support/exact_double.h"
+#include "value_converter.h"
+#include "categories.h"
+#include "conversion.h"
+#include "exact_double.h"
 
 namespace vardeln::cli {
 namespace {

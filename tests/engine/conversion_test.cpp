@@ -5,8 +5,8 @@
 #include <cfenv>
 #include <string>
 
-#include "engine/categories.h"
-#include "engine/conversion.h"
+#include "categories.h"
+#include "conversion.h"
 
 namespace vardeln {
 namespace {

@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#include "platform/numeric/number_text.h"
-#include "tests/support/exact_double.h"
+#include "number_text.h"
+#include "exact_double.h"
 
 namespace vardeln {
 namespace {

@@ -6,10 +6,10 @@
 #include <set>
 #include <string>
 
-#include "engine/categories.h"
-#include "engine/constants.h"
-#include "engine/conversion.h"
-#include "tests/support/exact_double.h"
+#include "categories.h"
+#include "constants.h"
+#include "conversion.h"
+#include "exact_double.h"
 
 namespace vardeln {
 namespace {

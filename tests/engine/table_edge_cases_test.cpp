@@ -5,10 +5,10 @@
 #include <limits>
 #include <string>
 
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "platform/numeric/number_text.h"
-#include "tests/support/exact_double.h"
+#include "categories.h"
+#include "conversion.h"
+#include "number_text.h"
+#include "exact_double.h"
 
 namespace vardeln {
 namespace {

@@ -9,14 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/batch.h"
-#include "cli/line_reader.h"
-#include "cli/value_converter.h"
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "platform/numeric/fp_status.h"
-#include "platform/numeric/number_text.h"
-#include "tests/cli/batch_lines.h"
+#include "batch.h"
+#include "line_reader.h"
+#include "value_converter.h"
+#include "categories.h"
+#include "conversion.h"
+#include "fp_status.h"
+#include "number_text.h"
+#include "batch_lines.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "engine/categories.h"
-#include "engine/conversion.h"
-#include "platform/numeric/number_text.h"
+#include "categories.h"
+#include "conversion.h"
+#include "number_text.h"
 
 namespace {
 

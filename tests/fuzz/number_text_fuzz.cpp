@@ -11,7 +11,7 @@
 #include <regex>
 #include <string>
 
-#include "platform/numeric/number_text.h"
+#include "number_text.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tests/ui/window_fixture.h"
+#include "window_fixture.h"
 
 namespace vardeln {
 namespace {

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <string>
 
-#include "tests/ui/window_fixture.h"
-#include "tests/support/text_samples.h"
+#include "window_fixture.h"
+#include "text_samples.h"
 
 namespace vardeln {
 namespace {

@@ -9,10 +9,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/qt/check_menu_item.h"
-#include "platform/qt/drop_down_list.h"
-#include "platform/qt/text_box.h"
-#include "platform/qt/twips.h"
+#include "check_menu_item.h"
+#include "drop_down_list.h"
+#include "text_box.h"
+#include "twips.h"
 
 namespace vardeln {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "tests/ui/window_fixture.h"
+#include "window_fixture.h"
 
 namespace vardeln {
 namespace {

@@ -12,7 +12,7 @@
 #include <QSignalSpy>
 #include <QStringList>
 
-#include "ui/vardeln.h"
+#include "vardeln.h"
 
 namespace vardeln {
 

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "tests/ui/window_fixture.h"
+#include "window_fixture.h"
 
 namespace vardeln {
 namespace {
