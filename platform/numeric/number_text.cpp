@@ -1,10 +1,11 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "number_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "decimal_text.h"
 
 namespace vardeln {
 namespace {
@@ -89,9 +90,8 @@ std::optional<double> parseNumber(std::string_view text) {
   if (body.front() == '+' || body.front() == '-') unsignedBody.remove_prefix(1);
 
   double magnitude = 0.0;
-  const auto [end, error] =
-      std::from_chars(unsignedBody.data(), unsignedBody.data() + unsignedBody.size(), magnitude);
-  if (error == std::errc::result_out_of_range) {
+  const DecimalReading reading = readDecimal(unsignedBody, magnitude);
+  if (reading == DecimalReading::OutOfRange) {
     // Out of range either way: below the smallest subnormal reads as zero, above the
     // largest double is not a number. The digits' order of magnitude tells which.
     if (shape.allZero || shape.leadingDigitOrder + shape.exponent <= 0) {
@@ -99,7 +99,7 @@ std::optional<double> parseNumber(std::string_view text) {
     } else {
       return std::nullopt;
     }
-  } else if (error != std::errc() || end != unsignedBody.data() + unsignedBody.size()) {
+  } else if (reading == DecimalReading::Malformed) {
     return std::nullopt;
   }
   return negative ? -magnitude : magnitude;
@@ -115,8 +115,7 @@ char* formatDouble(double value, char* out) {
     return out + length;
   }
   if (value == 0.0) value = 0.0;  // negative zero shows as "0"
-  char* const end = std::to_chars(out, out + kMaxFormattedLength, value,
-                                  std::chars_format::general, 15).ptr;
+  char* const end = writeDecimal(value, out);
   for (char* c = out; c != end; ++c) {
     if (*c == 'e') *c = 'E';
   }

@@ -1,0 +1,46 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <string_view>
+
+namespace vardeln {
+
+/// What reading an unsigned decimal gave.
+enum class DecimalReading {
+  Value,       ///< the nearest double, a subnormal included
+  OutOfRange,  ///< beyond the double range, or so small that it rounds to zero
+  Malformed,   ///< not wholly a decimal
+};
+
+/// Whether a text can be an unsigned decimal at all: it starts with a digit or a point and
+/// holds nothing but digits, points, exponent letters and signs. Both paths check this first,
+/// because each library also reads forms of its own ("inf", "nan", "0x10", a leading minus).
+inline bool hasDecimalCharacters(std::string_view text) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (text.empty() || !(digit(text.front()) || text.front() == '.')) return false;
+  for (const char c : text) {
+    if (!(digit(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-')) return false;
+  }
+  return true;
+}
+
+/// Reads an unsigned decimal: digits with at most one point, optionally an exponent. Where
+/// the C++ library reads doubles itself (std::from_chars) that is the way; the browser's C++
+/// library does not, and reads with the portable path below. CMake chooses.
+DecimalReading readDecimal(std::string_view text, double& value);
+
+/// Writes a finite double rounded to 15 significant digits as C's "%.15g" does, into a buffer
+/// of at least kMaxFormattedLength characters; returns one past the last character. Uses
+/// std::to_chars where the C++ library has it for doubles, else the portable path.
+char* writeDecimal(double value, char* out);
+
+/// The same reading through the C library's strtod, which rounds correctly in both the GNU
+/// and the browser's C library. Reads the point as the decimal separator only while the
+/// numeric locale is "C", as it always is in the browser; the desktop build uses
+/// std::from_chars and never depends on the locale.
+DecimalReading readDecimalPortable(std::string_view text, double& value);
+
+/// The same writing through the C library's snprintf, with the same proviso on the locale.
+char* writeDecimalPortable(double value, char* out);
+
+}  // namespace vardeln

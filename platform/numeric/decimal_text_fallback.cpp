@@ -1,0 +1,14 @@
+// Vardeln — MIT licence, see LICENSE.
+// For C++ libraries that cannot read or write a double themselves: the portable path is the
+// only one.
+#include "decimal_text.h"
+
+namespace vardeln {
+
+DecimalReading readDecimal(std::string_view text, double& value) {
+  return readDecimalPortable(text, value);
+}
+
+char* writeDecimal(double value, char* out) { return writeDecimalPortable(value, out); }
+
+}  // namespace vardeln
