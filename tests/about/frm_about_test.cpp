@@ -108,8 +108,10 @@ TEST_P(AboutDialogControls, HaveTheirKindPlaceAndFocus) {
 INSTANTIATE_TEST_SUITE_P(Table, AboutDialogControls, ::testing::ValuesIn(kControls),
                          [](const auto& info) {
                            std::string name = info.param.name;
-                           if (info.param.index >= 0)
-                             name += "_" + std::to_string(info.param.index);
+                           if (info.param.index >= 0) {
+                             name += '_';
+                             name += std::to_string(info.param.index);
+                           }
                            return name;
                          });
 

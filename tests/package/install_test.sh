@@ -18,16 +18,22 @@ check_equal "installs exactly the expected files" "$(expected_files)" \
 
 kind() { file --brief "$prefix/$1" | cut -d, -f"$2"; }
 icons=share/icons/hicolor
-check_equal "the hicolor 32x32 icon is a 32 × 32 PNG" "PNG image data, 32 x 32" \
-  "$(kind $icons/32x32/apps/org.vardeln.Vardeln.png 1-2)"
+for size in 32 48 64 128 256; do
+  check_equal "the hicolor ${size}x${size} icon is a $size × $size PNG" \
+    "PNG image data, $size x $size" "$(kind $icons/${size}x${size}/apps/org.vardeln.Vardeln.png 1-2)"
+done
 check_equal "the scalable icon is an SVG picture" "SVG Scalable Vector Graphics image" \
   "$(kind $icons/scalable/apps/org.vardeln.Vardeln.svg 1)"
 check "the programs are executable" test -x "$prefix/bin/vardeln" -a -x "$prefix/bin/vardeln-convert"
 
-manual=$prefix/share/man/man1/vardeln-convert.1.gz
-check "the manual page is a sound gzip file" gzip --test "$manual"
-check_equal "the manual page is vardeln-convert's, section 1" '.TH VARDELN-CONVERT 1' \
-  "$(zcat "$manual" | grep '^\.TH' | cut -d' ' -f1-3)"
+version=$("$prefix/bin/vardeln-convert" --version | cut -d' ' -f2)
+for program in vardeln vardeln-convert; do
+  manual=$prefix/share/man/man1/$program.1.gz
+  check "the manual page of $program is a sound gzip file" gzip --test "$manual"
+  check_equal "the manual page is $program's, section 1, with the version" \
+    ".TH ${program^^} 1 \"Vardeln $version\"" \
+    "$(zcat "$manual" | grep '^\.TH' | cut -d' ' -f1-3,6-7)"
+done
 
 check_equal "the installed vardeln-convert converts" "100" \
   "$("$prefix/bin/vardeln-convert" area 1 Hectares Ares)"
