@@ -1,0 +1,218 @@
+// Vardeln — MIT licence, see LICENSE.
+// The window's behaviours that make sense in a page, driven with the keyboard and the mouse in
+// Chromium: start-up, typing, choosing units and categories, the Edit commands on the system
+// clipboard, a fault that keeps the result, the About text, and the page asking nothing of
+// any other site.
+import { test, before, after, beforeEach, afterEach } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchChromium, openSite } from './browser.mjs';
+import { startSiteServer } from './site_server.mjs';
+import { siteDir } from './test_setup.mjs';
+import { converted, unitsOf } from './native_convert.mjs';
+
+let server;
+let browser;
+let page;
+let context;
+let problems;
+before(async () => {
+  server = await startSiteServer(siteDir);
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+  await server?.stop();
+});
+beforeEach(async () => {
+  ({ page, context, problems } = await openSite(browser, server.url, {
+    permissions: ['clipboard-read', 'clipboard-write'] }));
+});
+afterEach(async () => {
+  assert.deepEqual(problems, [], 'no script error or console error');
+  await context.close();
+});
+
+const value = (id) => page.locator(`#${id}`).inputValue();
+const result = () => page.locator('#outputText').textContent();
+const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+const setClipboard = (text) => page.evaluate((t) => navigator.clipboard.writeText(t), text);
+const focused = () => page.evaluate(() => document.activeElement?.id);
+const title = (id) => page.locator(`#${id}`).getAttribute('title');
+
+// The clipboard commands finish after the click returns: wait until what they do shows.
+async function eventually(read, expected, message) {
+  const deadline = Date.now() + 5000;
+  let actual = await read();
+  while (actual !== expected && Date.now() < deadline) {
+    await new Promise((done) => setTimeout(done, 20));
+    actual = await read();
+  }
+  assert.equal(actual, expected, message);
+}
+
+async function typeNumber(text) {
+  await page.locator('#inputText').fill('');
+  await page.locator('#inputText').pressSequentially(text);
+}
+
+test('starts on Area, 0 Acres in Acres, with the focus in the number box', async () => {
+  assert.equal(await value('category'), 'area');
+  assert.equal(await value('inputText'), '0');
+  assert.equal(await value('inputUnit'), 'Acres');
+  assert.equal(await value('outputUnit'), 'Acres');
+  assert.equal(await result(), '0');
+  assert.equal(await focused(), 'inputText');
+  for (const id of ['inputText', 'inputUnit', 'outputText', 'outputUnit']) {
+    assert.equal(await title(id), 'Acres', `${id} names its unit`);
+  }
+  assert.equal(await page.title(), 'Vardeln v1.3');
+});
+
+test('recalculates on every keystroke; text that is no number shows "Invalid Number"', async () => {
+  await page.selectOption('#inputUnit', 'Hectares');
+  await page.locator('#inputText').fill('');
+  const steps = [['1', '1'], ['5', '15'], ['a', '15a'], ['Backspace', '15'], ['Backspace', '1'],
+                 ['Backspace', ''], ['2', '2']];
+  for (const [key, text] of steps) {
+    await page.locator('#inputText').press(key);
+    assert.equal(await value('inputText'), text);
+    assert.equal(await result(), converted('area', text, 'Hectares', 'Acres'), `after "${text}"`);
+  }
+});
+
+test('choosing a unit with the keyboard recalculates and names only that side', async () => {
+  await typeNumber('3');
+  const area = unitsOf('area');
+  await page.locator('#outputUnit').focus();
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await value('outputUnit'), area[1]);
+  assert.equal(await result(), converted('area', '3', area[0], area[1]));
+  assert.equal(await title('outputUnit'), area[1]);
+  assert.equal(await title('outputText'), area[1]);
+  assert.equal(await title('inputUnit'), area[0]);
+  assert.equal(await title('inputText'), area[0]);
+});
+
+test('a category change refills both lists and starts both on its first unit', async () => {
+  await typeNumber('2');
+  await page.selectOption('#inputUnit', { index: 3 });
+  for (const category of ['volume', 'power', 'pressure', 'temperature', 'area']) {
+    await page.selectOption('#category', category);
+    const units = unitsOf(category);
+    for (const list of ['inputUnit', 'outputUnit']) {
+      const shown = await page.locator(`#${list} option`).allTextContents();
+      assert.deepEqual(shown, units, `${category}: ${list} holds the category's units`);
+      assert.equal(await value(list), units[0]);
+    }
+    assert.equal(await result(), converted(category, '2', units[0], units[0]));
+  }
+});
+
+test('Copy puts the conversion on the clipboard as one line', async () => {
+  await typeNumber('1');
+  await page.selectOption('#inputUnit', 'Hectares');
+  await page.selectOption('#outputUnit', 'Meters Square');
+  await page.getByRole('button', { name: 'Copy' }).click();
+  const expected = `1 Hectares = ${converted('area', '1', 'Hectares', 'Meters Square')} Meters Square`;
+  await eventually(clipboard, expected);
+  await typeNumber('abc');
+  await page.getByRole('button', { name: 'Copy' }).click();
+  await eventually(clipboard, 'abc Hectares = Invalid Number Meters Square');
+});
+
+test('Paste replaces the number with the clipboard text and recalculates', async () => {
+  await setClipboard('12abc');
+  await page.getByRole('button', { name: 'Paste' }).click();
+  await eventually(() => value('inputText'), '12abc');
+  assert.equal(await result(), 'Invalid Number');
+  await setClipboard(' 2.5e1 ');
+  await page.getByRole('button', { name: 'Paste' }).click();
+  await eventually(() => value('inputText'), ' 2.5e1 ');
+  assert.equal(await result(), converted('area', ' 2.5e1 ', 'Acres', 'Acres'));
+  assert.equal(await clipboard(), ' 2.5e1 ', 'the clipboard is left as it was');
+  // A NUL ends no number early: the whole text is read, and it is not a number.
+  await setClipboard('1\u0000');
+  await page.getByRole('button', { name: 'Paste' }).click();
+  await eventually(() => value('inputText'), '1\u0000');
+  assert.equal(await result(), 'Invalid Number');
+});
+
+test('Cut moves the number to the clipboard; Reset empties both boxes', async () => {
+  await typeNumber('7');
+  await page.getByRole('button', { name: 'Cut' }).click();
+  await eventually(() => value('inputText'), '');
+  assert.equal(await clipboard(), '7');
+  assert.equal(await result(), 'Invalid Number');
+
+  await typeNumber('9');
+  await page.selectOption('#outputUnit', 'Hectares');
+  await page.getByRole('button', { name: 'Reset' }).click();
+  assert.equal(await value('inputText'), '');
+  assert.equal(await result(), '', 'emptied after the recalculation, not "Invalid Number"');
+  assert.equal(await value('outputUnit'), 'Hectares', 'units stay as they were');
+  await page.getByRole('button', { name: 'Copy' }).click();
+  await eventually(clipboard, ' Acres =  Hectares');
+});
+
+test('a fault keeps the result and names itself until the next conversion', async () => {
+  await page.selectOption('#category', 'length');
+  await page.selectOption('#inputUnit', 'Light Year');
+  await typeNumber('1e30');
+  const before = await result();
+  const fault = converted('length', '1e308', 'Light Year', 'Admiralty Mile');
+  assert.equal(fault, 'Overflow');
+  await page.locator('#inputText').press('8');
+  assert.equal(await result(), before, 'the result keeps what it showed');
+  assert.equal(await page.locator('#faultNote').textContent(), fault);
+  assert.ok(await page.locator('#faultNote').isVisible());
+  await page.locator('#inputText').press('Backspace');
+  assert.equal(await result(), converted('length', '1e30', 'Light Year', 'Admiralty Mile'));
+  assert.ok(await page.locator('#faultNote').isHidden());
+});
+
+test('works from the keyboard alone, in the window\'s order', async () => {
+  await page.locator('#category').focus();
+  const order = [];
+  for (let i = 0; i < 3; ++i) {
+    await page.keyboard.press('Tab');
+    order.push(await focused());
+  }
+  assert.deepEqual(order, ['inputText', 'inputUnit', 'outputUnit'], 'the result takes no focus');
+  // Category by keyboard: the list reacts to a letter as the menu's access key would.
+  await page.locator('#category').focus();
+  await page.keyboard.press('v');
+  assert.equal(await value('category'), 'volume');
+  assert.equal(await value('inputUnit'), unitsOf('volume')[0]);
+});
+
+test('About shows the version and closes with OK or Esc', async () => {
+  await page.getByRole('button', { name: 'About...' }).click();
+  const dialog = page.getByRole('dialog', { name: 'Vardeln Version 1.3' });
+  assert.ok(await dialog.isVisible());
+  assert.equal(await focused(), 'aboutOk');
+  await page.keyboard.press('Escape');
+  assert.ok(await dialog.isHidden());
+  await page.getByRole('button', { name: 'About...' }).click();
+  await page.keyboard.press('Enter');
+  assert.ok(await dialog.isHidden());
+});
+
+test('every control carries the name a screen reader reads', async () => {
+  assert.equal(await page.getByRole('textbox', { name: 'Number to convert' }).count(), 1);
+  assert.equal(await page.getByRole('combobox', { name: 'Convert from' }).count(), 1);
+  assert.equal(await page.getByRole('combobox', { name: 'Convert to' }).count(), 1);
+  assert.equal(await page.getByRole('combobox', { name: 'Category' }).count(), 1);
+  assert.equal(await page.getByRole('status', { name: 'Result' }).count(), 1);
+});
+
+test('the page asks nothing of any other site', async () => {
+  const asked = [];
+  const fresh = await browser.newContext();
+  const other = await fresh.newPage();
+  other.on('request', (request) => asked.push(request.url()));
+  await other.goto(server.url);
+  await other.waitForSelector('html[data-ready="true"]');
+  await fresh.close();
+  assert.ok(asked.length >= 5);
+  assert.deepEqual(asked.filter((url) => !url.startsWith(server.url)), []);
+});

@@ -1,0 +1,45 @@
+// Vardeln — MIT licence, see LICENSE.
+// A static server for the built site on a free local port, for tests and the benchmark: it
+// can be stopped to cut the page off from the network, and it records what was asked of it.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.css': 'text/css', '.wasm': 'application/wasm', '.png': 'image/png',
+  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+};
+
+// Serves `root`; `extra` maps further paths (such as a blank page) to their HTML.
+export async function startSiteServer(root, extra = {}) {
+  const requests = [];
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    requests.push(path);
+    if (extra[path] !== undefined) {
+      response.writeHead(200, { 'Content-Type': types['.html'] });
+      response.end(extra[path]);
+      return;
+    }
+    const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {
+    url,
+    requests,
+    async stop() {
+      server.closeAllConnections();
+      await new Promise((done) => server.close(done));
+    },
+  };
+}
