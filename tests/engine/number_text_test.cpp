@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(NumericTest, Readings, ::testing::Values(
     Reading{".5",      true, 0.5}, Reading{"5.",    true, 5},   Reading{"1e5",    true, 1e5},
     Reading{"1E5",     true, 1e5}, Reading{"1e+5",  true, 1e5}, Reading{"2.5e-3", true, 0.0025},
     Reading{" 42 ",    true, 42},  Reading{"\t\r\n7\n", true, 7}, Reading{"007",  true, 7},
+    Reading{"\f7\v",   true, 7},   Reading{"\v-7\f", true, -7},
     Reading{"0.1",     true, 0.1}, Reading{"1.7976931348623157e308", true, std::numeric_limits<double>::max()},
     Reading{"1e-400",  true, 0},   Reading{"-1e-400", true, -0.0},
     Reading{"1e-310",  true, 1e-310}, Reading{"3e-324", true, kMinSubnormal},

@@ -2,7 +2,7 @@
 #include "golden_check.h"
 
 #include <set>
-#include <utility>
+#include <tuple>
 
 #include "categories.h"
 #include "conversion.h"
@@ -17,15 +17,31 @@ std::string describe(const Outcome& outcome) {
 
 std::string where(const Entry& entry) {
   return entry.category + " \"" + entry.unit + "\" " +
-         (entry.direction == Direction::ToBase ? "to base" : "from base") + " at " +
-         decimal(entry.input);
+         (entry.direction == Direction::ToBase ? "to base" : "from base") +
+         (entry.sweep ? " over the " + std::to_string(kSweepInputs) + " sweep inputs"
+                      : " at " + decimal(entry.input));
+}
+
+bool matches(const Entry& entry, const UnitRule& rule, std::string& problem) {
+  if (entry.sweep) {
+    const Bits digest = sweepDigest(rule, entry.direction);
+    if (digest == entry.expected.value) return true;
+    problem = where(entry) + ": expected digest " + hexBits(entry.expected.value) + ", got " +
+              hexBits(digest);
+    return false;
+  }
+  const Outcome actual = evaluate(rule, entry.direction, doubleOf(entry.input));
+  if (sameOutcome(actual, entry.expected)) return true;
+  problem = where(entry) + ": expected " + describe(entry.expected) + ", got " + describe(actual);
+  return false;
 }
 
 }  // namespace
 
 CheckReport checkGolden(std::istream& table) {
   CheckReport report;
-  std::set<std::pair<const UnitRule*, Direction>> covered;
+  // Each rule in each direction needs its fixed inputs and its sweep.
+  std::set<std::tuple<const UnitRule*, Direction, bool>> covered;
   std::string line;
   for (std::size_t lineNumber = 1; std::getline(table, line); ++lineNumber) {
     const ParsedLine parsed = parseLine(line);
@@ -42,23 +58,21 @@ CheckReport checkGolden(std::istream& table) {
                                 " \"" + entry.unit + "\" is not a unit of the engine");
       continue;
     }
-    covered.insert({rule, entry.direction});
+    covered.insert({rule, entry.direction, entry.sweep});
     ++report.entriesChecked;
-    const Outcome actual = evaluate(*rule, entry.direction, doubleOf(entry.input));
-    if (!sameOutcome(actual, entry.expected)) {
-      report.problems.push_back(where(entry) + ": expected " + describe(entry.expected) +
-                                ", got " + describe(actual));
-    }
+    if (std::string problem; !matches(entry, *rule, problem)) report.problems.push_back(problem);
   }
 
   for (const Category& category : allCategories()) {
     for (const UnitRule& rule : category.rules()) {
       for (const Direction direction : {Direction::ToBase, Direction::FromBase}) {
-        if (covered.count({&rule, direction}) == 0) {
-          report.problems.push_back(std::string(category.names().name) + " \"" +
-                                    std::string(rule.label) + "\" " +
-                                    std::string(directionName(direction)) +
-                                    " base has no entry in the golden table");
+        for (const bool sweep : {false, true}) {
+          if (covered.count({&rule, direction, sweep}) == 0) {
+            report.problems.push_back(std::string(category.names().name) + " \"" +
+                                      std::string(rule.label) + "\" " +
+                                      std::string(directionName(direction)) + " base has no " +
+                                      (sweep ? "sweep" : "entry") + " in the golden table");
+          }
         }
       }
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "fp_status.h"
@@ -12,6 +13,12 @@ namespace vardeln::golden {
 namespace {
 
 constexpr std::string_view kFaultNames[] = {"ok", "overflow", "invalid", "division-by-zero"};
+
+Bits faultIndex(std::string_view fault) {
+  Bits index = 0;
+  while (index < std::size(kFaultNames) && kFaultNames[index] != fault) ++index;
+  return index;
+}
 
 std::string_view faultToken(FloatingPointFault fault) {
   switch (fault) {
@@ -39,6 +46,22 @@ std::optional<Bits> readBits(std::string_view text) {
     bits = (bits << 4) | static_cast<Bits>(digit);
   }
   return bits;
+}
+
+// splitmix64: a well-mixed 64-bit number for each index, the same on every platform.
+std::uint64_t mixed(std::uint64_t index) {
+  std::uint64_t z = index * 0x9E3779B97F4A7C15u + 0x9E3779B97F4A7C15u;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+  return z ^ (z >> 31);
+}
+
+// FNV-1a over the eight bytes of a pattern, lowest first.
+Bits digestStep(Bits digest, Bits bits) {
+  for (int byte = 0; byte < 8; ++byte, bits >>= 8) {
+    digest = (digest ^ (bits & 0xFF)) * 0x100000001B3u;
+  }
+  return digest;
 }
 
 std::vector<std::string_view> splitTabs(std::string_view line) {
@@ -90,6 +113,29 @@ bool sameOutcome(const Outcome& a, const Outcome& b) {
   return a.value == b.value;
 }
 
+double sweepInput(int i) {
+  const std::uint64_t random = mixed(static_cast<std::uint64_t>(i));
+  const Bits sign = random >> 63;
+  const Bits mantissa = random & 0xFFFFFFFFFFFFFu;
+  const std::uint64_t pick = (random >> 52) & 0x7FF;  // eleven bits left over
+  const std::uint64_t exponentDraw = mixed(static_cast<std::uint64_t>(i) + 0x5EED) % 2046;
+  // Biased exponents: 1003 .. 1063 is 2^-20 .. 2^40; 0 .. 2045 spans subnormals to the top.
+  const Bits exponent = pick % 10 != 0 ? 1003 + exponentDraw % 61 : exponentDraw;
+  return doubleOf((sign << 63) | (exponent << 52) | mantissa);
+}
+
+Bits sweepDigest(const UnitRule& rule, Direction direction) {
+  Bits digest = 0xCBF29CE484222325u;
+  for (int i = 0; i < kSweepInputs; ++i) {
+    const Outcome outcome = evaluate(rule, direction, sweepInput(i));
+    // Every NaN counts as the same, whatever payload the processor gave it.
+    const bool nan = std::isnan(doubleOf(outcome.value));
+    digest = digestStep(digest, nan ? 0x7FF8000000000000u : outcome.value);
+    digest = digestStep(digest, faultIndex(outcome.fault));
+  }
+  return digest;
+}
+
 std::string_view directionName(Direction direction) {
   return direction == Direction::ToBase ? "to" : "from";
 }
@@ -106,6 +152,7 @@ std::string checkedColumns(const Entry& entry) {
        {std::string_view(entry.category), std::string_view(entry.unit), directionName(entry.direction)}) {
     line.append(column).push_back('\t');
   }
+  if (entry.sweep) return line.append("sweep\t").append(hexBits(entry.expected.value));
   line.append(hexBits(entry.input)).push_back('\t');
   line.append(hexBits(entry.expected.value)).push_back('\t');
   line.append(entry.expected.fault);
@@ -117,9 +164,17 @@ ParsedLine parseLine(std::string_view line) {
   if (line.empty() || line.front() == '#') return {};
 
   const std::vector<std::string_view> columns = splitTabs(line);
-  if (columns.size() < 6) return {std::nullopt, "fewer than six tab-separated columns"};
+  if (columns.size() < 5) return {std::nullopt, "fewer than five tab-separated columns"};
   const std::optional<Direction> direction = directionNamed(columns[2]);
   if (!direction) return {std::nullopt, "direction is neither \"to\" nor \"from\""};
+  if (columns[3] == "sweep") {
+    const std::optional<Bits> digest = readBits(columns[4]);
+    if (!digest) return {std::nullopt, "sweep digest is not sixteen hexadecimal digits"};
+    return {Entry{std::string(columns[0]), std::string(columns[1]), *direction, true, 0,
+                  Outcome{*digest, {}}},
+            {}};
+  }
+  if (columns.size() < 6) return {std::nullopt, "fewer than six tab-separated columns"};
   const std::optional<Bits> input = readBits(columns[3]);
   const std::optional<Bits> value = readBits(columns[4]);
   if (!input || !value) return {std::nullopt, "input or value is not sixteen hexadecimal digits"};
@@ -129,7 +184,7 @@ ParsedLine parseLine(std::string_view line) {
   }
   if (fault.empty()) return {std::nullopt, "unknown fault \"" + std::string(columns[5]) + "\""};
 
-  return {Entry{std::string(columns[0]), std::string(columns[1]), *direction, *input,
+  return {Entry{std::string(columns[0]), std::string(columns[1]), *direction, false, *input,
                 Outcome{*value, fault}},
           {}};
 }

@@ -41,20 +41,36 @@ Outcome evaluate(const UnitRule& rule, Direction direction, double input);
 /// that are not a number agree, since a NaN's payload differs between processors.
 bool sameOutcome(const Outcome& a, const Outcome& b);
 
+/// How many inputs a sweep takes a rule at.
+inline constexpr int kSweepInputs = 4096;
+
+/// The sweep's i-th input: a pseudo-random double built from integers only, so that every
+/// platform makes the same one. Nine in ten lie between 2^-20 and 2^40, where people's
+/// numbers are; the rest anywhere in the double range; either sign, every mantissa bit set
+/// at random.
+double sweepInput(int i);
+
+/// A digest of what the rule gives, value and fault, at every sweep input: catches a change
+/// of rounding that only some inputs show, such as a regrouped addition of offsets.
+Bits sweepDigest(const UnitRule& rule, Direction direction);
+
 std::string_view directionName(Direction direction);  // "to" or "from"
 std::optional<Direction> directionNamed(std::string_view name);
 
-/// The columns a line of the table is made of, as they are read.
+/// The columns a line of the table is made of, as they are read. A sweep line has "sweep"
+/// in place of the input and the digest in place of the value, and no fault column.
 struct Entry {
   std::string category;
   std::string unit;
   Direction direction = Direction::ToBase;
+  bool sweep = false;
   Bits input = 0;
   Outcome expected;
 };
 
 /// The checked columns of a line: category, unit, direction, input bits, value bits and
-/// fault, separated by tabs; the decimal columns a writer appends are left to it.
+/// fault (or "sweep" and the digest), separated by tabs; the comment columns a writer
+/// appends are left to it.
 std::string checkedColumns(const Entry& entry);
 
 /// Reads a line of the table; nothing for a line that is not an entry (comment, blank) and
