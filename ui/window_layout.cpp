@@ -1,5 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 // The window's controls, where they stand and how the focus moves between them.
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -52,6 +53,11 @@ void Vardeln::createControls() {
   outputText->setObjectName(QStringLiteral("outputText"));
   outputText->setAccessibleName(tr("Result"));
   outputText->setEnabled(false);
+  // A result wider than the box shows its sign and leading digits: the box puts its caret
+  // after the text it is given and scrolls there, and a disabled box cannot be scrolled back.
+  connect(outputText, &QLineEdit::cursorPositionChanged, outputText, [this](int, int now) {
+    if (now != 0) outputText->setCursorPosition(0);
+  });
 
   outputUnit = new DropDownList(clientArea);
   outputUnit->setObjectName(QStringLiteral("outputUnit"));
@@ -83,7 +89,10 @@ void Vardeln::createControls() {
 }
 
 void Vardeln::placeControls() {
-  const qreal dpi = screen()->logicalDotsPerInch();
+  // The font a style sheet gives the window is known once the window is polished.
+  ensurePolished();
+  const qreal dpi = fontScaledDpi(screen()->logicalDotsPerInch(), font(),
+                                  QFontDatabase::systemFont(QFontDatabase::GeneralFont));
   struct Placement {
     QWidget* control;
     QRect twips;

@@ -1,7 +1,10 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "twips.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include <QFontMetricsF>
 
 namespace vardeln {
 
@@ -12,6 +15,11 @@ int twipsToPixels(int twips, qreal logicalDpi) {
 QRect twipsToPixels(const QRect& twips, qreal logicalDpi) {
   return {twipsToPixels(twips.left(), logicalDpi), twipsToPixels(twips.top(), logicalDpi),
           twipsToPixels(twips.width(), logicalDpi), twipsToPixels(twips.height(), logicalDpi)};
+}
+
+qreal fontScaledDpi(qreal logicalDpi, const QFont& font, const QFont& defaultFont) {
+  const qreal growth = QFontMetricsF(font).height() / QFontMetricsF(defaultFont).height();
+  return logicalDpi * std::max<qreal>(1.0, growth);
 }
 
 }  // namespace vardeln

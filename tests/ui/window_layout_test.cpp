@@ -1,13 +1,18 @@
 // Vardeln — MIT licence, see LICENSE.
 // The window as it is drawn: its frame, where each control stands at 96 DPI, the menu tree,
-// the focus and what a screen reader hears.
+// the focus, what a screen reader hears, and room for every text in a larger font.
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <QApplication>
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
+#include <QToolButton>
 
 #include "window_fixture.h"
 
@@ -145,6 +150,118 @@ TEST_F(WindowLayout, MenusStandInOrderWithTheirCaptionsAndNoShortcutsOrSeparator
     }
   }
 }
+
+// A larger font, given as the style sheet the -stylesheet option reads or as the application
+// font: the window grows with it so that every text shows whole.
+struct LargerFont {
+  const char* name;
+  int points;
+  bool styleSheet;
+};
+
+class WindowWithLargerFont : public ::testing::TestWithParam<LargerFont> {
+ protected:
+  void SetUp() override {
+    const LargerFont& font = GetParam();
+    if (font.styleSheet) {
+      qApp->setStyleSheet(QStringLiteral("* { font-size: %1pt; }").arg(font.points));
+    } else {
+      QFont larger = defaultFont;
+      larger.setPointSize(font.points);
+      QApplication::setFont(larger);
+    }
+    window = std::make_unique<Vardeln>();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  void TearDown() override {
+    window.reset();
+    qApp->setStyleSheet(QString());
+    QApplication::setFont(defaultFont);
+  }
+
+  template <typename T>
+  T* control(const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+
+  const QFont defaultFont = QApplication::font();
+  std::unique_ptr<Vardeln> window;
+};
+
+// The width a list needs to show this label whole: the text, its frame and the arrow.
+int widthShowingWhole(const QComboBox* list, const QString& label) {
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  option.currentText = label;
+  const QSize text(list->fontMetrics().horizontalAdvance(label), list->fontMetrics().height());
+  return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, list).width();
+}
+
+TEST_P(WindowWithLargerFont, EveryUnitLabelOfEveryCategoryShowsWholeInBothLists) {
+  for (QAction* category : control<QMenu>("categoryMenu")->actions()) {
+    category->trigger();
+    for (const char* name : {"inputUnit", "outputUnit"}) {
+      const auto* list = control<QComboBox>(name);
+      for (int i = 0; i < list->count(); ++i) {
+        const QString label = list->itemText(i);
+        EXPECT_GE(list->width(), widthShowingWhole(list, label))
+            << category->objectName().toStdString() << ", " << name << ": "
+            << label.toStdString();
+      }
+    }
+  }
+}
+
+// The boxes are a little lower than Qt would make them at any font, as at the default font:
+// what counts is that a line of text fits inside their frames.
+TEST_P(WindowWithLargerFont, BoxesAndListsAreTallEnoughForALineOfText) {
+  for (const char* name : {"inputText", "inputUnit", "outputText", "outputUnit"}) {
+    const auto* box = control<QWidget>(name);
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    EXPECT_GE(box->height() - 2 * frame, box->fontMetrics().height()) << name;
+  }
+}
+
+TEST_P(WindowWithLargerFont, EveryMenuStandsOnTheMenuBarNoneFoldsAway) {
+  QMenuBar* bar = window->menuBar();
+  for (QAction* menu : bar->actions()) {
+    const QRect place = bar->actionGeometry(menu);
+    EXPECT_FALSE(place.isEmpty()) << menu->text().toStdString();
+    EXPECT_TRUE(bar->rect().contains(place)) << menu->text().toStdString();
+  }
+  for (const QToolButton* more : bar->findChildren<QToolButton*>()) {
+    EXPECT_FALSE(more->isVisible()) << "the menu bar shows a button for menus that did not fit";
+  }
+}
+
+// The longest result there is, in a box narrower than it, still shows its sign and first
+// digits, also when the same text is written again.
+TEST_P(WindowWithLargerFont, ResultBoxShowsTheStartOfALongResult) {
+  auto* number = control<QLineEdit>("inputText");
+  auto* result = control<QLineEdit>("outputText");
+  result->setFixedWidth(result->width() / 3);
+  for (int writes = 0; writes < 2; ++writes) {
+    number->setText(QStringLiteral("-1.23456789012345e-300"));
+    ASSERT_EQ(result->text(), QStringLiteral("-1.23456789012345E-300"));
+    ASSERT_GT(result->fontMetrics().horizontalAdvance(result->text()), result->width());
+    result->grab();  // lays the text out as painting does, scrolled to the caret
+    EXPECT_EQ(result->cursorPosition(), 0);
+    EXPECT_LT(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), result->width() / 4);
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(, WindowWithLargerFont, ::testing::Values(
+    LargerFont{"StyleSheet12pt", 12, true},
+    LargerFont{"StyleSheet14pt", 14, true},
+    LargerFont{"ApplicationFont12pt", 12, false},
+    LargerFont{"ApplicationFont14pt", 14, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace vardeln
