@@ -120,6 +120,29 @@ qt_dpi() {
   echo "${dpi:-96}"
 }
 
+# client_top PICTURE — in a picture of the window's contents, the client area begins under
+# the menu bar with the rule that runs its full width: the last band of full-width rows of
+# one colour (not the background) above the first controls.
+client_top() {
+  convert "$1" -depth 8 txt:- | awk '
+    NR == 1 { next }
+    {
+      split($1, xy, /[,:]/); x = xy[1] + 0; y = xy[2] + 0
+      match($0, /#[0-9A-Fa-f]+/); colour = substr($0, RSTART, RLENGTH)
+      if (x == 0) { first[y] = colour; uniform[y] = 1; rows = y + 1 }
+      else if (colour != first[y]) uniform[y] = 0
+    }
+    END {
+      background = first[rows - 1]; band = -1
+      for (y = 0; y < rows; y++) {
+        if (uniform[y] && first[y] != background) {
+          if (y == 0 || !uniform[y - 1] || first[y - 1] != first[y]) band = y
+        } else if (!uniform[y] && band >= 0) { print band; exit }
+      }
+      print -1
+    }'
+}
+
 # photograph WINDOW PICTURE [import options] — takes the picture once two in a row come out
 # the same, so that the program has finished painting.
 photograph() {

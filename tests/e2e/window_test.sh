@@ -9,28 +9,6 @@ here=$(dirname "$0")
 . "$here/vardeln_driver.sh"
 build=$1
 
-# The client area begins under the menu bar with the rule that runs its full width: the
-# last band of full-width rows of one colour (not the background) above the first controls.
-client_top() {
-  convert "$1" -depth 8 txt:- | awk '
-    NR == 1 { next }
-    {
-      split($1, xy, /[,:]/); x = xy[1] + 0; y = xy[2] + 0
-      match($0, /#[0-9A-Fa-f]+/); colour = substr($0, RSTART, RLENGTH)
-      if (x == 0) { first[y] = colour; uniform[y] = 1; rows = y + 1 }
-      else if (colour != first[y]) uniform[y] = 0
-    }
-    END {
-      background = first[rows - 1]; band = -1
-      for (y = 0; y < rows; y++) {
-        if (uniform[y] && first[y] != background) {
-          if (y == 0 || !uniform[y - 1] || first[y - 1] != first[y]) band = y
-        } else if (!uniform[y] && band >= 0) { print band; exit }
-      }
-      print -1
-    }'
-}
-
 geometry() { xdotool getwindowgeometry --shell "$main_window" | sed -n "s/^$1=//p"; }
 
 # check_client_area HOW SCALE — the client area at Qt's DPI, times the scale factor.

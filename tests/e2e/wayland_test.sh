@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
+# The real program under a Wayland compositor (weston) rather than X11: how it introduces its
+# window to the compositor, the window's size, typing, a unit chosen with the keyboard, Copy
+# and Paste through the Wayland clipboard, the About box as a modal child of the window, and
+# File, Exit. With a picture folder it also leaves the window's picture there.
+# Usage: wayland_test.sh BUILD_FOLDER [PICTURE_FOLDER]
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/vardeln_driver.sh"
+. "$here/wayland_session.sh"
+build=$1
+pictures=${2:-}
+[ -z "$pictures" ] || mkdir -p "$pictures"
+
+# Qt under Wayland lays windows out at 96 logical DPI whatever the output.
+dpi=96
+place_of() { "$build/cli/vardeln-convert" --list area | grep -nx "$1" | cut -d: -f1; }
+# toplevel_of TITLE — the program's window object that was given this title.
+toplevel_of() { requests 'xdg_toplevel@[0-9]*\.set_title' | grep -F "(\"$1\")" | tail -n 1 | cut -d. -f1; }
+# request_of OBJECT REQUEST — the arguments of the object's last request of this name.
+request_of() { requests "$1\.$2" | tail -n 1 | sed 's/^[^(]*(\(.*\))$/\1/'; }
+
+start_wayland_session
+start_vardeln
+
+main_toplevel=$(toplevel_of 'Vardeln v1.3')
+[ -n "$main_toplevel" ] || give_up "the window is a top-level window titled \"Vardeln v1.3\""
+pass "the window is a top-level window titled \"Vardeln v1.3\""
+entry_id=$(basename "$here/../../packaging/desktop/"*.desktop .desktop)
+check_equal "the application id names the desktop entry" "\"$entry_id\"" \
+  "$(request_of "$main_toplevel" set_app_id)"
+
+# The same size as under X11: the client area 3450 × 3255 twips under the menu bar, fixed.
+read -r -a place <<<"$(window_place 'Vardeln v1.3')"
+contents_size="$((place[6] - place[4])), $((place[7] - place[5]))"
+check_equal "the user cannot make it smaller" "$contents_size" "$(request_of "$main_toplevel" set_min_size)"
+check_equal "the user cannot make it larger" "$contents_size" "$(request_of "$main_toplevel" set_max_size)"
+photograph_window 'Vardeln v1.3' "$session_dir/contents.png" contents
+check_equal "client width, 3450 twips at $dpi DPI" "$(twips_to_pixels 3450 $dpi)" \
+  "$((place[6] - place[4]))"
+check_equal "client height under the menu bar, 3255 twips at $dpi DPI" \
+  "$(twips_to_pixels 3255 $dpi)" "$((place[7] - place[5] - $(client_top "$session_dir/contents.png")))"
+
+# Typing, then 1 Hectares in Acres: Tab to the source list, down to Hectares, Tab past the
+# target list back round to the number box.
+keys BackSpace
+type_text 1
+keys Tab $(presses_down $(($(place_of Hectares) - 1))) Tab Tab
+expect_copy "typing 1 and choosing Hectares with the keyboard, then Copy" \
+  "1 Hectares = $("$build/cli/vardeln-convert" area 1 Hectares Acres) Acres"
+[ -z "$pictures" ] || photograph_window 'Vardeln v1.3' "$pictures/main-window-wayland.png"
+
+put_clipboard 2.5
+edit_command Paste
+expect_copy "Paste takes the text another program put on the Wayland clipboard" \
+  "2.5 Hectares = $("$build/cli/vardeln-convert" area 2.5 Hectares Acres) Acres"
+
+open_about_box() {
+  keys alt+h Return
+  poll 10 window_shown 'About Vardeln v1.3' || give_up "Help, About... opens the About box"
+}
+about_closed() { ! window_shown 'About Vardeln v1.3'; }
+
+open_about_box
+pass "Help, About... opens the About box"
+about_toplevel=$(toplevel_of 'About Vardeln v1.3')
+check_equal "the About box belongs to the window" "$main_toplevel" \
+  "$(request_of "$about_toplevel" set_parent)"
+check "the About box has the keyboard" poll 10 window_active 'About Vardeln v1.3'
+# Digits and a menu's access key must not reach the window behind the box.
+type_text 789
+keys alt+e
+keys Escape
+check "Esc closes the About box" poll 10 about_closed
+check "the window has the keyboard again" poll 10 window_active 'Vardeln v1.3'
+expect_copy "the window took no keys while the box was open" \
+  "2.5 Hectares = $("$build/cli/vardeln-convert" area 2.5 Hectares Acres) Acres"
+
+keys alt+f x
+poll 10 process_ended "$vardeln_pid" || give_up "File, Exit ends the program"
+status=0
+wait "$vardeln_pid" || status=$?
+check_equal "File, Exit ends the program with status 0" 0 "$status"
+
+finish_checks
