@@ -10,13 +10,20 @@ e2e_folder=$(dirname "${BASH_SOURCE[0]}")
 
 vardeln_runs=0
 
-# start_vardeln [NAME=VALUE...] — starts the program with these settings added to its
-# environment, waits for its window and gives it the keyboard. Sets vardeln_pid and
-# main_window.
+# start_vardeln [NAME=VALUE...] [-- ARGUMENTS...] — starts the program with these settings
+# added to its environment and these arguments, waits for its window and gives it the
+# keyboard. Sets vardeln_pid and main_window.
 start_vardeln() {
+  local settings=()
+  while [ "$#" -gt 0 ] && [ "$1" != -- ]; do
+    settings+=("$1")
+    shift
+  done
+  [ "$#" -eq 0 ] || shift
   park_pointer
   vardeln_runs=$((vardeln_runs + 1))
-  start_in_session "vardeln-$vardeln_runs" env QT_QPA_PLATFORM=xcb "$@" "$build/ui/vardeln"
+  start_in_session "vardeln-$vardeln_runs" env QT_QPA_PLATFORM=xcb "${settings[@]}" \
+    "$build/ui/vardeln" "$@"
   vardeln_pid=$started_pid
   main_window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$vardeln_pid" | head -n 1) ||
     true
