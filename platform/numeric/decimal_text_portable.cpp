@@ -1,20 +1,204 @@
 // Vardeln — MIT licence, see LICENSE.
 // Text to double and back through the C library, for C++ libraries without the
-// floating-point std::from_chars and std::to_chars.
+// floating-point std::from_chars and std::to_chars. The browser's C library reads and writes
+// every decimal through long multi-word arithmetic, taking microseconds; the numbers people
+// type and the results they read mostly fit exact 64- and 128-bit integer arithmetic, which
+// gives the same double and the same text at once. Everything else goes to strtod and
+// snprintf.
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "decimal_text.h"
 #include "number_text.h"
 
 namespace vardeln {
+namespace {
+
+// The powers of ten a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A decimal of at most 15 significant digits scaled by at most 10^±22: both the digits and
+// the power of ten are exact doubles, so one multiplication or division rounds exactly once,
+// to the nearest double, as strtod would. Nothing when the text is not of that kind.
+std::optional<double> readShortDecimal(std::string_view text) {
+  std::uint64_t digits = 0;
+  int significant = 0;
+  int exponent = 0;
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  bool any = false;
+  bool point = false;
+  for (; i < n; ++i) {
+    const char c = text[i];
+    if (c == '.' && !point) {
+      point = true;
+      continue;
+    }
+    if (c < '0' || c > '9') break;
+    any = true;
+    if (digits == 0 && c == '0') {
+      if (point) --exponent;
+      continue;
+    }
+    if (++significant > 15) return std::nullopt;
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    if (point) --exponent;
+  }
+  if (!any) return std::nullopt;
+  if (i < n) {
+    if (text[i] != 'e' && text[i] != 'E') return std::nullopt;
+    ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t start = i;
+    int written = 0;
+    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
+      if (i - start >= 4) return std::nullopt;
+      written = written * 10 + (text[i] - '0');
+    }
+    if (i == start || i != n) return std::nullopt;
+    exponent += negative ? -written : written;
+  }
+  if (digits == 0) return 0.0;
+  if (exponent < -22 || exponent > 22) return std::nullopt;
+  const double scale = kExactPowersOfTen[exponent < 0 ? -exponent : exponent];
+  return exponent < 0 ? static_cast<double>(digits) / scale : static_cast<double>(digits) * scale;
+}
+
+constexpr std::uint64_t kPow10[] = {1ULL,
+                                    10ULL,
+                                    100ULL,
+                                    1000ULL,
+                                    10000ULL,
+                                    100000ULL,
+                                    1000000ULL,
+                                    10000000ULL,
+                                    100000000ULL,
+                                    1000000000ULL,
+                                    10000000000ULL,
+                                    100000000000ULL,
+                                    1000000000000ULL,
+                                    10000000000000ULL,
+                                    100000000000000ULL,
+                                    1000000000000000ULL,
+                                    10000000000000000ULL,
+                                    100000000000000000ULL,
+                                    1000000000000000000ULL,
+                                    10000000000000000000ULL};
+
+// Writes the 15 digits `rounded` (1e14 <= rounded < 1e15) with the decimal exponent of their
+// first digit as "%.15g" does: plain below 10^15 and from 10^-4 on, else with an exponent of
+// at least two digits; trailing zeros dropped, and the point with them.
+char* writeFifteenDigits(bool negative, std::uint64_t rounded, int leadingExponent, char* out) {
+  char digits[15];
+  for (int k = 14; k >= 0; --k) {
+    digits[k] = static_cast<char>('0' + rounded % 10);
+    rounded /= 10;
+  }
+  int last = 14;
+  while (last > 0 && digits[last] == '0') --last;
+  if (negative) *out++ = '-';
+  if (leadingExponent < -4 || leadingExponent >= 15) {
+    *out++ = digits[0];
+    if (last > 0) {
+      *out++ = '.';
+      for (int k = 1; k <= last; ++k) *out++ = digits[k];
+    }
+    *out++ = 'e';
+    *out++ = leadingExponent < 0 ? '-' : '+';
+    const int magnitude = leadingExponent < 0 ? -leadingExponent : leadingExponent;
+    if (magnitude >= 100) *out++ = static_cast<char>('0' + magnitude / 100);
+    *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
+  } else if (leadingExponent < 0) {
+    *out++ = '0';
+    *out++ = '.';
+    for (int k = -1; k > leadingExponent; --k) *out++ = '0';
+    for (int k = 0; k <= last; ++k) *out++ = digits[k];
+  } else {
+    for (int k = 0; k <= leadingExponent; ++k) *out++ = digits[k];
+    if (last > leadingExponent) {
+      *out++ = '.';
+      for (int k = leadingExponent + 1; k <= last; ++k) *out++ = digits[k];
+    }
+  }
+  return out;
+}
+
+// "%.15g" for a double from 10^-5 up to 2^64 by exact integer arithmetic: the value is
+// m * 2^e; scaled by 10^d it is split exactly into the 15-digit integer part and the
+// remainder, which rounds half to even as printf rounds the exact binary value. Nothing for
+// other doubles.
+char* writeCommonDouble(double value, char* out) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1e-5 && magnitude < 18446744073709551616.0)) return nullptr;
+  int binaryExponent = 0;
+  const double fraction = std::frexp(magnitude, &binaryExponent);  // magnitude = f * 2^be
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - binaryExponent;  // magnitude = mantissa / 2^shift
+  // The decimal exponent of the leading digit, from the value's logarithm, then corrected.
+  int leading = static_cast<int>(std::floor(std::log10(magnitude)));
+  __extension__ typedef unsigned __int128 Wide;  // a compiler extension g++ and clang share
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int scale = 14 - leading;  // magnitude * 10^scale has 15 integer digits
+    Wide whole = 0;
+    Wide remainder = 0;  // what lies below the 15th digit, exactly
+    Wide half = 1;       // half a unit of the 15th digit in the remainder's measure
+    if (scale >= 0) {
+      if (scale > 19) return nullptr;
+      const Wide scaled = static_cast<Wide>(mantissa) * kPow10[scale];
+      if (shift <= 0) {
+        whole = scaled << -shift;  // an integer: nothing below, never a tie
+      } else {
+        whole = scaled >> shift;
+        remainder = scaled & ((static_cast<Wide>(1) << shift) - 1);
+        half = static_cast<Wide>(1) << (shift - 1);
+      }
+    } else {
+      if (-scale > 19 || shift > 0) return nullptr;
+      const Wide integer = static_cast<Wide>(mantissa) << -shift;
+      const std::uint64_t divisor = kPow10[-scale];
+      whole = integer / divisor;
+      remainder = integer % divisor;
+      half = divisor / 2;  // divisor is even: 10^k with k >= 1
+    }
+    if (whole < kPow10[14]) {
+      --leading;
+      continue;
+    }
+    if (whole >= kPow10[15]) {
+      ++leading;
+      continue;
+    }
+    auto rounded = static_cast<std::uint64_t>(whole);
+    if (remainder > half || (remainder == half && remainder != 0 && (rounded & 1) != 0)) {
+      ++rounded;
+    }
+    if (rounded == kPow10[15]) {
+      rounded = kPow10[14];
+      ++leading;
+    }
+    return writeFifteenDigits(value < 0, rounded, leading, out);
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 DecimalReading readDecimalPortable(std::string_view text, double& value) {
   if (!hasDecimalCharacters(text)) return DecimalReading::Malformed;
+  if (const std::optional<double> quick = readShortDecimal(text)) {
+    value = *quick;
+    return DecimalReading::Value;
+  }
   const std::string terminated(text);  // strtod needs a terminating NUL
   char* end = nullptr;
   errno = 0;
@@ -26,6 +210,7 @@ DecimalReading readDecimalPortable(std::string_view text, double& value) {
 }
 
 char* writeDecimalPortable(double value, char* out) {
+  if (char* const end = writeCommonDouble(value, out)) return end;
   char buffer[kMaxFormattedLength + 1];  // and the NUL snprintf adds
   const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
   std::memcpy(out, buffer, static_cast<std::size_t>(length));

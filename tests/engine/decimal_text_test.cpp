@@ -57,10 +57,25 @@ std::vector<double> randomDoubles(std::size_t count) {
   return values;
 }
 
-// Decimals as a person might type them: up to 25 digits, a point anywhere, an exponent.
-std::vector<std::string> randomDecimals(std::size_t count) {
+// Doubles from 10^-7 to 10^21, evenly over the orders of magnitude: where typed numbers and
+// shown results mostly lie, and where the portable path takes its quick exact way.
+std::vector<double> everydayDoubles(std::size_t count) {
+  std::mt19937_64 random(1234);
+  std::uniform_real_distribution<double> order(-7.0, 21.0);
+  std::vector<double> values;
+  for (std::size_t i = 0; i < count; ++i) {
+    values.push_back(std::pow(10.0, order(random)));
+    values.push_back(std::nextafter(std::round(values.back()), 0.0));
+    values.push_back(std::round(values.back() * 2) / 2);
+  }
+  return values;
+}
+
+// Decimals as a person might type them: a point anywhere, an exponent.
+std::vector<std::string> randomDecimals(std::size_t count, int maxDigits, int maxExponent) {
   std::mt19937 random(7);
-  std::uniform_int_distribution<int> digit(0, 9), length(1, 25), exponent(-340, 340);
+  std::uniform_int_distribution<int> digit(0, 9), length(1, maxDigits),
+      exponent(-maxExponent, maxExponent);
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < count; ++i) {
     std::string text;
@@ -97,7 +112,8 @@ TEST(PortableDecimalText, ReadsHardDecimalsAsTheLibraryDoes) {
 }
 
 TEST(PortableDecimalText, ReadsTypedDecimalsAsTheLibraryDoes) {
-  for (const std::string& text : randomDecimals(100000)) expectSameReading(text);
+  for (const std::string& text : randomDecimals(100000, 25, 340)) expectSameReading(text);
+  for (const std::string& text : randomDecimals(100000, 16, 30)) expectSameReading(text);
 }
 
 TEST(PortableDecimalText, ReadsEveryDoubleBackFromItsPrintedForms) {
@@ -114,8 +130,17 @@ TEST(PortableDecimalText, WritesFifteenDigitsAsTheLibraryDoes) {
                           9.999999999999995e14, 1e-4, 1e-5, 0.00009999999999999999,
                           123456789012345678.0, std::numeric_limits<double>::max(),
                           std::numeric_limits<double>::min(),
-                          std::numeric_limits<double>::denorm_min(), 5e-324, 0.5, 2.5e-300};
-  for (double value : edges) expectSameWriting(value);
+                          std::numeric_limits<double>::denorm_min(), 5e-324, 0.5, 2.5e-300,
+                          // ties at the fifteenth digit, to even and away from it
+                          100000000000000.5, 100000000000001.5, 999999999999999.5,
+                          1000000000000005.0, 1000000000000015.0, 1e-5, 9.999999999999999e-6,
+                          18446744073709549568.0, 18446744073709551616.0, 1e16, 1e19, 1e20,
+                          123456789012345.25, 0.000123456789012345, 0.00001234567890123455};
+  for (double value : edges) {
+    expectSameWriting(value);
+    expectSameWriting(-value);
+  }
+  for (double value : everydayDoubles(100000)) expectSameWriting(value);
   for (double value : randomDoubles(100000)) expectSameWriting(value);
   for (int power = -330; power <= 310; ++power) expectSameWriting(std::pow(10.0, power));
 }
