@@ -9,6 +9,7 @@
 #include "program_icon.h"
 #include "drop_down_list.h"
 #include "text_box.h"
+#include "title_bar.h"
 #include "twips.h"
 #include "vardeln.h"
 #include "version.h"
@@ -35,6 +36,7 @@ void Vardeln::createControls() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  TitleBar::installOnWayland(this);
 
   auto* clientArea = new QWidget(this);
   setCentralWidget(clientArea);

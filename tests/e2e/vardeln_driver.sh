@@ -128,8 +128,9 @@ qt_dpi() {
 }
 
 # client_top PICTURE — in a picture of the window's contents, the client area begins under
-# the menu bar with the rule that runs its full width: the last band of full-width rows of
-# one colour (not the background) above the first controls.
+# the menu bar with the rule that runs its full width: the lowest band of full-width rows of
+# one colour other than the background's (the bottom row's), seen from the bottom up past
+# the controls. A title bar the window draws itself lies above it.
 client_top() {
   convert "$1" -depth 8 txt:- | awk '
     NR == 1 { next }
@@ -140,13 +141,11 @@ client_top() {
       else if (colour != first[y]) uniform[y] = 0
     }
     END {
-      background = first[rows - 1]; band = -1
-      for (y = 0; y < rows; y++) {
-        if (uniform[y] && first[y] != background) {
-          if (y == 0 || !uniform[y - 1] || first[y - 1] != first[y]) band = y
-        } else if (!uniform[y] && band >= 0) { print band; exit }
-      }
-      print -1
+      background = first[rows - 1]
+      for (y = rows - 1; y >= 0; y--) if (uniform[y] && first[y] != background) break
+      if (y < 0) { print -1; exit }
+      while (y > 0 && uniform[y - 1] && first[y - 1] == first[y]) y--
+      print y
     }'
 }
 

@@ -53,29 +53,49 @@ park_pointer() { xdotool mousemove --window "$weston_window" 1 1; }
 scene_graph() { timeout 5 weston-debug scene-graph 2>/dev/null; }
 
 # window_place TITLE — where weston shows the program's top-level window of this title, as
-# "LEFT TOP RIGHT BOTTOM" twice: the whole window with the title bar Qt draws, then the
-# window's contents (its opaque part) alone. Empty when no such window is shown.
+# "LEFT TOP RIGHT BOTTOM" twice: the whole window with any title bar Qt draws around it, then
+# the window's contents (its opaque part) alone. Empty when no such window is shown.
 window_place() {
   scene_graph | awk -v title="$1" '
     /^[\t ]*View / { mine = index($0, "top-level window '\''" title "'\'' ") > 0; next }
-    mine && /position:|opaque:/ {
-      gsub(/[^0-9]+/, " "); split($0, n, " "); printf "%s %s %s %s ", n[1], n[2], n[3], n[4]
-      if (++found == 2) { print ""; exit }
-    }'
+    !mine { next }
+    /position:/ { gsub(/[^0-9]+/, " "); whole = $1 " " $2 " " $3 " " $4 }
+    /fully opaque/ { print whole, whole; exit }
+    /opaque:/ { gsub(/[^0-9]+/, " "); print whole, $1, $2, $3, $4; exit }'
 }
 
 window_shown() { [ -n "$(window_place "$1")" ]; }
 
-# Qt draws the buttons of an active window's title bar in the text colour, black, and an
-# inactive one's in a light grey: the darkest pixel at the right end of the title bar tells.
-window_active() {
-  local place
+# title_bar_end TITLE PICTURE CONVERT_OPTIONS... — the right end of the window's title bar,
+# where its buttons are, cut from a picture of weston's output and converted: as wide as
+# three buttons and as high as a title.
+title_bar_end() {
+  local place picture=$2
   read -r -a place <<<"$(window_place "$1")"
   [ "${#place[@]}" -eq 8 ] || return 1
+  shift 2
+  convert "$picture" -crop "78x24+$((place[2] - 78))+${place[1]}" +repage -colorspace gray "$@"
+}
+
+# The buttons of an active window's title bar are drawn in the text colour, black, and an
+# inactive one's in a light grey: the darkest pixel there tells.
+window_active() {
   take_screenshot "$session_dir/activity.png" || return 1
-  [ "$(convert "$session_dir/activity.png" -crop \
-    "48x$((place[5] - place[1]))+$((place[2] - 48))+${place[1]}" \
-    -colorspace gray -format '%[fx:int(255*minima)]' info:)" -lt 64 ]
+  [ "$(title_bar_end "$1" "$session_dir/activity.png" -format '%[fx:int(255*minima)]' info:)" \
+    -lt 64 ]
+}
+
+# title_bar_buttons TITLE — how many buttons the active window's title bar shows: the runs
+# of columns at its right end with a dark mark in them.
+title_bar_buttons() {
+  take_screenshot "$session_dir/buttons.png" || return 1
+  title_bar_end "$1" "$session_dir/buttons.png" -threshold 50% -scale 78x1! -depth 8 txt:- |
+    awk 'NR > 1 {
+      match($0, /gray\([0-9.]+/); dark = substr($0, RSTART + 5, RLENGTH - 5) + 0 < 250
+      if (dark && !before) buttons++
+      before = dark
+    }
+    END { print buttons + 0 }'
 }
 
 # Clicks the empty bottom left of the window's contents, which gives the window the keyboard

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # The real program under a Wayland compositor (weston) rather than X11: how it introduces its
-# window to the compositor, the window's size, typing, a unit chosen with the keyboard, Copy
-# and Paste through the Wayland clipboard, the About box as a modal child of the window, and
-# File, Exit. With a picture folder it also leaves the window's picture there.
+# window to the compositor, its own title bar with no maximize button, the window's size,
+# typing, a unit chosen with the keyboard, Copy and Paste through the Wayland clipboard, the
+# About box as a modal child of the window, File, Exit and the close button. With a picture
+# folder it also leaves the window's picture there.
 # Usage: wayland_test.sh BUILD_FOLDER [PICTURE_FOLDER]
 set -euo pipefail
 here=$(dirname "$0")
@@ -23,6 +24,11 @@ request_of() { requests "$1\.$2" | tail -n 1 | sed 's/^[^(]*(\(.*\))$/\1/'; }
 
 start_wayland_session
 start_vardeln
+
+# Qt's own title bar offers to maximize, and asked to fill the screen the window of fixed
+# size breaks weston's rules and is ended; the window's own bar has two buttons.
+check_equal "the title bar offers to minimize and to close, and nothing more" 2 \
+  "$(title_bar_buttons 'Vardeln v1.3')"
 
 main_toplevel=$(toplevel_of 'Vardeln v1.3')
 [ -n "$main_toplevel" ] || give_up "the window is a top-level window titled \"Vardeln v1.3\""
@@ -77,10 +83,21 @@ check "the window has the keyboard again" poll 10 window_active 'Vardeln v1.3'
 expect_copy "the window took no keys while the box was open" \
   "2.5 Hectares = $("$build/cli/vardeln-convert" area 2.5 Hectares Acres) Acres"
 
+# expect_exit DESCRIPTION — the program ends with status 0.
+expect_exit() {
+  local status=0
+  poll 10 process_ended "$vardeln_pid" || give_up "$1"
+  wait "$vardeln_pid" || status=$?
+  check_equal "$1 with status 0" 0 "$status"
+}
+
 keys alt+f x
-poll 10 process_ended "$vardeln_pid" || give_up "File, Exit ends the program"
-status=0
-wait "$vardeln_pid" || status=$?
-check_equal "File, Exit ends the program with status 0" 0 "$status"
+expect_exit "File, Exit ends the program"
+
+# The close button at the right end of the title bar, half a title bar's height down.
+start_vardeln
+read -r -a place <<<"$(window_place 'Vardeln v1.3')"
+xdotool mousemove --window "$weston_window" "$((place[2] - 12))" "$((place[1] + 12))" click 1
+expect_exit "the title bar's close button ends the program"
 
 finish_checks
