@@ -1,6 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "title_bar.h"
 
+#include <utility>
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -63,7 +65,10 @@ QRect TitleBar::minimizeButton() const { return closeButton().translated(-height
 void TitleBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
-  if (closeButton().contains(at) || minimizeButton().contains(at)) return;
+  pressed_ = closeButton().contains(at) ? Button::Close
+             : minimizeButton().contains(at) ? Button::Minimize
+                                              : Button::None;
+  if (pressed_ != Button::None) return;
   if (QWindow* handle = window_->windowHandle()) handle->startSystemMove();
 }
 
@@ -71,9 +76,10 @@ void TitleBar::mousePressEvent(QMouseEvent* event) {
 void TitleBar::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
-  if (closeButton().contains(at)) {
+  const Button pressed = std::exchange(pressed_, Button::None);
+  if (pressed == Button::Close && closeButton().contains(at)) {
     window_->close();
-  } else if (minimizeButton().contains(at)) {
+  } else if (pressed == Button::Minimize && minimizeButton().contains(at)) {
     window_->showMinimized();
   }
 }

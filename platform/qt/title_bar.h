@@ -33,7 +33,11 @@ class TitleBar : public QWidget {
   QRect minimizeButton() const;
   QRect closeButton() const;
 
+  enum class Button { None, Minimize, Close };
+
   QWidget* window_;
+  // The button the left mouse button went down on, which acts if it also comes up on it.
+  Button pressed_ = Button::None;
 };
 
 }  // namespace vardeln
