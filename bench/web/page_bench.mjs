@@ -1,0 +1,152 @@
+// Vardeln — MIT licence, see LICENSE.
+// Figures for the page, each beside a baseline measured in the same run so that the ratio
+// can be read on any machine:
+//   - the site's size, raw and compressed (gzip -9), which a static host transfers;
+//   - the time from navigation to the first conversion shown, against a blank page's load
+//     from the same server, both in fresh browser contexts (nothing cached);
+//   - one recalculation in the page (the WebAssembly call with its text passing), against
+//     the same call in the native build (engine_bench, Google Benchmark).
+// Run after tests/web/run.sh has built the site and build-webnative has built engine_bench:
+//   node bench/web/page_bench.mjs
+import { execFileSync, spawn } from 'node:child_process';
+import { cpSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { launchChromium } from '../../tests/web/browser.mjs';
+import { siteDir } from '../../tests/web/test_setup.mjs';
+
+const engineBench = process.env.VARDELN_ENGINE_BENCH ??
+  join(siteDir, '..', '..', 'build-webnative', 'bench', 'engine', 'engine_bench');
+const loads = 15;
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const verdict = (ratio, limit) => (ratio <= limit ? 'within target' : 'OVER TARGET');
+
+function siteSize() {
+  let raw = 0;
+  let compressed = 0;
+  for (const name of readdirSync(siteDir)) {
+    const body = readFileSync(join(siteDir, name));
+    raw += body.length;
+    compressed += gzipSync(body, { level: 9 }).length;
+  }
+  return { raw, compressed };
+}
+
+async function firstConversionAgainstBlank(browser, server) {
+  const page = [];
+  const blank = [];
+  for (let i = 0; i < loads; ++i) {
+    for (const which of ['page', 'blank']) {
+      const context = await browser.newContext();
+      const tab = await context.newPage();
+      if (which === 'page') {
+        await tab.goto(server.url);
+        await tab.waitForSelector('html[data-ready="true"]');
+        page.push(await tab.evaluate(() =>
+          performance.getEntriesByName('vardeln-first-conversion')[0].startTime));
+      } else {
+        await tab.goto(server.url + 'blank.html');
+        await tab.waitForFunction(() => performance.getEntriesByType('navigation')[0]?.loadEventEnd > 0);
+        blank.push(await tab.evaluate(() => performance.getEntriesByType('navigation')[0].loadEventEnd));
+      }
+      await context.close();
+    }
+  }
+  return { page: median(page), blank: median(blank) };
+}
+
+// The same call as engine_bench's: Volume, the unit its search reaches last on both sides.
+async function pageRecalculation(browser, server) {
+  const context = await browser.newContext();
+  const tab = await context.newPage();
+  await tab.goto(server.url);
+  await tab.waitForSelector('html[data-ready="true"]');
+  const result = await tab.evaluate(async () => {
+    const { loadEngine } = await import('./engine_api.js');
+    const engine = await loadEngine();
+    const volume = engine.categories.findIndex((c) => c.name === 'volume');
+    const unit = 'Barrel Petrolium';
+    const calls = 200000;
+    let best = Infinity;
+    for (let round = 0; round < 5; ++round) {
+      const start = performance.now();
+      for (let i = 0; i < calls; ++i) engine.recalculate(volume, '1234.5678', unit, unit);
+      best = Math.min(best, (performance.now() - start) / calls);
+    }
+    // The whole keystroke as the page handles it: event, recalculation, result written.
+    const box = document.getElementById('inputText');
+    document.getElementById('category').value = 'volume';
+    document.getElementById('category').dispatchEvent(new Event('change'));
+    document.getElementById('inputUnit').value = unit;
+    document.getElementById('outputUnit').value = unit;
+    const keystrokes = 20000;
+    const start = performance.now();
+    for (let i = 0; i < keystrokes; ++i) {
+      box.value = i % 2 ? '1234.5678' : '1234.567';
+      box.dispatchEvent(new Event('input'));
+    }
+    const keystroke = (performance.now() - start) / keystrokes;
+    return { call: best * 1e6, keystroke: keystroke * 1e6 };
+  });
+  await context.close();
+  return result;
+}
+
+function nativeRecalculation() {
+  const out = join(mkdtempSync(join(tmpdir(), 'vardeln-bench-')), 'engine.json');
+  execFileSync(engineBench, ['--benchmark_filter=recalculationVolumeLastTestedUnit',
+                             '--benchmark_repetitions=5', `--benchmark_out=${out}`,
+                             '--benchmark_out_format=json'], { stdio: 'ignore' });
+  const runs = JSON.parse(readFileSync(out, 'utf8')).benchmarks
+    .filter((b) => b.run_type === 'iteration');
+  return Math.min(...runs.map((b) => b.cpu_time));  // nanoseconds
+}
+
+// The site and a blank page served by Debian's Python, as web.sh serves it, in a process of
+// its own so that the browser's driver does not slow the server down.
+async function startPythonServer() {
+  const root = mkdtempSync(join(tmpdir(), 'vardeln-site-'));
+  cpSync(siteDir, root, { recursive: true });
+  writeFileSync(join(root, 'blank.html'), '<!doctype html><html lang="en"><title>blank</title></html>');
+  const port = 20000 + Math.floor(Math.random() * 20000);
+  const python = spawn('/usr/bin/python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
+                                            '--directory', root], { stdio: 'ignore' });
+  const url = `http://127.0.0.1:${port}/`;
+  for (let tries = 0; ; ++tries) {
+    try {
+      await fetch(url + 'blank.html');
+      break;
+    } catch (error) {
+      if (tries > 100) throw error;
+      await new Promise((done) => setTimeout(done, 100));
+    }
+  }
+  return { url, stop: async () => { python.kill(); } };
+}
+
+const server = await startPythonServer();
+const browser = await launchChromium();
+try {
+  const size = siteSize();
+  console.log(`site size            ${(size.raw / 1024).toFixed(1)} kB raw, ` +
+              `${(size.compressed / 1024).toFixed(1)} kB gzip -9 ` +
+              `(target: at most 200 kB compressed) ${size.compressed <= 200 * 1024 ? 'within target' : 'OVER TARGET'}`);
+
+  const load = await firstConversionAgainstBlank(browser, server);
+  const loadRatio = load.page / load.blank;
+  console.log(`first conversion     ${load.page.toFixed(1)} ms   blank page load ${load.blank.toFixed(1)} ms` +
+              `   ratio ${loadRatio.toFixed(2)} (target: at most 2.0) ${verdict(loadRatio, 2)}` +
+              `   medians of ${loads} fresh loads`);
+
+  const inPage = await pageRecalculation(browser, server);
+  const native = nativeRecalculation();
+  const callRatio = inPage.call / native;
+  console.log(`recalculation        page ${inPage.call.toFixed(0)} ns   native ${native.toFixed(0)} ns` +
+              `   ratio ${callRatio.toFixed(2)} (target: at most 3.0) ${verdict(callRatio, 3)}` +
+              `   Volume, Barrel Petrolium on both sides`);
+  console.log(`keystroke in page    ${inPage.keystroke.toFixed(0)} ns (input event, recalculation, result written)`);
+} finally {
+  await browser.close();
+  await server.stop();
+}

@@ -1,0 +1,104 @@
+// Vardeln — MIT licence, see LICENSE.
+// The conversion lives in the address: a reload and a shared link bring it back. After one
+// visit the page loads and converts with the network gone.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchChromium, openSite } from './browser.mjs';
+import { startSiteServer } from './site_server.mjs';
+import { siteDir } from './test_setup.mjs';
+import { converted } from './native_convert.mjs';
+
+let server;
+let browser;
+before(async () => {
+  server = await startSiteServer(siteDir);
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+  await server?.stop();
+});
+
+async function shown(page) {
+  return page.evaluate(() => {
+    const $ = (id) => document.getElementById(id);
+    return [$('category').value, $('inputText').value, $('inputUnit').value,
+            $('outputUnit').value, $('outputText').value];
+  });
+}
+
+test('a reload keeps the conversion', async () => {
+  const { page, context } = await openSite(browser, server.url);
+  await page.selectOption('#category', 'length');
+  await page.locator('#inputText').fill('1');
+  await page.selectOption('#inputUnit', 'Feet');
+  await page.selectOption('#outputUnit', 'Meters');
+  await page.waitForURL(/#length\/1\/Feet\/Meters$/);
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.deepEqual(await shown(page),
+                   ['length', '1', 'Feet', 'Meters', converted('length', '1', 'Feet', 'Meters')]);
+  await context.close();
+});
+
+// Links as people write and share them: blanks, slashes and letters outside ASCII in the
+// labels, a number with an exponent, and a link followed while the page is open.
+const links = [
+  ['temperature', '-40', 'Celsius', 'Réaumur'],
+  ['pressure', '2.5e3', 'Dynes / cm Square', 'Pounds / inch Square'],
+  ['volume', ' 12 ', 'Barrel Petrolium', 'Acre Foot'],
+  ['area', 'abc', 'Marla', 'Kanal'],
+];
+
+test('a link opens the conversion it names', async () => {
+  for (const [category, input, source, target] of links) {
+    const hash = '#' + [category, input, source, target].map(encodeURIComponent).join('/');
+    const { page, context } = await openSite(browser, server.url + hash);
+    assert.deepEqual(await shown(page),
+                     [category, input, source, target, converted(category, input, source, target)]);
+    await context.close();
+  }
+  const { page, context } = await openSite(browser, server.url);
+  await page.evaluate(() => { location.hash = '#mass/3/Tola/Seer'; });
+  await page.waitForFunction(() => document.getElementById('inputUnit').value === 'Tola');
+  assert.deepEqual(await shown(page), ['mass', '3', 'Tola', 'Seer', converted('mass', '3', 'Tola', 'Seer')]);
+  await context.close();
+});
+
+test('an address naming no conversion of ours starts as the window does', async () => {
+  for (const hash of ['#nonsense', '#length/1/Feet', '#length/1/Feet/Parsecs', '#%E0%A4%A/1/a/b',
+                      '#Length/1/Feet/Meters']) {
+    const { page, context } = await openSite(browser, server.url + hash);
+    assert.deepEqual(await shown(page), ['area', '0', 'Acres', 'Acres', '0'], hash);
+    await context.close();
+  }
+});
+
+test('after one visit the page loads and converts with the network gone', async () => {
+  const own = await startSiteServer(siteDir);
+  const { page, context } = await openSite(browser, own.url);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((done) => navigator.serviceWorker.addEventListener('controllerchange', done));
+    }
+  });
+  await own.stop();
+  await context.setOffline(true);
+
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  await page.selectOption('#category', 'mass');
+  await page.locator('#inputText').fill('10');
+  await page.selectOption('#inputUnit', 'Tola');
+  await page.selectOption('#outputUnit', 'Kilogram');
+  assert.equal(await page.locator('#outputText').textContent(),
+               converted('mass', '10', 'Tola', 'Kilogram'));
+
+  // A new tab on the same address, as an installed page opens.
+  const second = await context.newPage();
+  await second.goto(own.url);
+  await second.waitForSelector('html[data-ready="true"]');
+  assert.equal(await second.locator('#outputText').textContent(), '0');
+  await context.close();
+});
