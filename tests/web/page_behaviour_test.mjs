@@ -137,6 +137,22 @@ test('Paste replaces the number with the clipboard text and recalculates', async
   assert.equal(await result(), 'Invalid Number');
 });
 
+test('a pasted text of megabytes converts and leaves the address as it was', async () => {
+  await typeNumber('2');
+  await page.waitForURL(/#area\/2\/Acres\/Acres$/);
+  const digits = '7'.repeat(4 << 20);
+  await setClipboard(digits);
+  await page.getByRole('button', { name: 'Paste' }).click();
+  await eventually(() => page.evaluate(() => document.getElementById('inputText').value.length),
+                   digits.length);
+  assert.equal(await result(), converted('area', digits, 'Acres', 'Acres'));
+  await setClipboard('0'.repeat(4 << 20) + '12.5');
+  await page.getByRole('button', { name: 'Paste' }).click();
+  await eventually(result, '12.5');
+  await page.waitForTimeout(300);
+  assert.ok(page.url().endsWith('#area/2/Acres/Acres'));
+});
+
 test('Cut moves the number to the clipboard; Reset empties both boxes', async () => {
   await typeNumber('7');
   await page.getByRole('button', { name: 'Cut' }).click();

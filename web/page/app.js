@@ -79,6 +79,7 @@ function restore(state) {
 
 // The address follows the conversion a moment after the last change: browsers refuse to
 // rewrite it hundreds of times a second, as a fast typist or a pasted text would ask.
+const kLongestAddress = 4096;
 let addressTimer = 0;
 function keepInAddress() {
   clearTimeout(addressTimer);
@@ -89,7 +90,10 @@ function writeAddress() {
   const address = addressOf({
     category: engine.categories[current].name, input: inputText.value,
     sourceUnit: inputUnit.value, targetUnit: outputUnit.value });
-  if (location.hash !== address) history.replaceState(null, '', address);
+  // A pasted text of megabytes is no link anyone shares, and browsers refuse addresses that
+  // long: the address then keeps the last conversion that fitted.
+  if (address.length > kLongestAddress || location.hash === address) return;
+  history.replaceState(null, '', address);
 }
 
 function showCommandNote(text) {
