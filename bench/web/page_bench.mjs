@@ -100,7 +100,10 @@ function nativeRecalculation() {
                              '--benchmark_out_format=json'], { stdio: 'ignore' });
   const runs = JSON.parse(readFileSync(out, 'utf8')).benchmarks
     .filter((b) => b.run_type === 'iteration');
-  return Math.min(...runs.map((b) => b.cpu_time));  // nanoseconds
+  // The page can only read the wall clock, so the ratio is taken on the wall clock too; on a
+  // busy machine the processor time is shown beside it.
+  return { wall: Math.min(...runs.map((b) => b.real_time)),
+           cpu: Math.min(...runs.map((b) => b.cpu_time)) };  // nanoseconds
 }
 
 // The site and a blank page served by Debian's Python, as web.sh serves it, in a process of
@@ -141,8 +144,9 @@ try {
 
   const inPage = await pageRecalculation(browser, server);
   const native = nativeRecalculation();
-  const callRatio = inPage.call / native;
-  console.log(`recalculation        page ${inPage.call.toFixed(0)} ns   native ${native.toFixed(0)} ns` +
+  const callRatio = inPage.call / native.wall;
+  console.log(`recalculation        page ${inPage.call.toFixed(0)} ns   native ${native.wall.toFixed(0)} ns` +
+              ` (processor time ${native.cpu.toFixed(0)} ns)` +
               `   ratio ${callRatio.toFixed(2)} (target: at most 3.0) ${verdict(callRatio, 3)}` +
               `   Volume, Barrel Petrolium on both sides`);
   console.log(`keystroke in page    ${inPage.keystroke.toFixed(0)} ns (input event, recalculation, result written)`);
