@@ -3,6 +3,7 @@
 // selection, and use the clipboard as plain text.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 
 #include "frm_about.h"
 #include "drop_down_list.h"
@@ -28,7 +29,17 @@ void Vardeln::copy() {
                               outputUnit->listText()));
 }
 
+// A text longer than the number box holds is refused whole (never cut short: a shortened
+// text can be another number); the box and the clipboard keep what they held.
 void Vardeln::paste() { inputText->setBoxText(QGuiApplication::clipboard()->text()); }
+
+// The note stands until the next recalculation that writes a result, as a fault's does. It
+// is drawn in the window's own text colour: it names no fault of the result.
+void Vardeln::longTextRefused() {
+  faultNote->setText(tr("Too long: over %1 characters").arg(TextBox::kLongestText));
+  faultNote->setPalette(QPalette());
+  faultNote->show();
+}
 
 void Vardeln::reset() {
   inputText->setBoxText(QString());

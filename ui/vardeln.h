@@ -62,6 +62,8 @@ class Vardeln : public QMainWindow {
   void cut();
   void copy();
   void paste();
+  // Names, under the lists, a text refused for being longer than the number box holds.
+  void longTextRefused();
   void reset();
   void exitProgram();
   void about();

@@ -84,6 +84,7 @@ void Vardeln::createControls() {
   faultNote->hide();
 
   connect(inputText, &TextBox::change, this, &Vardeln::RunConversion);
+  connect(inputText, &TextBox::tooLong, this, &Vardeln::longTextRefused);
   connect(inputUnit, &DropDownList::click, this, &Vardeln::sourceUnitChosen);
   connect(inputUnit, &DropDownList::keyPress, this, &Vardeln::sourceUnitChosen);
   connect(outputUnit, &DropDownList::click, this, &Vardeln::targetUnitChosen);

@@ -116,30 +116,6 @@ TEST_F(EditCommandWithFocus, CutAndCopyTakeTheWholeBoxWhateverIsSelected) {
   }
 }
 
-// A paste of several megabytes is taken whole and answered like any other text.
-TEST_F(EditCommandWithFocus, AMultiMegabytePasteIsTakenWholeAndAnswered) {
-  const qsizetype megabytes = 4 * 1024 * 1024;
-  struct Case {
-    const char* name;
-    QString pasted;
-    const char* result;
-  };
-  const Case cases[] = {
-      {"digits beyond any double", QString(megabytes, u'9'), "Invalid Number"},
-      {"blanks around a number", QString(megabytes, u' ') + u'2' + QString(10, u'\n'), "2"},
-      {"a tiny fraction", QStringLiteral("0.") + QString(megabytes, u'0') + u'1', "0"},
-      {"letters and line breaks", QStringLiteral("ab\r\n").repeated(megabytes / 4),
-       "Invalid Number"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    QGuiApplication::clipboard()->setText(c.pasted);
-    choose("pasteMenu");
-    EXPECT_EQ(inputText->text().size(), c.pasted.size());
-    EXPECT_EQ(outputText->text(), QString::fromLatin1(c.result));
-  }
-}
-
 TEST_F(EditCommandWithFocus, AboutShowsTheDialogModallyAndReturnsWhenItCloses) {
   window.show();
   QWidget* seenModal = nullptr;

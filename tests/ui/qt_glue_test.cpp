@@ -43,13 +43,6 @@ TEST(TextBox, TypingRaisesOneChangePerCharacter) {
   EXPECT_EQ(changes.count(), 3);
 }
 
-TEST(TextBox, KeepsATextLongerThanQLineEditsDefaultLimit) {
-  TextBox box;
-  const QString longText = QString(40000, u'1') + QStringLiteral("x");
-  box.setBoxText(longText);
-  EXPECT_EQ(box.text(), longText);
-}
-
 // A list filled the way the window fills it: emptied, then given its entries one by one.
 class FilledList : public ::testing::Test {
  protected:
