@@ -23,9 +23,10 @@ void Vardeln::copy() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
   // The conversion as one line, "1 Hectares = 10000 Meters Square", exactly as the boxes
-  // and lists show it: no trimming, no line break.
+  // and lists show it: no trimming, no line break. A stale result is no conversion of the
+  // number, so the fault that stopped it stands in its place: "1e308 Acres = Overflow Acres".
   clipboard->setText(QStringLiteral("%1 %2 = %3 %4")
-                         .arg(inputText->text(), inputUnit->listText(), outputText->text(),
+                         .arg(inputText->text(), inputUnit->listText(), exportedResult(),
                               outputUnit->listText()));
 }
 

@@ -22,9 +22,10 @@ class TextBox;
 /// The converter's window: a number box, the unit to convert from, the result box and the
 /// unit to convert to, with the File, Edit, category and Help menus.
 ///
-/// The window keeps no state of its own beyond its controls: the current category is the
+/// The window keeps little state of its own beyond its controls: the current category is the
 /// checked category item, the units are the two lists' texts, and the result is recomputed
-/// whenever the number or a unit changes.
+/// whenever the number or a unit changes; only the fault that left the result stale is kept
+/// beside them.
 class Vardeln : public QMainWindow {
   Q_OBJECT
 
@@ -58,6 +59,10 @@ class Vardeln : public QMainWindow {
   const Category* checkedCategory() const;
   void sourceUnitChosen();
   void targetUnitChosen();
+  void markResultStale(const QString& fault);
+  void markResultCurrent();
+  // The result box's text, or the fault's name while the result is stale.
+  QString exportedResult() const;
 
   void cut();
   void copy();
@@ -78,6 +83,10 @@ class Vardeln : public QMainWindow {
 
   // The current category's unit labels in list order, from which both lists are filled.
   QStringList unitNames;
+
+  // The fault that stopped the last run while the result box still shows an earlier
+  // conversion; empty while the result is the conversion of what is typed.
+  QString resultFault;
 
   // Loaded the first time About... is chosen; unloaded with the window.
   QPointer<FrmAbout> frmAbout;

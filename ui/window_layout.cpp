@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "program_icon.h"
+#include "display_box.h"
 #include "drop_down_list.h"
 #include "text_box.h"
 #include "title_bar.h"
@@ -51,7 +52,8 @@ void Vardeln::createControls() {
   inputUnit->setAccessibleName(tr("Convert from"));
 
   // The result is only ever written by the program; Copy is the way to take it elsewhere.
-  outputText = new QLineEdit(clientArea);
+  // A display box: neither the keyboard nor a screen reader takes it for a box to type in.
+  outputText = new DisplayBox(clientArea);
   outputText->setObjectName(QStringLiteral("outputText"));
   outputText->setAccessibleName(tr("Result"));
   outputText->setEnabled(false);

@@ -4,11 +4,18 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "drop_down_list_accessible.h"
+
 namespace vardeln {
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
+  installDropDownListAccessibility();
   setEditable(false);
   connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::click);
+  connect(this, &DropDownList::click, this, [this] {
+    announceEntry(*this, announcedEntry);
+    announcedEntry = listText();
+  });
 }
 
 void DropDownList::removeAllEntries() {

@@ -12,6 +12,9 @@ namespace vardeln {
 ///   select the first entry it is given by itself.
 /// - keyPress() for each character key, before the key takes effect, so the handler sees
 ///   the selection as it was; when the key then moves the selection, click() follows.
+///
+/// A screen reader hears the list by its accessible name, with the chosen entry as its value,
+/// and is told of every selection that raises click().
 class DropDownList : public QComboBox {
   Q_OBJECT
 
@@ -40,6 +43,10 @@ class DropDownList : public QComboBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // The entry a screen reader was last told of, so that a new selection says what it replaced.
+  QString announcedEntry;
 };
 
 }  // namespace vardeln
