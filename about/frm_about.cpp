@@ -3,11 +3,14 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QString>
+#include <algorithm>
 
 #include "program_icon.h"
 #include "task_bar.h"
@@ -58,6 +61,9 @@ FrmAbout::FrmAbout(QWidget* parent)
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("About Vardeln v" VARDELN_VERSION));
   setWindowModality(Qt::ApplicationModal);
+  // No icon of its own: without one Qt would lend it the main window's, which a window
+  // manager then draws in the box's title bar.
+  setWindowIcon(QIcon());
   const qreal dpi = logicalDpiX();
   setFixedSize(twipsToPixels(5670, dpi), twipsToPixels(2385, dpi));
 
@@ -66,9 +72,10 @@ FrmAbout::FrmAbout(QWidget* parent)
   // row under it for the etched look, and the picture lies over the ends of the label boxes.
   addSeparatorHalf(this, 0, Qt::white, 2, dpi);
 
-  QLabel* lblTitle = addLabel(
-      this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version " VARDELN_VERSION),
-      twipsToPixels(QRect(1050, 240, 3885, 240), dpi), QStringLiteral("Vardeln version" VARDELN_VERSION));
+  QLabel* lblTitle =
+      addLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version " VARDELN_VERSION),
+               twipsToPixels(QRect(1050, 240, 3885, 240), dpi),
+               QStringLiteral("Vardeln version" VARDELN_VERSION));
   QPalette titlePalette = lblTitle->palette();
   titlePalette.setColor(QPalette::WindowText, Qt::black);
   lblTitle->setPalette(titlePalette);
@@ -103,22 +110,38 @@ FrmAbout::FrmAbout(QWidget* parent)
   auto* picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
   picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-  picIcon->setFocusPolicy(Qt::StrongFocus);
   const QPixmap icon = programPicture();
   picIcon->setPixmap(icon);
   const int border = 2 * picIcon->frameWidth();
   picIcon->setGeometry(QRect(QPoint(twipsToPixels(240, dpi), twipsToPixels(240, dpi)),
                              icon.size() + QSize(border, border)));
   picIcon->setToolTip(QStringLiteral("Vardeln Logo"));
-
-  setTabOrder(cmdOK_, picIcon);
+  // Only OK acts, so only OK takes the focus: Tab stays on it instead of moving the focus to
+  // the picture, which has no way to show it.
 }
 
 void FrmAbout::showEvent(QShowEvent* event) {
   // Each showing starts afresh on OK, wherever the focus was when the box was last closed.
   cmdOK_->setFocus(Qt::OtherFocusReason);
   keepOutOfTaskBar(*this);
+  placeOverOwner();
   QDialog::showEvent(event);
+}
+
+void FrmAbout::placeOverOwner() {
+  // The box's own area, not its frame, is centred over the main window's. Qt's placement
+  // of a dialog moves the frame, whose size is unknown until a window manager has framed
+  // the box once, so on X11 each later showing stood lower and further right by the frame.
+  const QRect available = screen()->availableGeometry();
+  const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+  QRect placed(QPoint(), size());
+  placed.moveCenter(owner != nullptr ? owner->geometry().center() : available.center());
+  // Whole on the screen where it can be.
+  placed.moveLeft(
+      std::max(available.left(), std::min(placed.left(), available.right() + 1 - placed.width())));
+  placed.moveTop(
+      std::max(available.top(), std::min(placed.top(), available.bottom() + 1 - placed.height())));
+  setGeometry(placed);
 }
 
 }  // namespace vardeln

@@ -18,6 +18,8 @@ class FrmAbout : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void placeOverOwner();
+
   QPushButton* cmdOK_;
 };
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # Help, About... opens the About box and gives it the keyboard; while it is open the window
-# takes no keys and no clicks; Esc and Enter close it; it opens the second time as it did the
-# first.
+# takes no keys and no clicks; Esc and Enter close it; it carries no icon; it opens the second
+# time as and where it did the first.
 # Usage: about_dialog_test.sh BUILD_FOLDER
 set -euo pipefail
 here=$(dirname "$0")
@@ -21,6 +21,9 @@ open_about
 pass "Help, About... opens the About box"
 check "the About box has the keyboard" poll 10 active_window_is "$about_box"
 photograph "$about_box" "$session_dir/about-first.png"
+first_place=$(xdotool getwindowgeometry "$about_box" | grep Position)
+check "the About box carries no icon of its own" \
+  bash -c "! xprop -id '$about_box' _NET_WM_ICON | grep -q 'Icon ('"
 
 # Digits, the access keys of the Edit and category menus, and a click into the number box
 # followed by a digit: none of it may reach the window behind the box. (Enter would press
@@ -42,6 +45,8 @@ open_about
 photograph "$about_box" "$session_dir/about-second.png"
 check "the box opens the second time as it did the first" \
   same_picture "$session_dir/about-first.png" "$session_dir/about-second.png"
+check_equal "the box opens the second time where it did the first" "$first_place" \
+  "$(xdotool getwindowgeometry "$about_box" | grep Position)"
 keys Return
 check "Enter closes the About box" poll 10 about_box_closed
 
