@@ -48,20 +48,13 @@ std::optional<Bits> readBits(std::string_view text) {
   return bits;
 }
 
-// splitmix64: a well-mixed 64-bit number for each index, the same on every platform.
+// splitmix64: a well-mixed 64-bit number for each index, the same on every platform, and
+// a different one for every index.
 std::uint64_t mixed(std::uint64_t index) {
   std::uint64_t z = index * 0x9E3779B97F4A7C15u + 0x9E3779B97F4A7C15u;
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
   return z ^ (z >> 31);
-}
-
-// FNV-1a over the eight bytes of a pattern, lowest first.
-Bits digestStep(Bits digest, Bits bits) {
-  for (int byte = 0; byte < 8; ++byte, bits >>= 8) {
-    digest = (digest ^ (bits & 0xFF)) * 0x100000001B3u;
-  }
-  return digest;
 }
 
 std::vector<std::string_view> splitTabs(std::string_view line) {
@@ -125,13 +118,15 @@ double sweepInput(int i) {
 }
 
 Bits sweepDigest(const UnitRule& rule, Direction direction) {
-  Bits digest = 0xCBF29CE484222325u;
+  // Each step is a one-to-one function of the digest so far, so a change of any single
+  // value or fault always changes the digest.
+  Bits digest = 0;
   for (int i = 0; i < kSweepInputs; ++i) {
     const Outcome outcome = evaluate(rule, direction, sweepInput(i));
     // Every NaN counts as the same, whatever payload the processor gave it.
     const bool nan = std::isnan(doubleOf(outcome.value));
-    digest = digestStep(digest, nan ? 0x7FF8000000000000u : outcome.value);
-    digest = digestStep(digest, faultIndex(outcome.fault));
+    digest = mixed(digest ^ (nan ? 0x7FF8000000000000u : outcome.value));
+    digest = mixed(digest ^ faultIndex(outcome.fault));
   }
   return digest;
 }

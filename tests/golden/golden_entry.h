@@ -42,7 +42,7 @@ Outcome evaluate(const UnitRule& rule, Direction direction, double input);
 bool sameOutcome(const Outcome& a, const Outcome& b);
 
 /// How many inputs a sweep takes a rule at.
-inline constexpr int kSweepInputs = 4096;
+inline constexpr int kSweepInputs = 2048;
 
 /// The sweep's i-th input: a pseudo-random double built from integers only, so that every
 /// platform makes the same one. Nine in ten lie between 2^-20 and 2^40, where people's
