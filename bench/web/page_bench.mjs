@@ -6,18 +6,22 @@
 //     from the same server, both in fresh browser contexts (nothing cached);
 //   - one recalculation in the page (the WebAssembly call with its text passing), against
 //     the same call in the native build (engine_bench, Google Benchmark).
-// Run after tests/web/run.sh has built the site and build-webnative has built engine_bench:
+// Run after tests/web/run.sh has built the site and the normal build has built engine_bench:
 //   node bench/web/page_bench.mjs
 import { execFileSync, spawn } from 'node:child_process';
-import { cpSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchChromium } from '../../tests/web/browser.mjs';
 import { siteDir } from '../../tests/web/test_setup.mjs';
 
+// The native engine benchmark of the normal build (scripts/build.sh builds it), else of
+// build-webnative configured with VARDELN_BUILD_BENCHMARKS=ON.
 const engineBench = process.env.VARDELN_ENGINE_BENCH ??
-  join(siteDir, '..', '..', 'build-webnative', 'bench', 'engine', 'engine_bench');
+  ['build', 'build-webnative']
+    .map((dir) => join(siteDir, '..', '..', dir, 'bench', 'engine', 'engine_bench'))
+    .find((path) => existsSync(path));
 const loads = 15;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const verdict = (ratio, limit) => (ratio <= limit ? 'within target' : 'OVER TARGET');
