@@ -15,6 +15,10 @@ packages=(
   debhelper lintian fakeroot
   chromium emscripten
 )
+# The web page's tests run under Node.js with npm; a machine that already has them from
+# elsewhere keeps its own (Debian's npm would clash with a bundled one).
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
