@@ -31,7 +31,7 @@ QAccessible::State DropDownListAccessible::state() const {
   QAccessible::State state = QAccessibleWidget::state();
   state.expandable = true;
   state.expanded = list()->view()->isVisible();
-  state.readOnly = true;
+  // Not read-only: the user cannot type into the list but does change its value.
   return state;
 }
 
