@@ -16,8 +16,10 @@ start_wayland_session() {
   start_x_session
   # The socket lies in the session's own run-time folder, which only this user may enter.
   export WAYLAND_DISPLAY=wayland-vardeln
-  # No panel: the desktop is the program's windows on a plain background.
-  printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\n' \
+  # No panel: the desktop is the program's windows on a plain background. No animations:
+  # a window is where the scene graph says from the moment it is shown.
+  printf '%s\n' '[core]' 'idle-time=0' '[shell]' 'panel-position=none' 'locking=false' \
+    'animation=none' 'close-animation=none' 'startup-animation=none' 'focus-animation=none' \
     >"$session_dir/weston.ini"
   start_in_session weston weston --config="$session_dir/weston.ini" --backend=x11-backend.so \
     --use-pixman --socket="$WAYLAND_DISPLAY" --width=640 --height=480 --debug
@@ -98,24 +100,63 @@ title_bar_buttons() {
     END { print buttons + 0 }'
 }
 
-# Clicks the empty bottom left of the window's contents, which gives the window the keyboard
-# back without moving its focus between controls.
+# A window or popup of another program is shown: wl-clipboard's, while it holds the keyboard.
+others_shown() {
+  scene_graph | grep -E 'role xdg_(toplevel|popup),' | grep -q -v -F "PID $vardeln_pid,"
+}
+
+program_popup_shown() { scene_graph | grep 'role xdg_popup,' | grep -q -F "PID $vardeln_pid,"; }
+
+# click_at X Y — a click at this place of weston's output, as a hand makes it: the pointer
+# arrives, the button goes down and comes up, and the pointer rests there a moment.
+click_at() {
+  xdotool mousemove --window "$weston_window" "$1" "$2"
+  sleep 0.1
+  xdotool mousedown 1
+  sleep 0.05
+  xdotool mouseup 1
+  sleep 0.2
+}
+
+# Clicks the empty bottom left of the window's contents, once wl-clipboard's surface has gone,
+# which gives the window the keyboard back without moving its focus between controls.
 activate_window() {
   local place
+  poll 10 eval '! others_shown' || give_up "wl-clipboard gives the keyboard back"
   read -r -a place <<<"$(window_place "$1")"
-  xdotool mousemove --window "$weston_window" "$((place[4] + 4))" "$((place[7] - 4))" click 1
+  click_at "$((place[4] + 4))" "$((place[7] - 4))"
   park_pointer
   poll 10 window_active "$1" || give_up "the window $1 takes the keyboard back"
 }
 
-popup_shown() { scene_graph | grep -q 'role xdg_popup'; }
+# open_menu KEYS — opens a menu with its access key, held down until weston shows the menu.
+# Weston lets a menu take the keyboard only while no key has been pressed or let go since the
+# one that asked for it; a busy program could otherwise ask too late, and its menu would
+# close at once. It is asked for again when it does not open.
+open_menu() {
+  local tries=3
+  until xdotool keydown "$1" && poll 3 program_popup_shown; do
+    xdotool keyup "$1"
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || give_up "the menu opens with $1"
+  done
+  xdotool keyup "$1"
+}
 
 # As the driver's catch_up, with the menu's popup seen in weston's scene graph.
 catch_up() {
-  keys alt+e
-  poll 10 popup_shown || give_up "the Edit menu opens"
+  open_menu alt+e
   keys Escape Escape
-  poll 10 eval '! popup_shown' || give_up "the Edit menu closes"
+  poll 10 eval '! program_popup_shown' || give_up "the Edit menu closes"
+}
+
+# As the driver's edit_command, once the Edit menu is shown.
+edit_command() {
+  local -A position=([Cut]=0 [Copy]=1 [Paste]=2 [Reset]=3)
+  local moves=() i
+  for ((i = 0; i < position[$1]; i++)); do moves+=(Down); done
+  open_menu alt+e
+  keys "${moves[@]}" Return
 }
 
 # wl-clipboard asks for the keyboard with a surface of its own to reach the clipboard under

@@ -63,7 +63,8 @@ expect_copy "Paste takes the text another program put on the Wayland clipboard" 
   "2.5 Hectares = $("$build/cli/vardeln-convert" area 2.5 Hectares Acres) Acres"
 
 open_about_box() {
-  keys alt+h Return
+  open_menu alt+h
+  keys Return
   poll 10 window_shown 'About Vardeln v1.3' || give_up "Help, About... opens the About box"
 }
 about_closed() { ! window_shown 'About Vardeln v1.3'; }
@@ -91,13 +92,14 @@ expect_exit() {
   check_equal "$1 with status 0" 0 "$status"
 }
 
-keys alt+f x
+open_menu alt+f
+keys x
 expect_exit "File, Exit ends the program"
 
 # The close button at the right end of the title bar, half a title bar's height down.
 start_vardeln
 read -r -a place <<<"$(window_place 'Vardeln v1.3')"
-xdotool mousemove --window "$weston_window" "$((place[2] - 12))" "$((place[1] + 12))" click 1
+click_at "$((place[2] - 12))" "$((place[1] + 12))"
 expect_exit "the title bar's close button ends the program"
 
 finish_checks
