@@ -16,6 +16,15 @@ keys BackSpace
 type_text 12
 expect_copy "typing 12, then Copy" "12 Acres = 12 Acres"
 
+# 1e308 Acres is beyond a double on its way to square metres: the result box keeps 1E+30,
+# which is no conversion of 1e308, so Copy names the fault in its place.
+keys BackSpace BackSpace
+type_text 1e308
+expect_copy "Copy after an overflow names the fault, not the stale result" \
+  "1e308 Acres = Overflow Acres"
+keys BackSpace
+expect_copy "the next result is copied again" "1e30 Acres = 1E+30 Acres"
+
 put_clipboard 3.75
 edit_command Paste
 expect_copy "Paste replaces the number with the text another program put on the clipboard" \
