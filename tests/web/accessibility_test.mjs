@@ -1,27 +1,18 @@
 // Vardeln — MIT licence, see LICENSE.
 // axe-core finds no violation in the page, light or dark, on a phone or a desktop, with the
 // About text open; the page fits a 360-pixel screen; and screenshots are taken at both widths.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { launchChromium, openSite, requireFromWeb } from './browser.mjs';
-import { startSiteServer } from './site_server.mjs';
+import { openSite, requireFromWeb } from './browser.mjs';
+import { siteSession } from './site_session.mjs';
 import { siteDir } from './test_setup.mjs';
 
 const axeSource = readFileSync(requireFromWeb.resolve('axe-core/axe.min.js'), 'utf8');
 const screenshotDir = process.env.VARDELN_SCREENSHOTS ?? join(siteDir, '..', 'screenshots');
 
-let server;
-let browser;
-before(async () => {
-  server = await startSiteServer(siteDir);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const session = siteSession();
 
 const screens = [
   { name: '360', viewport: { width: 360, height: 740 }, colorScheme: 'light' },
@@ -39,7 +30,8 @@ async function violations(page) {
 for (const screen of screens) {
   test(`no accessibility violation at ${screen.name}`, async () => {
     // The page's own policy admits only its own scripts; the checker is let in for the test.
-    const { page, context } = await openSite(browser, server.url + '#area/1/Hectares/Marla', {
+    const address = session.server.url + '#area/1/Hectares/Marla';
+    const { page, context } = await openSite(session.browser, address, {
       viewport: screen.viewport, colorScheme: screen.colorScheme, bypassCSP: true });
     await page.addScriptTag({ content: axeSource });
     assert.deepEqual(await violations(page), [], 'the converter');

@@ -1,23 +1,15 @@
 // Vardeln — MIT licence, see LICENSE.
 // The conversion lives in the address: a reload and a shared link bring it back. After one
 // visit the page loads and converts with the network gone.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchChromium, openSite } from './browser.mjs';
+import { openSite } from './browser.mjs';
+import { siteSession } from './site_session.mjs';
 import { startSiteServer } from './site_server.mjs';
 import { siteDir } from './test_setup.mjs';
 import { converted } from './native_convert.mjs';
 
-let server;
-let browser;
-before(async () => {
-  server = await startSiteServer(siteDir);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const session = siteSession();
 
 async function shown(page) {
   return page.evaluate(() => {
@@ -28,7 +20,7 @@ async function shown(page) {
 }
 
 test('a reload keeps the conversion', async () => {
-  const { page, context } = await openSite(browser, server.url);
+  const { page, context } = await openSite(session.browser, session.server.url);
   await page.selectOption('#category', 'length');
   await page.locator('#inputText').fill('1');
   await page.selectOption('#inputUnit', 'Feet');
@@ -53,12 +45,12 @@ const links = [
 test('a link opens the conversion it names', async () => {
   for (const [category, input, source, target] of links) {
     const hash = '#' + [category, input, source, target].map(encodeURIComponent).join('/');
-    const { page, context } = await openSite(browser, server.url + hash);
+    const { page, context } = await openSite(session.browser, session.server.url + hash);
     assert.deepEqual(await shown(page),
                      [category, input, source, target, converted(category, input, source, target)]);
     await context.close();
   }
-  const { page, context } = await openSite(browser, server.url);
+  const { page, context } = await openSite(session.browser, session.server.url);
   await page.evaluate(() => { location.hash = '#mass/3/Tola/Seer'; });
   await page.waitForFunction(() => document.getElementById('inputUnit').value === 'Tola');
   assert.deepEqual(await shown(page), ['mass', '3', 'Tola', 'Seer', converted('mass', '3', 'Tola', 'Seer')]);
@@ -68,7 +60,7 @@ test('a link opens the conversion it names', async () => {
 test('an address naming no conversion of ours starts as the window does', async () => {
   for (const hash of ['#nonsense', '#length/1/Feet', '#length/1/Feet/Parsecs', '#%E0%A4%A/1/a/b',
                       '#Length/1/Feet/Meters']) {
-    const { page, context } = await openSite(browser, server.url + hash);
+    const { page, context } = await openSite(session.browser, session.server.url + hash);
     assert.deepEqual(await shown(page), ['area', '0', 'Acres', 'Acres', '0'], hash);
     await context.close();
   }
@@ -76,7 +68,7 @@ test('an address naming no conversion of ours starts as the window does', async 
 
 test('after one visit the page loads and converts with the network gone', async () => {
   const own = await startSiteServer(siteDir);
-  const { page, context } = await openSite(browser, own.url);
+  const { page, context } = await openSite(session.browser, own.url);
   await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (!navigator.serviceWorker.controller) {

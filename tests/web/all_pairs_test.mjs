@@ -3,30 +3,21 @@
 // in the page exactly the text vardeln-convert gives. Both programs run here; nothing is
 // stored. The page is driven through its controls, as a person would: category list, unit
 // lists and number box.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn, execFileSync } from 'node:child_process';
 import { mkdtempSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { launchChromium, openSite } from './browser.mjs';
-import { startSiteServer } from './site_server.mjs';
-import { siteDir, convertProgram } from './test_setup.mjs';
+import { openSite } from './browser.mjs';
+import { siteSession } from './site_session.mjs';
+import { convertProgram } from './test_setup.mjs';
 
 // Negative, very large (overflowing in many rules), very small (subnormal), zero, with blanks
 // around, and not a number at all.
 const inputs = ['1', '-42.5', '123456789.123', '1e300', '-3.5e-310', '0', ' 7e2 ', 'abc', '1e-5'];
 
-let server;
-let browser;
-before(async () => {
-  server = await startSiteServer(siteDir);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
+const session = siteSession();
 
 const quoted = (text) => `'${text.replaceAll("'", "'\\''")}'`;
 
@@ -95,7 +86,7 @@ async function pageAllPairs(page, name) {
 }
 
 test('every ordered pair of every category gives the text vardeln-convert gives', async () => {
-  const { page, problems } = await openSite(browser, server.url);
+  const { page, problems } = await openSite(session.browser, session.server.url);
   const names = execFileSync(convertProgram, ['--list'], { encoding: 'utf8' }).trim().split('\n');
   assert.equal(names.length, 13);
 

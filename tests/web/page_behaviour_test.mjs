@@ -3,28 +3,18 @@
 // Chromium: start-up, typing, choosing units and categories, the Edit commands on the system
 // clipboard, a fault that keeps the result, the About text, and the page asking nothing of
 // any other site.
-import { test, before, after, beforeEach, afterEach } from 'node:test';
+import { test, beforeEach, afterEach } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchChromium, openSite } from './browser.mjs';
-import { startSiteServer } from './site_server.mjs';
-import { siteDir } from './test_setup.mjs';
+import { openSite } from './browser.mjs';
+import { siteSession } from './site_session.mjs';
 import { converted, unitsOf } from './native_convert.mjs';
 
-let server;
-let browser;
+const session = siteSession();
 let page;
 let context;
 let problems;
-before(async () => {
-  server = await startSiteServer(siteDir);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  await server?.stop();
-});
 beforeEach(async () => {
-  ({ page, context, problems } = await openSite(browser, server.url, {
+  ({ page, context, problems } = await openSite(session.browser, session.server.url, {
     permissions: ['clipboard-read', 'clipboard-write'] }));
 });
 afterEach(async () => {
@@ -223,12 +213,12 @@ test('every control carries the name a screen reader reads', async () => {
 
 test('the page asks nothing of any other site', async () => {
   const asked = [];
-  const fresh = await browser.newContext();
+  const fresh = await session.browser.newContext();
   const other = await fresh.newPage();
   other.on('request', (request) => asked.push(request.url()));
-  await other.goto(server.url);
+  await other.goto(session.server.url);
   await other.waitForSelector('html[data-ready="true"]');
   await fresh.close();
   assert.ok(asked.length >= 5);
-  assert.deepEqual(asked.filter((url) => !url.startsWith(server.url)), []);
+  assert.deepEqual(asked.filter((url) => !url.startsWith(session.server.url)), []);
 });
