@@ -25,7 +25,7 @@ poll 20 accessibility_bus_ready || give_up "the accessibility bus starts"
 start_vardeln QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # The system's Python: Debian's pyatspi is installed for it alone.
-if /usr/bin/python3 "$here/at_spi_test.py" "$vardeln_pid" "$build/cli/vardeln-convert"; then
+if /usr/bin/python3 "$here/at_spi_test.py" "$vardeln_pid" "$build/cli/vardeln-convert" "$(main_caption)"; then
   pass "the window reads and works through AT-SPI"
 else
   fail "the window reads and works through AT-SPI"

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "program_icon.h"
+#include "version.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class ShownDialog {
 TEST(AboutDialog, IsAFixedModalToolWindowWithOnlyAClose) {
   FrmAbout dialog;
   EXPECT_EQ(dialog.objectName(), "frmAbout");
-  EXPECT_EQ(dialog.windowTitle(), "About Vardeln v1.3");
+  EXPECT_EQ(dialog.windowTitle(), "About Vardeln v" VARDELN_VERSION);
   EXPECT_EQ(dialog.windowType(), Qt::Tool);
   const Qt::WindowFlags flags = dialog.windowFlags();
   EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
@@ -126,7 +127,7 @@ struct TextCase {
 const TextCase kFixedTexts[] = {
     {"picIcon",     "",                    "Vardeln Logo"},
     {"cmdOK",       "OK",                  ""},
-    {"lblTitle",    "Vardeln Version 1.3", "Vardeln version1.3"},
+    {"lblTitle",    "Vardeln Version " VARDELN_VERSION, "Vardeln version" VARDELN_VERSION},
     {"aboutLabel0", "By",                  ""},
 };
 // clang-format on

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "captured_run.h"
+#include "version.h"
 
 namespace vardeln::cli {
 namespace {
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"--version with an argument",   {"--version", "x"}, "", kUsage, "", "vardeln-convert: --version takes no arguments; see --help\n"},
     Invocation{"--list with two arguments",    {"--list", "area", "mass"}, "", kUsage, "",
                                                "vardeln-convert: --list takes at most one CATEGORY; see --help\n"},
-    Invocation{"version",                      {"--version"}, "", kOk, "vardeln-convert 1.3\n", ""},
+    Invocation{"version",                      {"--version"}, "", kOk, "vardeln-convert " VARDELN_VERSION "\n", ""},
     Invocation{"labels of a category",         {"--list", "Temperature"}, "", kOk,
                                                "Celsius\nFahrenheit\nKelvin\nRankine\nRéaumur\n", ""},
     Invocation{"list of an unknown category",  {"--list", "presure"}, "", kUsage, "",

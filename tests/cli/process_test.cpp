@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "version.h"
+
 namespace {
 
 struct ProcessRun {
@@ -64,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Program, ProcessRuns, ::testing::Values(
                                  "vardeln-convert: unknown unit \"Maunds\" in mass; closest: \"Maund\", \"Candy\", \"Pound\"\n"},
     ProcessRun{"batch from standard input", {"--exact", "length", "-", "feet", "METERS"}, "1\r\n2\nx", 1,
                                  "0.3047999902464003\n0.6095999804928006\nInvalid Number\n", ""},
-    ProcessRun{"version",        {"--version"}, "", 0, "vardeln-convert 1.3\n", ""}));
+    ProcessRun{"version",        {"--version"}, "", 0, "vardeln-convert " VARDELN_VERSION "\n", ""}));
 // clang-format on
 
 TEST(Program, ReportsOutputThatCannotBeWritten) {

@@ -10,6 +10,9 @@ e2e_folder=$(dirname "${BASH_SOURCE[0]}")
 
 vardeln_runs=0
 
+# The window's caption, "Vardeln v" and the version the built program reports.
+main_caption() { echo "Vardeln v$("$build/ui/vardeln" --version | cut -d' ' -f2)"; }
+
 # start_vardeln [NAME=VALUE...] [-- ARGUMENTS...] — starts the program with these settings
 # added to its environment and these arguments, waits for its window and gives it the
 # keyboard. Sets vardeln_pid and main_window.

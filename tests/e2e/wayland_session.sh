@@ -43,9 +43,9 @@ start_vardeln() {
   vardeln_runs=$((vardeln_runs + 1))
   start_in_session "vardeln-$vardeln_runs" env QT_QPA_PLATFORM=wayland "$@" "$build/ui/vardeln"
   vardeln_pid=$started_pid
-  poll 20 window_shown 'Vardeln v1.3' || give_up "the window appears"
-  poll 10 window_active 'Vardeln v1.3' || give_up "the window takes the keyboard"
-  vardeln_client=$(grep -F 'set_title("Vardeln v1.3")' "$protocol_log" | tail -n 1 |
+  poll 20 window_shown "$(main_caption)" || give_up "the window appears"
+  poll 10 window_active "$(main_caption)" || give_up "the window takes the keyboard"
+  vardeln_client=$(grep -F "set_title(\"$(main_caption)\")" "$protocol_log" | tail -n 1 |
     grep -o 'client 0x[0-9a-f]*')
 }
 
@@ -170,12 +170,12 @@ put_clipboard() {
   catch_up
   printf '%s' "$1" | timeout 5 wl-copy 2>/dev/null
   poll 10 clipboard_is "$1" || give_up "wl-copy puts [$1] on the clipboard"
-  activate_window 'Vardeln v1.3'
+  activate_window "$(main_caption)"
 }
 
 expect_clipboard() {
   poll 10 clipboard_is "$2" || true
-  activate_window 'Vardeln v1.3'
+  activate_window "$(main_caption)"
   check_equal "$1" "$2" "$clipboard"
 }
 
@@ -210,7 +210,7 @@ photograph_window() {
 }
 
 # requests INTERFACE.REQUEST — the program's requests of this name (a pattern), one a line
-# as weston recorded them: xdg_toplevel@19.set_title("Vardeln v1.3"). Other clients number
+# as weston recorded them: xdg_toplevel@19.set_title("Vardeln v…"). Other clients number
 # their objects alike, so only the program's own lines count.
 requests() {
   grep -F "$vardeln_client rq " "$protocol_log" | grep -o " rq $1(.*" | cut -c5- || true

@@ -28,7 +28,7 @@ check_client_area() {
 start_x_session
 
 start_vardeln
-check_equal "caption" "Vardeln v1.3" "$(xdotool getwindowname "$main_window")"
+check_equal "caption" "$(main_caption)" "$(xdotool getwindowname "$main_window")"
 size_hints=$(xprop -id "$main_window" WM_NORMAL_HINTS)
 own_size="$(geometry WIDTH) by $(geometry HEIGHT)"
 check_equal "the user cannot make it smaller" "$own_size" \

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "version.h"
 #include "window_fixture.h"
 
 namespace vardeln {
@@ -23,7 +24,7 @@ using WindowLayout = LoadedWindow;
 
 TEST_F(WindowLayout, HasItsCaptionIconAndAFixedSizeWithoutMaximizeButton) {
   EXPECT_EQ(window.objectName(), QStringLiteral("Vardeln"));
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Vardeln v1.3"));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Vardeln v" VARDELN_VERSION));
   EXPECT_FALSE(window.windowIcon().isNull());
   const Qt::WindowFlags flags = window.windowFlags();
   EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));

@@ -16,3 +16,7 @@ export function converted(category, input, source, target) {
 export function unitsOf(category) {
   return execFileSync(convertProgram, ['--list', category], { encoding: 'utf8' }).trim().split('\n');
 }
+
+// The version the native program reports, which the page's texts must carry too.
+export const nativeVersion =
+  execFileSync(convertProgram, ['--version'], { encoding: 'utf8' }).trim().split(' ')[1];

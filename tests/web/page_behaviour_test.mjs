@@ -7,7 +7,7 @@ import { test, beforeEach, afterEach } from 'node:test';
 import assert from 'node:assert/strict';
 import { openSite } from './browser.mjs';
 import { siteSession } from './site_session.mjs';
-import { converted, unitsOf } from './native_convert.mjs';
+import { converted, nativeVersion, unitsOf } from './native_convert.mjs';
 
 const session = siteSession();
 let page;
@@ -55,7 +55,7 @@ test('starts on Area, 0 Acres in Acres, with the focus in the number box', async
   for (const id of ['inputText', 'inputUnit', 'outputText', 'outputUnit']) {
     assert.equal(await title(id), 'Acres', `${id} names its unit`);
   }
-  assert.equal(await page.title(), 'Vardeln v1.3');
+  assert.equal(await page.title(), `Vardeln v${nativeVersion}`);
 });
 
 test('recalculates on every keystroke; text that is no number shows "Invalid Number"', async () => {
@@ -193,7 +193,7 @@ test('works from the keyboard alone, in the window\'s order', async () => {
 
 test('About shows the version and closes with OK or Esc', async () => {
   await page.getByRole('button', { name: 'About...' }).click();
-  const dialog = page.getByRole('dialog', { name: 'Vardeln Version 1.3' });
+  const dialog = page.getByRole('dialog', { name: `Vardeln Version ${nativeVersion}` });
   assert.ok(await dialog.isVisible());
   assert.equal(await focused(), 'aboutOk');
   await page.keyboard.press('Escape');
