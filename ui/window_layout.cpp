@@ -57,11 +57,6 @@ void Vardeln::createControls() {
   outputText->setObjectName(QStringLiteral("outputText"));
   outputText->setAccessibleName(tr("Result"));
   outputText->setEnabled(false);
-  // A result wider than the box shows its sign and leading digits: the box puts its caret
-  // after the text it is given and scrolls there, and a disabled box cannot be scrolled back.
-  connect(outputText, &QLineEdit::cursorPositionChanged, outputText, [this](int, int now) {
-    if (now != 0) outputText->setCursorPosition(0);
-  });
 
   outputUnit = new DropDownList(clientArea);
   outputUnit->setObjectName(QStringLiteral("outputUnit"));

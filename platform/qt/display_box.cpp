@@ -1,14 +1,20 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "display_box.h"
 
-#include "display_box_accessible.h"
+#include "read_only_text_accessible.h"
 
 namespace vardeln {
 
 DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent) {
-  installDisplayBoxAccessibility();
+  installAccessibleInterfaces();
   setReadOnly(true);
   setFocusPolicy(Qt::NoFocus);
+  // A text wider than the box shows its start (a result's sign and leading digits): the box
+  // puts its caret after the text it is given and scrolls there, and a box that takes no
+  // focus cannot be scrolled back.
+  connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int now) {
+    if (now != 0) setCursorPosition(0);
+  });
 }
 
 }  // namespace vardeln

@@ -8,7 +8,7 @@ namespace vardeln {
 // Qt's role for a line of text: AT-SPI calls it text, and the states below say that it is
 // not to be edited.
 DisplayBoxAccessible::DisplayBoxAccessible(DisplayBox* box)
-    : QAccessibleWidget(box, QAccessible::EditableText) {}
+    : ReadOnlyTextAccessible(box, QAccessible::EditableText) {}
 
 DisplayBox* DisplayBoxAccessible::box() const { return static_cast<DisplayBox*>(widget()); }
 
@@ -26,28 +26,6 @@ QAccessible::State DisplayBoxAccessible::state() const {
   return state;
 }
 
-void* DisplayBoxAccessible::interface_cast(QAccessible::InterfaceType type) {
-  if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-  return QAccessibleWidget::interface_cast(type);
-}
-
 QString DisplayBoxAccessible::shownText() const { return box()->text(); }
-
-namespace {
-
-QAccessibleInterface* displayBoxFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String(DisplayBox::staticMetaObject.className())) return nullptr;
-  return new DisplayBoxAccessible(static_cast<DisplayBox*>(object));
-}
-
-}  // namespace
-
-void installDisplayBoxAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(&displayBoxFactory);
-    return true;
-  }();
-  (void)installed;
-}
 
 }  // namespace vardeln

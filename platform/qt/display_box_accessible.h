@@ -1,9 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
-#include <QAccessibleWidget>
-
-#include "read_only_accessible_text.h"
+#include "read_only_text_accessible.h"
 
 namespace vardeln {
 
@@ -11,14 +9,13 @@ class DisplayBox;
 
 /// How a screen reader sees a display box: text named by its accessible name, read-only,
 /// neither editable nor focusable, its shown text readable through the text interface.
-class DisplayBoxAccessible : public QAccessibleWidget, public ReadOnlyAccessibleText {
+class DisplayBoxAccessible : public ReadOnlyTextAccessible {
  public:
   explicit DisplayBoxAccessible(DisplayBox* box);
 
-  using ReadOnlyAccessibleText::text;
+  using ReadOnlyTextAccessible::text;
   QString text(QAccessible::Text kind) const override;
   QAccessible::State state() const override;
-  void* interface_cast(QAccessible::InterfaceType type) override;
 
  protected:
   QString shownText() const override;
@@ -26,8 +23,5 @@ class DisplayBoxAccessible : public QAccessibleWidget, public ReadOnlyAccessible
  private:
   DisplayBox* box() const;
 };
-
-/// Makes every DisplayBox use DisplayBoxAccessible. Safe to call more than once.
-void installDisplayBoxAccessibility();
 
 }  // namespace vardeln

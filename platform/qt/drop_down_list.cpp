@@ -5,11 +5,12 @@
 #include <QSignalBlocker>
 
 #include "drop_down_list_accessible.h"
+#include "read_only_text_accessible.h"
 
 namespace vardeln {
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
-  installDropDownListAccessibility();
+  installAccessibleInterfaces();
   setEditable(false);
   connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::click);
   connect(this, &DropDownList::click, this, [this] {

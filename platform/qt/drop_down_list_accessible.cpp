@@ -8,7 +8,7 @@
 namespace vardeln {
 
 DropDownListAccessible::DropDownListAccessible(DropDownList* list)
-    : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    : ReadOnlyTextAccessible(list, QAccessible::ComboBox) {}
 
 DropDownList* DropDownListAccessible::list() const { return static_cast<DropDownList*>(widget()); }
 
@@ -33,11 +33,6 @@ QAccessible::State DropDownListAccessible::state() const {
   state.expanded = list()->view()->isVisible();
   // Not read-only: the user cannot type into the list but does change its value.
   return state;
-}
-
-void* DropDownListAccessible::interface_cast(QAccessible::InterfaceType type) {
-  if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-  return QAccessibleWidget::interface_cast(type);
 }
 
 int DropDownListAccessible::childCount() const { return 1; }
@@ -68,26 +63,9 @@ void DropDownListAccessible::doAction(const QString& actionName) {
 
 QString DropDownListAccessible::shownText() const { return list()->listText(); }
 
-namespace {
-
-QAccessibleInterface* dropDownListFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String(DropDownList::staticMetaObject.className())) return nullptr;
-  return new DropDownListAccessible(static_cast<DropDownList*>(object));
-}
-
-}  // namespace
-
 void announceEntry(DropDownList& list, const QString& previous) {
   QAccessibleTextUpdateEvent event(&list, 0, previous, list.listText());
   QAccessible::updateAccessibility(&event);
-}
-
-void installDropDownListAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(&dropDownListFactory);
-    return true;
-  }();
-  (void)installed;
 }
 
 }  // namespace vardeln

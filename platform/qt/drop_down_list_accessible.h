@@ -3,7 +3,7 @@
 
 #include <QAccessibleWidget>
 
-#include "read_only_accessible_text.h"
+#include "read_only_text_accessible.h"
 
 namespace vardeln {
 
@@ -16,14 +16,13 @@ class DropDownList;
 /// label beside it for the rest, so two lists showing "Acres" would sound the same. This
 /// interface keeps the name for what the list is for and gives its entry as the value and as
 /// read-only text; the entries themselves stay reachable as Qt's list of items.
-class DropDownListAccessible : public QAccessibleWidget, public ReadOnlyAccessibleText {
+class DropDownListAccessible : public ReadOnlyTextAccessible {
  public:
   explicit DropDownListAccessible(DropDownList* list);
 
-  using ReadOnlyAccessibleText::text;
+  using ReadOnlyTextAccessible::text;
   QString text(QAccessible::Text kind) const override;
   QAccessible::State state() const override;
-  void* interface_cast(QAccessible::InterfaceType type) override;
 
   // The drop-down's list of entries is its one child, as with Qt's own combo box.
   int childCount() const override;
@@ -39,9 +38,6 @@ class DropDownListAccessible : public QAccessibleWidget, public ReadOnlyAccessib
  private:
   DropDownList* list() const;
 };
-
-/// Makes every DropDownList use DropDownListAccessible. Safe to call more than once.
-void installDropDownListAccessibility();
 
 /// Tells a screen reader that the list's chosen entry replaced `previous`: Qt's own notice
 /// of a new selection does not reach AT-SPI for a combo box that is not numeric.

@@ -2,13 +2,20 @@
 #pragma once
 
 #include <QAccessibleTextInterface>
+#include <QAccessibleWidget>
 
 namespace vardeln {
 
-/// The text interface of a control whose text a screen reader may read but nobody edits
-/// through it: the whole text, with neither caret nor selection to move.
-class ReadOnlyAccessibleText : public QAccessibleTextInterface {
+/// How a screen reader sees a control whose text it may read but nobody edits through it:
+/// the widget's own accessible interface with a text interface over the whole shown text,
+/// with neither caret nor selection to move.
+class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
+  ReadOnlyTextAccessible(QWidget* widget, QAccessible::Role role);
+
+  using QAccessibleWidget::text;
+  void* interface_cast(QAccessible::InterfaceType type) override;
+
   void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
   int selectionCount() const override;
   void addSelection(int startOffset, int endOffset) override;
@@ -27,5 +34,9 @@ class ReadOnlyAccessibleText : public QAccessibleTextInterface {
   /// The text as the control shows it.
   virtual QString shownText() const = 0;
 };
+
+/// Makes every display box and drop-down list use its own accessible interface. Safe to
+/// call more than once; each of those widgets calls it when it is made.
+void installAccessibleInterfaces();
 
 }  // namespace vardeln
