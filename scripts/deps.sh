@@ -13,7 +13,7 @@ packages=(
   qt6-wayland weston wl-clipboard
   dbus at-spi2-core python3-pyatspi
   debhelper lintian fakeroot
-  chromium emscripten
+  chromium emscripten esbuild
 )
 # The web page's tests run under Node.js with npm; a machine that already has them from
 # elsewhere keeps its own (Debian's npm would clash with a bundled one).

@@ -1,8 +1,7 @@
 # Vardeln — MIT licence, see LICENSE.
-# Writes site/sw.js from its template: the list of the site's files and a cache name made of
-# the version and a hash of every file's content.
-file(GLOB files RELATIVE ${site_dir} ${site_dir}/*)
-list(REMOVE_ITEM files sw.js)
+# Writes site/sw.js from its template: the list of the site's files (site_names, separated by
+# commas) and a cache name made of the version and a hash of every file's content.
+string(REPLACE "," ";" files "${site_names}")
 list(SORT files)
 set(contents "")
 set(cached_files "  './',\n")

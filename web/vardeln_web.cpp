@@ -9,7 +9,6 @@
 #include "categories.h"
 #include "conversion.h"
 #include "fp_status.h"
-#include "version.h"
 
 namespace {
 
@@ -30,8 +29,6 @@ const vardeln::Category* categoryAt(int index) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* vardeln_version() { return VARDELN_VERSION; }
-
 EMSCRIPTEN_KEEPALIVE int vardeln_category_count() {
   return static_cast<int>(vardeln::allCategories().size());
 }
@@ -42,18 +39,17 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_category_name(int category) {
   return hand(chosen != nullptr ? chosen->names().name : std::string_view());
 }
 
-EMSCRIPTEN_KEEPALIVE int vardeln_unit_count(int category) {
-  const vardeln::Category* chosen = categoryAt(category);
-  return chosen != nullptr ? static_cast<int>(chosen->labels().size()) : 0;
-}
-
-/// A unit's label in list order; the empty text for an index out of range.
-EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_label(int category, int unit) {
-  const vardeln::Category* chosen = categoryAt(category);
-  if (chosen == nullptr || unit < 0 || static_cast<std::size_t>(unit) >= chosen->labels().size()) {
-    return hand({});
+/// A category's unit labels in list order, each ended by a newline (no label holds one), so
+/// that the page reads a whole list in one call; the empty text for an index out of range.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
+  returned.clear();
+  if (const vardeln::Category* chosen = categoryAt(category)) {
+    for (std::string_view label : chosen->labels()) {
+      returned.append(label);
+      returned.push_back('\n');
+    }
   }
-  return hand(chosen->labels()[static_cast<std::size_t>(unit)]);
+  return returned.c_str();
 }
 
 /// One recalculation, as the window runs it on every keystroke. The three texts come with

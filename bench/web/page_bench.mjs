@@ -67,8 +67,10 @@ async function pageRecalculation(browser, server) {
   await tab.goto(server.url);
   await tab.waitForSelector('html[data-ready="true"]');
   const result = await tab.evaluate(async () => {
-    const { loadEngine } = await import('./engine_api.js');
-    const engine = await loadEngine();
+    // The page's engine module as the build stages it before putting it inside the page.
+    const { loadEngine } = await import('./engine-modules/engine_api.js');
+    const wasm = await fetch('./engine-modules/engine.wasm');
+    const engine = await loadEngine(new Uint8Array(await wasm.arrayBuffer()));
     const volume = engine.categories.findIndex((c) => c.name === 'volume');
     const unit = 'Barrel Petrolium';
     const calls = 200000;
@@ -111,10 +113,12 @@ function nativeRecalculation() {
 }
 
 // The site and a blank page served by Debian's Python, as web.sh serves it, in a process of
-// its own so that the browser's driver does not slow the server down.
+// its own so that the browser's driver does not slow the server down; beside them the engine's
+// modules, for the recalculation measured alone.
 async function startPythonServer() {
   const root = mkdtempSync(join(tmpdir(), 'vardeln-site-'));
   cpSync(siteDir, root, { recursive: true });
+  cpSync(join(siteDir, '..', 'page'), join(root, 'engine-modules'), { recursive: true });
   writeFileSync(join(root, 'blank.html'), '<!doctype html><html lang="en"><title>blank</title></html>');
   const port = 20000 + Math.floor(Math.random() * 20000);
   const python = spawn('/usr/bin/python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',

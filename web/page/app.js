@@ -4,8 +4,12 @@
 // conversion kept in the address.
 import { loadEngine } from './engine_api.js';
 import { addressOf, stateOf } from './state_address.js';
+// The build puts the engine inside this script as base64 text: the whole page is one request.
+import engineBase64 from './engine.wasm';
 
-const engine = await loadEngine();
+const decodeBase64 = (text) =>
+  Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+const engine = await loadEngine(decodeBase64(engineBase64));
 const element = (id) => document.getElementById(id);
 const categoryList = element('category');
 const inputText = element('inputText');
@@ -155,10 +159,6 @@ element('copyButton').addEventListener('click', clipboardCommand(copy, 'Copy'));
 element('pasteButton').addEventListener('click', clipboardCommand(paste, 'Paste'));
 element('resetButton').addEventListener('click', () => { showCommandNote(''); reset(); });
 
-const caption = `Vardeln v${engine.version}`;
-document.title = caption;
-element('caption').textContent = caption;
-element('aboutTitle').textContent = `Vardeln Version ${engine.version}`;
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());
 

@@ -1,13 +1,37 @@
 // Vardeln — MIT licence, see LICENSE.
-// The engine compiled to WebAssembly, seen from the page: its version, the categories with
-// their unit labels in list order, and one recalculation.
+// The engine compiled to WebAssembly, seen from the page: the categories with their unit labels
+// in list order, and one recalculation.
 import createEngine from './engine.js';
 
 const encoder = new TextEncoder();
 const outcomeKinds = ['write', 'keep', 'fault'];  // as vardeln_recalculate numbers them
 
-export async function loadEngine() {
-  const engine = await createEngine();
+// The engine is compiled and started at once where the browser allows it, so the first
+// conversion waits for no task of its own. Browsers that refuse to compile more than a few
+// kilobytes on the page's thread (a RangeError) get it when it is compiled.
+function instantiate(wasmBytes, imports, receiveInstance, fail) {
+  try {
+    receiveInstance(new WebAssembly.Instance(new WebAssembly.Module(wasmBytes), imports));
+  } catch (error) {
+    if (!(error instanceof RangeError)) {
+      fail(error);
+      return;
+    }
+    WebAssembly.instantiate(wasmBytes, imports)
+      .then(({ instance }) => receiveInstance(instance), fail);
+  }
+}
+
+// wasmBytes: the engine's WebAssembly module.
+export async function loadEngine(wasmBytes) {
+  let fail;
+  const failed = new Promise((resolve, reject) => { fail = reject; });
+  const engine = await Promise.race([failed, createEngine({
+    instantiateWasm(imports, receiveInstance) {
+      instantiate(wasmBytes, imports, receiveInstance, fail);
+      return {};  // the exports arrive through receiveInstance
+    },
+  })]);
   const text = (pointer) => engine.UTF8ToString(pointer);
 
   // A text copied into the engine's memory as UTF-8: where it starts and its length in bytes.
@@ -19,14 +43,18 @@ export async function loadEngine() {
   }
 
   const categories = [];
-  const storedLabels = [];  // per category: label -> its copy in the engine's memory
   for (let c = 0; c < engine._vardeln_category_count(); ++c) {
-    const units = [];
-    for (let u = 0; u < engine._vardeln_unit_count(c); ++u) {
-      units.push(text(engine._vardeln_unit_label(c, u)));
-    }
+    const units = text(engine._vardeln_unit_labels(c)).split('\n');
+    units.pop();  // the text after the last label's newline
     categories.push({ name: text(engine._vardeln_category_name(c)), units });
-    storedLabels.push(new Map(units.map((label) => [label, store(label)])));
+  }
+
+  // Per category, label -> its copy in the engine's memory, made when the category is first
+  // converted in.
+  const storedLabels = [];
+  function storedLabelsOf(category) {
+    storedLabels[category] ??= new Map(categories[category]?.units.map((l) => [l, store(l)]));
+    return storedLabels[category];
   }
 
   // The number goes to the engine on every keystroke: into one block that grows when a longer
@@ -52,9 +80,9 @@ export async function loadEngine() {
   function recalculate(category, number, sourceUnit, targetUnit) {
     const length = storeInput(number);
     // A label of no unit (an empty list) is copied for this call only.
-    const known = storedLabels[category];
-    const source = known?.get(sourceUnit) ?? { ...store(sourceUnit), once: true };
-    const target = known?.get(targetUnit) ?? { ...store(targetUnit), once: true };
+    const known = storedLabelsOf(category);
+    const source = known.get(sourceUnit) ?? { ...store(sourceUnit), once: true };
+    const target = known.get(targetUnit) ?? { ...store(targetUnit), once: true };
     const kind = engine._vardeln_recalculate(category, input.at, length, source.at, source.length,
                                              target.at, target.length);
     for (const label of [source, target]) {
@@ -63,5 +91,5 @@ export async function loadEngine() {
     return { kind: outcomeKinds[kind], text: text(engine._vardeln_outcome_text()) };
   }
 
-  return { version: text(engine._vardeln_version()), categories, recalculate };
+  return { categories, recalculate };
 }
