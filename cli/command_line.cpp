@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "command_line.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
 std::span<const std::string_view> categoryNames() {
   static const std::vector<std::string_view> names = [] {
     std::vector<std::string_view> collected;
-    for (const Category& category : allCategories()) collected.push_back(category.names().name);
+    for (const Category& category : allCategories()) collected.push_back(category.id());
     return collected;
   }();
   return names;
@@ -70,17 +71,18 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
     reportError(err, nameProblem("category", typed, "", match));
     return nullptr;
   }
-  return categoryByName(match.name);
+  return categoryById(match.name);
 }
 
-const UnitRule* resolveUnit(const Category& category, std::string_view typed, std::FILE* err) {
+std::optional<std::size_t> resolveUnit(const Category& category, std::string_view typed,
+                                       std::FILE* err) {
   const NameMatch match = matchName(category.labels(), typed);
   if (match.kind != NameMatch::Kind::Found) {
-    const std::string context = " in " + std::string(category.names().name);
+    const std::string context = " in " + std::string(category.id());
     reportError(err, nameProblem("unit", typed, context, match));
-    return nullptr;
+    return std::nullopt;
   }
-  return findRule(category, match.name);
+  return category.unitIndex(match.name);
 }
 
 ExitStatus list(const ListNames& request, const Streams& streams) {
@@ -99,12 +101,12 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
 ExitStatus convert(const Convert& request, const Streams& streams) {
   const Category* category = resolveCategory(request.category, streams.err);
   if (category == nullptr) return ExitStatus::UsageError;
-  const UnitRule* from = resolveUnit(*category, request.from, streams.err);
-  if (from == nullptr) return ExitStatus::UsageError;
-  const UnitRule* to = resolveUnit(*category, request.to, streams.err);
-  if (to == nullptr) return ExitStatus::UsageError;
+  const std::optional<std::size_t> from = resolveUnit(*category, request.from, streams.err);
+  if (!from) return ExitStatus::UsageError;
+  const std::optional<std::size_t> to = resolveUnit(*category, request.to, streams.err);
+  if (!to) return ExitStatus::UsageError;
 
-  ValueConverter converter(*from, *to, request.form);
+  ValueConverter converter(*category, *from, *to, request.form);
   if (request.value == kBatchValue) {
     const BatchOutcome outcome = convertBatch(converter, streams.in, streams.out);
     if (outcome.status == ExitStatus::IoFailure) reportError(streams.err, outcome.ioProblem);

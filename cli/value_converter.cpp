@@ -8,21 +8,24 @@
 
 namespace vardeln::cli {
 
-ValueConverter::ValueConverter(const UnitRule& from, const UnitRule& to, ResultForm form)
-    : from_(from), to_(to), form_(form) {}
+ValueConverter::ValueConverter(const Category& category, std::size_t from, std::size_t to,
+                               ResultForm form)
+    : category_(category), from_(from), to_(to), form_(form) {}
 
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
-  const std::optional<double> x = parseNumber(valueText);
-  if (!x) return {kInvalidNumber, ExitStatus::InvalidNumber};
-
-  const BaseConversion converted = convertThroughBase(&from_, &to_, *x);
-  if (converted.kind == BaseConversion::Kind::Fault) {
-    return {faultName(converted.fault), ExitStatus::Fault};
+  const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
+  switch (converted.outcome) {
+    case Conversion::Outcome::InvalidNumber:
+      return {kInvalidNumber, ExitStatus::InvalidNumber};
+    case Conversion::Outcome::Fault:
+      return {faultName(converted.fault), ExitStatus::Fault};
+    case Conversion::Outcome::Result:
+      break;
   }
   // std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
   const char* end = form_ == ResultForm::Exact
-                        ? std::to_chars(text_, text_ + sizeof text_, converted.value).ptr
-                        : formatDouble(converted.value, text_);
+                        ? std::to_chars(text_, text_ + sizeof text_, converted.result).ptr
+                        : formatDouble(converted.result, text_);
   return {std::string_view(text_, static_cast<std::size_t>(end - text_)), ExitStatus::Success};
 }
 

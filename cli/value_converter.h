@@ -21,19 +21,21 @@ struct ConvertedValue {
   ExitStatus status;
 };
 
-/// Converts value texts between two units resolved once, without allocating, so that a
-/// batch of a million lines costs little more than reading and writing the numbers.
-/// The shown form is exactly the text the window's result box would show.
+/// Converts value texts between two units of a category, given by their indices in list
+/// order, without allocating, so that a batch of a million lines costs little more than
+/// reading and writing the numbers. The shown form is exactly the text the window's result
+/// box would show.
 class ValueConverter {
  public:
-  ValueConverter(const UnitRule& from, const UnitRule& to, ResultForm form);
+  ValueConverter(const Category& category, std::size_t from, std::size_t to, ResultForm form);
 
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
 
  private:
-  const UnitRule& from_;
-  const UnitRule& to_;
+  const Category& category_;
+  std::size_t from_;
+  std::size_t to_;
   ResultForm form_;
   // Room for the shown form and for the longest shortest-form double
   // ("-2.2250738585072014e-308").

@@ -5,8 +5,8 @@
 
 namespace vardeln {
 
-const std::array<std::reference_wrapper<const Category>, 13>& allCategories() {
-  static const std::array<std::reference_wrapper<const Category>, 13> categories{
+const std::array<std::reference_wrapper<const Category>, kCategoryCount>& allCategories() {
+  static const std::array<std::reference_wrapper<const Category>, kCategoryCount> categories{
       areaCategory(),   densityCategory(),  energyCategory(),   forceCategory(),
       lengthCategory(), massCategory(),     powerCategory(),    prefixCategory(),
       pressureCategory(), speedCategory(),  temperatureCategory(), timeCategory(),
@@ -14,18 +14,16 @@ const std::array<std::reference_wrapper<const Category>, 13>& allCategories() {
   return categories;
 }
 
-const Category* categoryByMenuItem(std::string_view menuItem) {
-  for (const Category& category : allCategories()) {
-    if (category.names().menuItem == menuItem) return &category;
+std::optional<std::size_t> categoryIndex(std::string_view id) {
+  for (std::size_t i = 0; i < allCategories().size(); ++i) {
+    if (allCategories()[i].get().id() == id) return i;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
-const Category* categoryByName(std::string_view name) {
-  for (const Category& category : allCategories()) {
-    if (category.names().name == name) return &category;
-  }
-  return nullptr;
+const Category* categoryById(std::string_view id) {
+  const std::optional<std::size_t> index = categoryIndex(id);
+  return index ? &allCategories()[*index].get() : nullptr;
 }
 
 }  // namespace vardeln

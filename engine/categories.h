@@ -2,20 +2,24 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "category.h"
 
 namespace vardeln {
 
-/// The thirteen categories in dispatch order: the order in which a conversion looks for the
-/// checked one, which is also the order of the category menu.
-const std::array<std::reference_wrapper<const Category>, 13>& allCategories();
+inline constexpr std::size_t kCategoryCount = 13;
 
-/// The category of a menu item name such as "lengthMenu", or nullptr.
-const Category* categoryByMenuItem(std::string_view menuItem);
+/// The thirteen categories in their fixed order, area first and volume last.
+const std::array<std::reference_wrapper<const Category>, kCategoryCount>& allCategories();
 
-/// The category of a command-line name such as "length", or nullptr. Exact match.
-const Category* categoryByName(std::string_view name);
+/// The index of the category whose id is exactly `id` ("length").
+std::optional<std::size_t> categoryIndex(std::string_view id);
+
+/// The category whose id is exactly `id`, or nullptr.
+const Category* categoryById(std::string_view id);
 
 }  // namespace vardeln

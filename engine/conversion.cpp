@@ -5,49 +5,36 @@
 
 namespace vardeln {
 
-const UnitRule* findRule(const Category& category, std::string_view label) {
-  for (const UnitRule* rule : category.rulesInTestOrder()) {
-    if (rule->label == label) return rule;
+Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, double x) {
+  Conversion conversion;
+  conversion.base = source.toBase(x);
+  conversion.fault = storedValueStatus(conversion.base);
+  if (conversion.fault == FloatingPointFault::None) {
+    conversion.result = target.fromBase(conversion.base);
+    conversion.fault = shownValueStatus(conversion.result);
   }
-  return nullptr;
+  conversion.outcome = conversion.fault == FloatingPointFault::None ? Conversion::Outcome::Result
+                                                                    : Conversion::Outcome::Fault;
+  return conversion;
 }
 
-BaseConversion convertThroughBase(const UnitRule* source, const UnitRule* target, double x) {
-  double baseValue = 0.0;
-  if (source != nullptr) {
-    baseValue = source->toBase(x);
-    if (const FloatingPointFault fault = storedValueStatus(baseValue);
-        fault != FloatingPointFault::None) {
-      return {BaseConversion::Kind::Fault, 0.0, fault};
-    }
-  }
-  if (target == nullptr) return {};
-
-  const double result = target->fromBase(baseValue);
-  if (const FloatingPointFault fault = shownValueStatus(result);
-      fault != FloatingPointFault::None) {
-    return {BaseConversion::Kind::Fault, 0.0, fault};
-  }
-  return {BaseConversion::Kind::Value, result, FloatingPointFault::None};
+Conversion convert(const Category& category, std::size_t from, std::size_t to,
+                   std::string_view numberText) {
+  const std::optional<double> x = parseNumber(numberText);
+  if (!x) return {};
+  return convertThroughBase(category.rules()[from], category.rules()[to], *x);
 }
 
-ConversionOutcome runConversion(const Category* checked, std::string_view inputText,
-                                std::string_view sourceUnit, std::string_view targetUnit) {
-  const std::optional<double> x = parseNumber(inputText);
-  if (!x) return {ConversionOutcome::Kind::Write, std::string(kInvalidNumber)};
-  if (checked == nullptr) return {};
-
-  const BaseConversion converted =
-      convertThroughBase(findRule(*checked, sourceUnit), findRule(*checked, targetUnit), *x);
-  switch (converted.kind) {
-    case BaseConversion::Kind::Value:
-      return {ConversionOutcome::Kind::Write, formatDouble(converted.value)};
-    case BaseConversion::Kind::Fault:
-      return {ConversionOutcome::Kind::Fault, {}, converted.fault};
-    case BaseConversion::Kind::NoTarget:
+std::string resultText(const Conversion& conversion) {
+  switch (conversion.outcome) {
+    case Conversion::Outcome::Result:
+      return formatDouble(conversion.result);
+    case Conversion::Outcome::Fault:
+      return std::string(faultName(conversion.fault));
+    case Conversion::Outcome::InvalidNumber:
       break;
   }
-  return {};
+  return std::string(kInvalidNumber);
 }
 
 }  // namespace vardeln

@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,41 +10,32 @@
 
 namespace vardeln {
 
-/// The text the result box shows for input that is not a number.
+/// The text a conversion gives for input that is not a number.
 inline constexpr std::string_view kInvalidNumber = "Invalid Number";
 
-/// A number taken through the base unit: the target unit's value, no target at all, or the
-/// floating-point fault that stopped the run.
-struct BaseConversion {
-  enum class Kind { Value, NoTarget, Fault };
-  Kind kind = Kind::NoTarget;
-  double value = 0.0;
+/// What converting a number gave: the result, "not a number", or the floating-point fault
+/// that stopped it. `base` is the base value B the result was computed from.
+struct Conversion {
+  enum class Outcome { Result, InvalidNumber, Fault };
+  Outcome outcome = Outcome::InvalidNumber;
+  double base = 0.0;
+  double result = 0.0;
   FloatingPointFault fault = FloatingPointFault::None;
 };
 
-/// The rule whose label is exactly `label` (whole text, case-sensitive), tried in the
-/// category's test order; nullptr when no rule has that label.
-const UnitRule* findRule(const Category& category, std::string_view label);
+/// Takes x through the base unit: B is the source rule's to-base value of x, checked as a
+/// stored double (a value beyond the double range is an overflow); the result is the target
+/// rule's from-base value of B, checked as a shown value (an infinity is shown, not a fault).
+/// There is no shortcut when both units are the same.
+Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, double x);
 
-/// Takes x through the base unit: B is the source rule's to-base value of x (0 when there is
-/// no source rule), checked as a stored double; the result is the target rule's from-base
-/// value of B, checked as a shown value. Without a target rule the run ends after the
-/// to-base phase.
-BaseConversion convertThroughBase(const UnitRule* source, const UnitRule* target, double x);
+/// Converts a number text from the unit at index `from` to the unit at index `to` of the
+/// category (indices in list order, both below the number of units).
+Conversion convert(const Category& category, std::size_t from, std::size_t to,
+                   std::string_view numberText);
 
-/// What one recalculation does to the result box.
-struct ConversionOutcome {
-  enum class Kind { Write, LeaveUnchanged, Fault };
-  Kind kind = Kind::LeaveUnchanged;
-  std::string text;                                     ///< the new result text, for Write
-  FloatingPointFault fault = FloatingPointFault::None;  ///< what stopped the run, for Fault
-};
-
-/// One recalculation of the converter from its four inputs: the checked category (nullptr
-/// when none is checked), the input box's text and the texts of the source and target unit
-/// lists. Input that is not a number writes "Invalid Number" whatever the category; with no
-/// category checked, or a target text that matches no rule, the result box stays as it is.
-ConversionOutcome runConversion(const Category* checked, std::string_view inputText,
-                                std::string_view sourceUnit, std::string_view targetUnit);
+/// The text a conversion shows: the result as formatDouble writes it, "Invalid Number", or
+/// the fault's name ("Overflow").
+std::string resultText(const Conversion& conversion);
 
 }  // namespace vardeln

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "categories.h"
+#include "category_items.h"
 #include "check_menu_item.h"
 #include "vardeln.h"
 
@@ -35,14 +36,14 @@ void Vardeln::createMenus() {
   connect(addItem(editMenu, "pasteMenu", tr("Paste")), &QAction::triggered, this, &Vardeln::paste);
   connect(addItem(editMenu, "resetMenu", tr("Reset")), &QAction::triggered, this, &Vardeln::reset);
 
-  // Every category starts checked; loading the window chooses Area, which leaves only it.
+  // The check marks are drawn from the converter: only its category's item is checked.
   QMenu* categoryMenu = addMenu(menuBar(), "categoryMenu", tr("&Vardeln"));
   for (std::size_t i = 0; i < categoryItems.size(); ++i) {
-    const Category& category = allCategories()[i];
-    auto* item = new CheckMenuItem(QString::fromUtf8(category.names().caption), true, categoryMenu);
-    item->setObjectName(QString::fromUtf8(category.names().menuItem));
+    const std::string_view id = allCategories()[i].get().id();
+    auto* item = new CheckMenuItem(categoryCaption(id), false, categoryMenu);
+    item->setObjectName(categoryItemName(id));
     categoryMenu->addAction(item);
-    connect(item, &CheckMenuItem::click, this, [this, &category] { selectCategory(category); });
+    connect(item, &CheckMenuItem::click, this, [this, i] { chooseCategory(i); });
     categoryItems[i] = item;
   }
 

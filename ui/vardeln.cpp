@@ -1,11 +1,10 @@
 // Vardeln — MIT licence, see LICENSE.
-// Creating, loading and unloading the window.
+// Creating and closing the window.
 #include "vardeln.h"
 
 #include <QCloseEvent>
 
 #include "frm_about.h"
-#include "categories.h"
 #include "text_box.h"
 
 namespace vardeln {
@@ -14,21 +13,16 @@ Vardeln::Vardeln(QWidget* parent) : QMainWindow(parent) {
   createControls();
   placeControls();
   createMenus();
-  load();
+  // The converter's start: every control drawn from it once.
+  showChanges(Converter::kCategory | Converter::kUnits | Converter::kNumber |
+              Converter::kResult | Converter::kNote);
+  inputText->setFocus();
   centreOnScreen();
 }
 
-void Vardeln::load() {
-  inputText->setBoxText(QStringLiteral("0"));
-  selectCategory(*categoryByMenuItem("areaMenu"));
-  inputText->setFocus();
-}
-
 void Vardeln::closeEvent(QCloseEvent* event) {
-  unload();
+  delete frmAbout;
   event->accept();
 }
-
-void Vardeln::unload() { delete frmAbout; }
 
 }  // namespace vardeln

@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QStringList>
+
+#include "categories.h"
+#include "converter.h"
 
 class QFrame;
 class QLabel;
@@ -13,7 +15,6 @@ class QLineEdit;
 
 namespace vardeln {
 
-class Category;
 class CheckMenuItem;
 class DropDownList;
 class FrmAbout;
@@ -22,25 +23,18 @@ class TextBox;
 /// The converter's window: a number box, the unit to convert from, the result box and the
 /// unit to convert to, with the File, Edit, category and Help menus.
 ///
-/// The window keeps little state of its own beyond its controls: the current category is the
-/// checked category item, the units are the two lists' texts, and the result is recomputed
-/// whenever the number or a unit changes; only the fault that left the result stale is kept
-/// beside them.
+/// The window shows a Converter: it hands every choice, keystroke and Edit command to it as
+/// the user's command and draws what the command changed. What the result, the note and the
+/// clipboard's text become is the converter's business; the widgets, the menus, the colours
+/// and the system clipboard are the window's.
 class Vardeln : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit Vardeln(QWidget* parent = nullptr);
 
- public slots:
-  /// Recalculates the result from the checked category, the number and the two units:
-  /// writes the converted value or "Invalid Number", or leaves the result as it is when
-  /// there is nothing to convert to or the arithmetic fails (then naming the failure under
-  /// the lists).
-  void RunConversion();
-
  signals:
-  /// Raised at the end of every recalculation, whatever it did to the result.
+  /// Raised after every command the converter recalculated for, once it is drawn.
   void conversionRan();
 
  protected:
@@ -52,26 +46,30 @@ class Vardeln : public QMainWindow {
   void createMenus();
   void centreOnScreen();
 
-  void load();
-  void unload();
-
-  void selectCategory(const Category& chosen);
-  const Category* checkedCategory() const;
+  // The user's commands, handed to the converter.
+  void chooseCategory(std::size_t index);
   void sourceUnitChosen();
   void targetUnitChosen();
-  void markResultStale(const QString& fault);
-  void markResultCurrent();
-  // The result box's text, or the fault's name while the result is stale.
-  QString exportedResult() const;
-
+  void numberEdited();
+  void longTextRefused();
   void cut();
   void copy();
   void paste();
-  // Names, under the lists, a text refused for being longer than the number box holds.
-  void longTextRefused();
   void reset();
   void exitProgram();
   void about();
+
+  // Draws what a command changed and raises conversionRan().
+  void showChanges(unsigned changed);
+  void showCategory();
+  void showUnits();
+  void showResult();
+  void showNote();
+
+  Converter converter;
+  // Set while the window writes the converter's state into its own controls, whose signals
+  // must then not come back as the user's commands.
+  bool drawing = false;
 
   TextBox* inputText = nullptr;
   DropDownList* inputUnit = nullptr;
@@ -79,16 +77,9 @@ class Vardeln : public QMainWindow {
   DropDownList* outputUnit = nullptr;
   QFrame* line1 = nullptr;
   QLabel* faultNote = nullptr;
-  std::array<CheckMenuItem*, 13> categoryItems{};
+  std::array<CheckMenuItem*, kCategoryCount> categoryItems{};
 
-  // The current category's unit labels in list order, from which both lists are filled.
-  QStringList unitNames;
-
-  // The fault that stopped the last run while the result box still shows an earlier
-  // conversion; empty while the result is the conversion of what is typed.
-  QString resultFault;
-
-  // Loaded the first time About... is chosen; unloaded with the window.
+  // Loaded the first time About... is chosen; closed with the window.
   QPointer<FrmAbout> frmAbout;
 };
 

@@ -43,7 +43,7 @@ void Vardeln::createControls() {
   setCentralWidget(clientArea);
 
   // Created in tab order, which is also the order Tab visits them.
-  inputText = new TextBox(clientArea);
+  inputText = new TextBox(static_cast<int>(Converter::kLongestNumber), clientArea);
   inputText->setObjectName(QStringLiteral("inputText"));
   inputText->setAccessibleName(tr("Number to convert"));
 
@@ -74,13 +74,13 @@ void Vardeln::createControls() {
   line1->setLineWidth(kRuleThickness);
   line1->setForegroundRole(QPalette::Dark);
 
-  // Names an arithmetic failure in the empty space under the lists, where it does not hide
-  // the result the user had.
+  // The converter's note (a fault, a refused text) in the empty space under the lists, where
+  // it does not hide the result the user had.
   faultNote = new QLabel(clientArea);
   faultNote->setObjectName(QStringLiteral("faultNote"));
   faultNote->hide();
 
-  connect(inputText, &TextBox::change, this, &Vardeln::RunConversion);
+  connect(inputText, &TextBox::change, this, &Vardeln::numberEdited);
   connect(inputText, &TextBox::tooLong, this, &Vardeln::longTextRefused);
   connect(inputUnit, &DropDownList::click, this, &Vardeln::sourceUnitChosen);
   connect(inputUnit, &DropDownList::keyPress, this, &Vardeln::sourceUnitChosen);

@@ -70,9 +70,8 @@ void batchBesideLimit(benchmark::State& state) {
   std::fwrite(lines.data(), 1, lines.size(), in.get());
   std::fflush(in.get());
 
-  const vardeln::Category& length = *vardeln::categoryByName("length");
-  vardeln::cli::ValueConverter feetToMeters(*vardeln::findRule(length, "Feet"),
-                                            *vardeln::findRule(length, "Meters"),
+  const vardeln::Category& length = *vardeln::categoryById("length");
+  vardeln::cli::ValueConverter feetToMeters(length, *length.unitIndex("Feet"), *length.unitIndex("Meters"),
                                             vardeln::cli::ResultForm::Shown);
   std::vector<char> limitOutput(std::size_t{1} << 20);
   std::chrono::duration<double> batchTime{0};

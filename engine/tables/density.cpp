@@ -10,18 +10,14 @@ namespace vardeln {
 const Category& densityCategory() {
   // clang-format off
   static const Category category(
-      {"density", "densityMenu", "&Density", "Kg / Meter cube"},
+      "density", "Kg / Meter cube",
       {
-      // label              to base: B = f(x)                                                          from base: result = g(B)
-      {"g / cm cube",        [](double x) { return x / 1000000000; },                                   [](double b) { return b * 1000000000; }},
-      {"g / Meter cube",     [](double x) { return x / 1000; },                                         [](double b) { return b * 1000; }},
-      {"Kg / cm cube",       [](double x) { return x / 1000000; },                                      [](double b) { return b * 1000000; }},
-      {"Kg / Meter cube",    [](double x) { return x; },                                                [](double b) { return b; }},
-      {"Pound / Inch cube",  [](double x) { return x * (2020462 / std::pow(39.37008, 3.0)); },          [](double b) { return b / (2020462 / std::pow(39.37008, 3.0)); }},
-      },
-      // test order
-      {
-        "Kg / Meter cube", "Kg / cm cube", "g / cm cube", "g / Meter cube", "Pound / Inch cube"
+      // label              to base: B = f(x)                                 from base: result = g(B)
+      {"g / cm cube",       TO_BASE(x / 1000000000),                          FROM_BASE(b * 1000000000)},
+      {"g / Meter cube",    TO_BASE(x / 1000),                                FROM_BASE(b * 1000)},
+      {"Kg / cm cube",      TO_BASE(x / 1000000),                             FROM_BASE(b * 1000000)},
+      {"Kg / Meter cube",   TO_BASE(x),                                       FROM_BASE(b)},
+      {"Pound / Inch cube", TO_BASE(x * (2020462 / std::pow(39.37008, 3.0))), FROM_BASE(b / (2020462 / std::pow(39.37008, 3.0)))},
       });
   // clang-format on
   return category;

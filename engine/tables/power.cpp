@@ -8,17 +8,13 @@ namespace vardeln {
 const Category& powerCategory() {
   // clang-format off
   static const Category category(
-      {"power", "powerMenu", "Po&wer", "Watt"},
+      "power", "Watt",
       {
-      // label                to base: B = f(x)                                 from base: result = g(B)
-      {"DonkeyPower",          [](double x) { return x * 250; },                 [](double b) { return b / 250; }},
-      {"HorsePower Imperial",  [](double x) { return x * 745.699871; },          [](double b) { return b / 745.699871; }},
-      {"HorsePower Metric",    [](double x) { return x * 735.49875; },           [](double b) { return b / 735.49875; }},
-      {"Watt",                 [](double x) { return x; },                       [](double b) { return b; }},
-      },
-      // test order
-      {
-        "Watt", "HorsePower Metric", "HorsePower Imperial", "DonkeyPower"
+      // label                to base: B = f(x)        from base: result = g(B)
+      {"DonkeyPower",         TO_BASE(x * 250),        FROM_BASE(b / 250)},
+      {"HorsePower Imperial", TO_BASE(x * 745.699871), FROM_BASE(b / 745.699871)},
+      {"HorsePower Metric",   TO_BASE(x * 735.49875),  FROM_BASE(b / 735.49875)},
+      {"Watt",                TO_BASE(x),              FROM_BASE(b)},
       });
   // clang-format on
   return category;

@@ -8,18 +8,14 @@ namespace vardeln {
 const Category& temperatureCategory() {
   // clang-format off
   static const Category category(
-      {"temperature", "temperatureMenu", "&Temperature", "Celsius"},
+      "temperature", "Celsius",
       {
-      // label       to base: B = f(x)                                                  from base: result = g(B)
-      {"Celsius",     [](double x) { return x; },                                        [](double b) { return b; }},
-      {"Fahrenheit",  [](double x) { return (x - 32) * (1 / 1.8); },                     [](double b) { return (b * 1.8) + 32; }},
-      {"Kelvin",      [](double x) { return x - 273.15; },                               [](double b) { return b + 273.15; }},
-      {"Rankine",     [](double x) { return ((x - 459.67) - 32) * (1 / 1.8); },          [](double b) { return ((b * 1.8) + 32) + 459.67; }},
-      {"Réaumur",     [](double x) { return x * 1.25; },                                 [](double b) { return b / 1.25; }},
-      },
-      // test order
-      {
-        "Celsius", "Fahrenheit", "Kelvin", "Rankine", "Réaumur"
+      // label       to base: B = f(x)                         from base: result = g(B)
+      {"Celsius",    TO_BASE(x),                               FROM_BASE(b)},
+      {"Fahrenheit", TO_BASE((x - 32) * (1 / 1.8)),            FROM_BASE((b * 1.8) + 32)},
+      {"Kelvin",     TO_BASE(x - 273.15),                      FROM_BASE(b + 273.15)},
+      {"Rankine",    TO_BASE(((x - 459.67) - 32) * (1 / 1.8)), FROM_BASE(((b * 1.8) + 32) + 459.67)},
+      {"Réaumur",    TO_BASE(x * 1.25),                        FROM_BASE(b / 1.25)},
       });
   // clang-format on
   return category;

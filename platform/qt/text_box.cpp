@@ -21,13 +21,13 @@ namespace {
 // Every edit the user makes passes through the box's validator; QLineEdit undoes an edit
 // the validator calls invalid, whole. This catches what the event handlers below do not
 // see, such as an input method's text arriving at a full box. The program's own setText()
-// is not undone by it: setBoxText() checks the length itself.
+// is not undone by it: what the program sets has already been weighed.
 class LengthBound final : public QValidator {
  public:
   explicit LengthBound(TextBox* box) : QValidator(box), box_(box) {}
 
   State validate(QString& text, int& /*position*/) const override {
-    if (text.size() <= TextBox::kLongestText) return Acceptable;
+    if (text.size() <= box_->longestText()) return Acceptable;
     // Raised once QLineEdit has finished undoing the edit, so a handler finds the box whole.
     QMetaObject::invokeMethod(box_, &TextBox::tooLong, Qt::QueuedConnection);
     return Invalid;
@@ -47,7 +47,8 @@ QString typedText(const QKeyEvent* event) {
 
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+TextBox::TextBox(int longestText, QWidget* parent)
+    : QLineEdit(parent), longestText_(longestText) {
   // QLineEdit's own limit cuts a text short without a word, so it is set out of reach and
   // the bound is kept by refusing whole texts instead.
   setMaxLength(std::numeric_limits<int>::max());
@@ -55,21 +56,8 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, &TextBox::change);
 }
 
-bool TextBox::setBoxText(const QString& newText) {
-  if (newText.size() > kLongestText) {
-    refuse();
-    return false;
-  }
-  if (newText == text()) {
-    emit change();
-  } else {
-    setText(newText);
-  }
-  return true;
-}
-
 bool TextBox::refuseInsertion(const QString& inserted) {
-  if (text().size() - selectedText().size() + inserted.size() <= kLongestText) return false;
+  if (text().size() - selectedText().size() + inserted.size() <= longestText_) return false;
   refuse();
   return true;
 }

@@ -6,32 +6,21 @@
 namespace vardeln {
 
 /// A single-line text box that raises change() after every change of its text, whether the
-/// user typed it or the program set it, and holds at most kLongestText characters.
+/// user typed it or the program set it, and holds at most the number of characters it is
+/// given (counted in UTF-16 code units, as QString does).
 ///
-/// QLineEdit stays silent when the program sets the text it already holds; setBoxText()
-/// still raises change() then, at once and before it returns, so a command that sets the
-/// text can rely on the result having been recalculated.
-///
-/// A text that would leave the box longer than kLongestText is refused whole, however it
-/// comes: set by the program, pasted with a key, the middle button or the box's own menu,
-/// dropped, typed or composed. The box keeps its text, the clipboard keeps its data, and
-/// tooLong() is raised instead of change(). Nothing is ever cut short: a shortened text can
-/// be another number, or a number where the whole text was none.
+/// A text that would leave the box longer than that is refused whole before the box takes it
+/// in, however the user offers it: pasted with a key, the middle button or the box's own
+/// menu, dropped, typed or composed. The box keeps its text, the clipboard keeps its data,
+/// and tooLong() is raised instead of change(). Nothing is ever cut short: a shortened text
+/// can be another number, or a number where the whole text was none.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
  public:
-  /// Longer than any number a user can mean (every double written out in full, without an
-  /// exponent, takes at most 1077 characters), and short enough that laying out, painting
-  /// and typing into a full box stay instant. Counted in UTF-16 code units, as QString does.
-  static constexpr int kLongestText = 4096;
+  explicit TextBox(int longestText, QWidget* parent = nullptr);
 
-  explicit TextBox(QWidget* parent = nullptr);
-
-  /// Replaces the whole text and raises change() before returning, even when the text is
-  /// the same as before. A text longer than kLongestText leaves the box as it is and raises
-  /// tooLong() instead. Returns whether the text was taken.
-  bool setBoxText(const QString& text);
+  int longestText() const { return longestText_; }
 
  signals:
   void change();
@@ -52,6 +41,8 @@ class TextBox : public QLineEdit {
   bool refuseInsertion(const QString& inserted);
   /// Raises tooLong(), and gives back the memory the refused text took once it is gone.
   void refuse();
+
+  int longestText_;
 };
 
 }  // namespace vardeln

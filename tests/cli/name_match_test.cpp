@@ -30,7 +30,7 @@ class Lookups : public ::testing::TestWithParam<Lookup> {};
 TEST_P(Lookups, FindTheNameOrSayWhy) {
   const Lookup& l = GetParam();
   const std::vector<std::string_view>& names =
-      l.names.empty() ? categoryByName(l.category)->labels() : l.names;
+      l.names.empty() ? categoryById(l.category)->labels() : l.names;
   const NameMatch match = matchName(names, l.typed);
   EXPECT_EQ(match.kind, l.kind);
   EXPECT_EQ(match.name, l.name);
@@ -78,7 +78,7 @@ TEST(CaseFolding, LeavesNoTwoLabelsOfACategoryAlike) {
     for (const std::string_view label : category.labels()) folded.push_back(foldCase(label));
     std::sort(folded.begin(), folded.end());
     EXPECT_EQ(std::adjacent_find(folded.begin(), folded.end()), folded.end())
-        << category.names().name;
+        << category.id();
   }
 }
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-// One recalculation from the window's four inputs to what happens to the result box.
+// One conversion of a number text between two units, to the text the result shows.
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -11,61 +11,49 @@
 namespace vardeln {
 namespace {
 
-using Kind = ConversionOutcome::Kind;
+using Outcome = Conversion::Outcome;
 
-struct Recalculation {
+struct Case {
   const char* what;
-  const char* category;  // nullptr: no category item checked
+  const char* category;
   const char* input;
   const char* from;
   const char* to;
-  Kind kind;
-  const char* text;  // the new result text, or the fault's name
+  Outcome outcome;
+  const char* text;  // the result's text, "Invalid Number" or the fault's name
 };
 
-std::ostream& operator<<(std::ostream& out, const Recalculation& r) { return out << r.what; }
+std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.what; }
 
-class Recalculations : public ::testing::TestWithParam<Recalculation> {};
+class Conversions : public ::testing::TestWithParam<Case> {};
 
-TEST_P(Recalculations, DoWhatTheResultBoxShows) {
-  const Recalculation& r = GetParam();
-  const Category* category = r.category ? categoryByName(r.category) : nullptr;
-  const ConversionOutcome outcome = runConversion(category, r.input, r.from, r.to);
-  ASSERT_EQ(outcome.kind, r.kind);
-  if (outcome.kind == Kind::Write) {
-    EXPECT_EQ(outcome.text, r.text);
-  } else if (outcome.kind == Kind::Fault) {
-    EXPECT_EQ(faultName(outcome.fault), r.text);
-  }
+TEST_P(Conversions, GiveTheTextTheResultShows) {
+  const Case& c = GetParam();
+  const Category& category = *categoryById(c.category);
+  const Conversion conversion =
+      convert(category, *category.unitIndex(c.from), *category.unitIndex(c.to), c.input);
+  EXPECT_EQ(conversion.outcome, c.outcome);
+  EXPECT_EQ(resultText(conversion), c.text);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Procedure, Recalculations, ::testing::Values(
-    Recalculation{"letters are not a number",            "area",   "abc",   "Acres", "Acres",  Kind::Write, "Invalid Number"},
-    Recalculation{"letters with no category checked",    nullptr,  "abc",   "Acres", "Acres",  Kind::Write, "Invalid Number"},
-    Recalculation{"the empty box is not a number",       "length", "",      "Feet",  "Meters", Kind::Write, "Invalid Number"},
-    Recalculation{"a number with no category checked",   nullptr,  "1",     "Acres", "Acres",  Kind::LeaveUnchanged, ""},
-    Recalculation{"no source unit: target rule of 0",    "area",   "5",     "",      "Acres",  Kind::Write, "0"},
-    Recalculation{"no source unit: Fahrenheit of 0",     "temperature", "5", "",     "Fahrenheit", Kind::Write, "32"},
-    Recalculation{"no source unit: Kelvin of 0",         "temperature", "5", "",     "Kelvin", Kind::Write, "273.15"},
-    Recalculation{"no target unit leaves the result",    "area",   "5",     "Acres", "",       Kind::LeaveUnchanged, ""},
-    Recalculation{"labels compare case-sensitively",     "area",   "5",     "Acres", "acres",  Kind::LeaveUnchanged, ""},
-    Recalculation{"a label of another category",         "area",   "5",     "Acres", "Feet",   Kind::LeaveUnchanged, ""},
-    Recalculation{"start-up: 0 Acres to Acres",          "area",   "0",     "Acres", "Acres",  Kind::Write, "0"},
-    Recalculation{"15 digits of a foot",                 "length", "1",     "Feet",  "Meters", Kind::Write, "0.3047999902464"},
-    Recalculation{"exponent form for large results",     "area",   "1",     "Meters Square", "Barn", Kind::Write, "1E+28"},
-    Recalculation{"exponent form for small results",     "length", "1.5",   "Angstrom", "Meters", Kind::Write, "1.5E-10"},
-    Recalculation{"negative zero shows as 0",            "area",   "-0",    "Acres", "Acres",  Kind::Write, "0"},
-    Recalculation{"same unit still passes through B",    "length", "3",     "Feet",  "Feet",   Kind::Write, "3"},
-    Recalculation{"blanks around the number",            "area",   " 1\t",  "Hectares", "Ares", Kind::Write, "100"},
-    Recalculation{"to-base beyond range: Kilometers",    "length", "1e308", "Kilometers", "Meters", Kind::Fault, "Overflow"},
-    Recalculation{"to-base beyond range without target", "length", "1e308", "Kilometers", "",  Kind::Fault, "Overflow"},
-    Recalculation{"to-base beyond range: Miles Square",  "area",   "1e303", "Miles Square", "Acres", Kind::Fault, "Overflow"},
-    Recalculation{"from-base beyond range is infinity",  "area",   "1e300", "Meters Square", "Shed", Kind::Write, "Infinity"},
-    Recalculation{"negative infinity",                   "area",   "-1e300", "Meters Square", "Shed", Kind::Write, "-Infinity"},
-    Recalculation{"to-base below range becomes 0",       "area",   "1e-300", "Barn", "Meters Square", Kind::Write, "0"},
-    Recalculation{"a number beyond the double range",    "area",   "1e400", "Acres", "Acres",  Kind::Write, "Invalid Number"},
-    Recalculation{"a number below the double range",     "area",   "1e-400", "Acres", "Acres", Kind::Write, "0"}),
+INSTANTIATE_TEST_SUITE_P(Procedure, Conversions, ::testing::Values(
+    Case{"letters are not a number",            "area",   "abc",    "Acres", "Acres",              Outcome::InvalidNumber, "Invalid Number"},
+    Case{"the empty box is not a number",       "length", "",       "Feet",  "Meters",             Outcome::InvalidNumber, "Invalid Number"},
+    Case{"start-up: 0 Acres to Acres",          "area",   "0",      "Acres", "Acres",              Outcome::Result, "0"},
+    Case{"15 digits of a foot",                 "length", "1",      "Feet",  "Meters",             Outcome::Result, "0.3047999902464"},
+    Case{"exponent form for large results",     "area",   "1",      "Meters Square", "Barn",       Outcome::Result, "1E+28"},
+    Case{"exponent form for small results",     "length", "1.5",    "Angstrom", "Meters",          Outcome::Result, "1.5E-10"},
+    Case{"negative zero shows as 0",            "area",   "-0",     "Acres", "Acres",              Outcome::Result, "0"},
+    Case{"same unit still passes through B",    "length", "3",      "Feet",  "Feet",               Outcome::Result, "3"},
+    Case{"blanks around the number",            "area",   " 1\t",   "Hectares", "Ares",            Outcome::Result, "100"},
+    Case{"to-base beyond range: Kilometers",    "length", "1e308",  "Kilometers", "Meters",        Outcome::Fault, "Overflow"},
+    Case{"to-base beyond range: Miles Square",  "area",   "1e303",  "Miles Square", "Acres",       Outcome::Fault, "Overflow"},
+    Case{"from-base beyond range is infinity",  "area",   "1e300",  "Meters Square", "Shed",       Outcome::Result, "Infinity"},
+    Case{"negative infinity",                   "area",   "-1e300", "Meters Square", "Shed",       Outcome::Result, "-Infinity"},
+    Case{"to-base below range becomes 0",       "area",   "1e-300", "Barn", "Meters Square",       Outcome::Result, "0"},
+    Case{"a number beyond the double range",    "area",   "1e400",  "Acres", "Acres",              Outcome::InvalidNumber, "Invalid Number"},
+    Case{"a number below the double range",     "area",   "1e-400", "Acres", "Acres",              Outcome::Result, "0"}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 // clang-format on
 
@@ -78,10 +66,10 @@ FloatingPointFault flagsFault(int flags, bool stored) {
   return FloatingPointFault::None;
 }
 
-double throughFlags(Formula formula, double x, int& flags) {
+double throughFlags(double (*formula)(double), double x, int& flags) {
   // Called through a volatile pointer so the compiler cannot move the arithmetic across
   // the flag calls.
-  Formula volatile opaque = formula;
+  double (*volatile opaque)(double) = formula;
   std::feclearexcept(FE_ALL_EXCEPT);
   const double value = opaque(x);
   flags = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
@@ -93,13 +81,13 @@ TEST(FaultJudgement, AgreesWithTheProcessorFlagsForEveryRule) {
     for (const UnitRule& rule : category.rules()) {
       for (double x : {1.0, -1e300, 1.7e308, -1.7e308, 1e-310, 8e304}) {
         int flags = 0;
-        const double base = throughFlags(rule.toBase, x, flags);
+        const double base = throughFlags(rule.toBase.apply, x, flags);
         EXPECT_EQ(storedValueStatus(base), flagsFault(flags, true))
-            << category.names().name << " to base: " << rule.label << " of " << x;
+            << category.id() << " to base: " << rule.label << " of " << x;
         if (storedValueStatus(base) != FloatingPointFault::None) continue;
-        const double shown = throughFlags(rule.fromBase, x, flags);
+        const double shown = throughFlags(rule.fromBase.apply, x, flags);
         EXPECT_EQ(shownValueStatus(shown), flagsFault(flags, false))
-            << category.names().name << " from base: " << rule.label << " of " << x;
+            << category.id() << " from base: " << rule.label << " of " << x;
       }
     }
   }

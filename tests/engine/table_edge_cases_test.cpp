@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "categories.h"
@@ -37,18 +38,19 @@ class KnownConversions : public ::testing::TestWithParam<KnownConversion> {};
 
 TEST_P(KnownConversions, GiveTheirExactDouble) {
   const KnownConversion& c = GetParam();
-  const Category* category = categoryByName(c.category);
+  const Category* category = categoryById(c.category);
   ASSERT_NE(category, nullptr);
-  const UnitRule* from = findRule(*category, c.from);
-  const UnitRule* to = findRule(*category, c.to);
-  ASSERT_NE(from, nullptr) << c.from;
-  ASSERT_NE(to, nullptr) << c.to;
-  const BaseConversion result = convertThroughBase(from, to, c.x);
-  ASSERT_EQ(result.kind, BaseConversion::Kind::Value);
+  const std::optional<std::size_t> from = category->unitIndex(c.from);
+  const std::optional<std::size_t> to = category->unitIndex(c.to);
+  ASSERT_TRUE(from) << c.from;
+  ASSERT_TRUE(to) << c.to;
+  const Conversion result =
+      convertThroughBase(category->rules()[*from], category->rules()[*to], c.x);
+  ASSERT_EQ(result.outcome, Conversion::Outcome::Result);
   if (c.match == KnownConversion::kExact) {
-    EXPECT_TRUE(testing::sameDouble(result.value, c.expected));
+    EXPECT_TRUE(testing::sameDouble(result.result, c.expected));
   } else {
-    EXPECT_EQ(formatDouble(result.value), formatDouble(c.expected));
+    EXPECT_EQ(formatDouble(result.result), formatDouble(c.expected));
   }
 }
 

@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "golden_check.h"
 
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -51,8 +52,10 @@ CheckReport checkGolden(std::istream& table) {
     }
     if (!parsed.entry) continue;
     const Entry& entry = *parsed.entry;
-    const Category* category = categoryByName(entry.category);
-    const UnitRule* rule = category != nullptr ? findRule(*category, entry.unit) : nullptr;
+    const Category* category = categoryById(entry.category);
+    const std::optional<std::size_t> unit =
+        category != nullptr ? category->unitIndex(entry.unit) : std::nullopt;
+    const UnitRule* rule = unit ? &category->rules()[*unit] : nullptr;
     if (rule == nullptr) {
       report.problems.push_back("line " + std::to_string(lineNumber) + ": " + entry.category +
                                 " \"" + entry.unit + "\" is not a unit of the engine");
@@ -68,7 +71,7 @@ CheckReport checkGolden(std::istream& table) {
       for (const Direction direction : {Direction::ToBase, Direction::FromBase}) {
         for (const bool sweep : {false, true}) {
           if (covered.count({&rule, direction, sweep}) == 0) {
-            report.problems.push_back(std::string(category.names().name) + " \"" +
+            report.problems.push_back(std::string(category.id()) + " \"" +
                                       std::string(rule.label) + "\" " +
                                       std::string(directionName(direction)) + " base has no " +
                                       (sweep ? "sweep" : "entry") + " in the golden table");

@@ -70,7 +70,8 @@ void replaceColumn(std::string& line, std::size_t column, const std::string& tex
 }
 
 Bits furlongsOfAThird() {
-  return bitsOf(findRule(*categoryByName("length"), "Furlong")->fromBase(1.0 / 3));
+  const Category& length = *categoryById("length");
+  return bitsOf(length.rules()[*length.unitIndex("Furlong")].fromBase(1.0 / 3));
 }
 
 // clang-format off

@@ -48,7 +48,7 @@ void writeGolden(std::ostream& out) {
   for (const Category& category : allCategories()) {
     for (const UnitRule& rule : category.rules()) {
       for (const Direction direction : {Direction::ToBase, Direction::FromBase}) {
-        const std::string categoryName(category.names().name);
+        const std::string categoryName(category.id());
         const std::string label(rule.label);
         for (const double input : kInputs) {
           const Entry entry{categoryName, label, direction, false, bitsOf(input),

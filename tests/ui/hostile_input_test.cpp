@@ -24,7 +24,7 @@ using vardeln::testing::randomBytes;
 using vardeln::testing::repeated;
 
 // As many characters as the number box holds; a row leaves room for the keys it types.
-constexpr std::size_t kFull = TextBox::kLongestText;
+constexpr std::size_t kFull = Converter::kLongestNumber;
 
 // Types the text key by key as a keyboard of any script would, one character per key.
 void typeKeys(QWidget* widget, const QString& text) {

@@ -17,7 +17,7 @@
 namespace vardeln {
 namespace {
 
-constexpr int kLongest = TextBox::kLongestText;
+constexpr int kLongest = Converter::kLongestNumber;
 const QString kRefusalNote = QStringLiteral("Too long: over 4096 characters");
 
 struct LongPaste {

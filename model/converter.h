@@ -1,0 +1,109 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "category.h"
+#include "fp_status.h"
+
+namespace vardeln {
+
+/// The converter as a user sees and works it, whatever shows it: the window, the page.
+///
+/// It holds the category, the unit on each side, the number's text, the result's text, why
+/// the result is stale when it is, and the note under the lists. Every command is one the
+/// user gives and answers what it changed (a set of Change bits), so a view redraws only that.
+///
+/// The number is recalculated after every command that touches it or a unit: a number writes
+/// its result or "Invalid Number" and clears the note; a floating-point fault keeps the result
+/// as it was, marks it stale and names the fault in the note, until the next result is
+/// written. While stale, Copy puts the fault's name where the result would stand.
+///
+/// A text offered as the number is refused whole when it is longer than kLongestNumber: the
+/// number keeps what it held and the note says so. Nothing is ever cut short to fit, since a
+/// shortened text can be another number. Every line break in an accepted text (CR, LF or
+/// CR LF) becomes one blank: the number is one line, so a text of several lines is never read
+/// as their digits run together, and Copy's summary stays one line. A number followed by a
+/// line break, as many programs copy it, stays that number.
+class Converter {
+ public:
+  /// What a command changed.
+  enum Change : unsigned {
+    kNothing = 0,
+    kCategory = 1u << 0,  ///< the category, and with it both lists' units
+    kUnits = 1u << 1,     ///< the unit chosen on either side
+    kNumber = 1u << 2,
+    kResult = 1u << 3,    ///< the result's text, or whether it is stale
+    kNote = 1u << 4,
+  };
+
+  /// What the note under the lists says.
+  enum class NoteKind { None, Fault, TooLong };
+
+  /// Longer than any number a user can mean (every double written out in full takes at most
+  /// 1077 characters), short enough that every front end stays instant with a full box.
+  /// Counted in UTF-16 code units, as the window's and the page's text boxes count.
+  static constexpr std::size_t kLongestNumber = 4096;
+
+  /// The start: Area, the number 0 from the first unit to the first unit, converted.
+  Converter();
+
+  std::size_t categoryIndex() const { return category_; }
+  const Category& category() const;
+  std::size_t fromUnit() const { return from_; }
+  std::size_t toUnit() const { return to_; }
+  /// The labels of the chosen units; they also name the boxes beside the lists.
+  std::string_view fromLabel() const;
+  std::string_view toLabel() const;
+  const std::string& number() const { return number_; }
+  const std::string& result() const { return result_; }
+  /// The fault that stopped the last conversion while the result still shows an earlier one.
+  std::optional<FloatingPointFault> staleBecause() const { return stale_; }
+  const std::string& note() const { return note_; }
+  NoteKind noteKind() const { return noteKind_; }
+
+  /// Makes a category current, both sides at its first unit, and converts. Also when it
+  /// already was: the units chosen before are given up.
+  unsigned chooseCategory(std::size_t index);
+  unsigned chooseFrom(std::size_t unit);
+  unsigned chooseTo(std::size_t unit);
+  /// The number box now holds `text` (typed, pasted into it, dropped).
+  unsigned setNumber(std::string_view text);
+  /// Replaces the whole number with the clipboard's text.
+  unsigned paste(std::string_view clipboardText) { return setNumber(clipboardText); }
+  /// A text over kLongestNumber was offered and refused before it reached the number (a view
+  /// that weighs a text's length before taking it in says so with this).
+  unsigned refuseLongText();
+
+  /// The number moves to the clipboard; the number box is emptied.
+  struct Cut {
+    unsigned changed;
+    std::string clipboard;
+  };
+  Cut cut();
+  /// The conversion as one line, "1 Hectares = 10000 Meters Square", exactly as the boxes and
+  /// lists show it (no trimming); while stale, the fault's name stands for the result.
+  std::string copy() const;
+  /// Empties the number and the result.
+  unsigned reset();
+
+ private:
+  struct Snapshot;
+  Snapshot snapshot() const;
+  unsigned changesSince(const Snapshot& before) const;
+  void recalculate();
+
+  std::size_t category_ = 0;
+  std::size_t from_ = 0;
+  std::size_t to_ = 0;
+  std::string number_;
+  std::string result_;
+  std::optional<FloatingPointFault> stale_;
+  std::string note_;
+  NoteKind noteKind_ = NoteKind::None;
+};
+
+}  // namespace vardeln

@@ -1,0 +1,72 @@
+// Vardeln — MIT licence, see LICENSE.
+// The converter model through the table of user scenarios, and what each command reports as
+// changed.
+#include <gtest/gtest.h>
+
+#include "categories.h"
+#include "converter.h"
+#include "scenario_table.h"
+
+namespace vardeln {
+namespace {
+
+using testing::Scenario;
+
+void carryOut(Converter& converter, const testing::ScenarioCommand& command,
+              std::string& clipboard) {
+  const std::string& verb = command.verb;
+  if (verb == "category") {
+    converter.chooseCategory(*categoryIndex(command.text));
+  } else if (verb == "from") {
+    converter.chooseFrom(*converter.category().unitIndex(command.text));
+  } else if (verb == "to") {
+    converter.chooseTo(*converter.category().unitIndex(command.text));
+  } else if (verb == "type") {
+    converter.setNumber(command.text);
+  } else if (verb == "paste") {
+    if (command.hasText) clipboard = command.text;
+    converter.paste(clipboard);
+  } else if (verb == "cut") {
+    clipboard = converter.cut().clipboard;
+  } else if (verb == "reset") {
+    converter.reset();
+  } else {
+    FAIL() << "no command " << verb;
+  }
+}
+
+class Scenarios : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(Scenarios, EndAsTheUserSeesThem) {
+  const Scenario& scenario = GetParam();
+  Converter converter;
+  std::string clipboard;
+  for (const auto& command : scenario.commands) carryOut(converter, command, clipboard);
+  EXPECT_EQ(converter.number(), scenario.number);
+  EXPECT_EQ(converter.result(), scenario.result);
+  EXPECT_EQ(converter.note(), scenario.note);
+  EXPECT_EQ(converter.staleBecause() ? faultName(*converter.staleBecause()) : "", scenario.stale);
+  EXPECT_EQ(converter.copy(), scenario.copy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Scenarios,
+                         ::testing::ValuesIn(testing::readScenarios(VARDELN_SCENARIOS)),
+                         [](const auto& info) { return testing::scenarioTestName(info.param.name); });
+
+// What a command reports as changed, so that a view redraws exactly that.
+TEST(Changes, NameWhatACommandChanged) {
+  using C = Converter;
+  Converter converter;
+  EXPECT_EQ(converter.setNumber("0"), C::kNothing);
+  EXPECT_EQ(converter.setNumber("5"), C::kNumber | C::kResult);
+  EXPECT_EQ(converter.chooseTo(1), C::kUnits | C::kResult);
+  EXPECT_EQ(converter.chooseCategory(0), C::kCategory | C::kUnits | C::kResult);
+  EXPECT_EQ(converter.chooseCategory(0), C::kCategory);
+  EXPECT_EQ(converter.setNumber("1e308"), C::kNumber | C::kResult | C::kNote);
+  EXPECT_EQ(converter.setNumber(std::string(C::kLongestNumber + 1, '1')), C::kNote);
+  EXPECT_EQ(converter.refuseLongText(), C::kNothing);
+  EXPECT_EQ(converter.reset(), C::kNumber | C::kResult | C::kNote);
+}
+
+}  // namespace
+}  // namespace vardeln
