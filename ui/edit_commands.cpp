@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-#include "frm_about.h"
+#include "about_dialog.h"
 #include "drop_down_list.h"
 #include "text_box.h"
 #include "vardeln.h"
@@ -51,8 +51,8 @@ void Vardeln::reset() {
 void Vardeln::exitProgram() { close(); }
 
 void Vardeln::about() {
-  if (frmAbout == nullptr) frmAbout = new FrmAbout(this);
-  frmAbout->exec();
+  if (aboutDialog == nullptr) aboutDialog = new AboutDialog(this);
+  aboutDialog->exec();
 }
 
 }  // namespace vardeln

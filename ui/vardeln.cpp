@@ -4,7 +4,7 @@
 
 #include <QCloseEvent>
 
-#include "frm_about.h"
+#include "about_dialog.h"
 #include "categories.h"
 #include "text_box.h"
 
@@ -29,6 +29,6 @@ void Vardeln::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void Vardeln::unload() { delete frmAbout; }
+void Vardeln::unload() { delete aboutDialog; }
 
 }  // namespace vardeln

@@ -13,10 +13,10 @@ class QLineEdit;
 
 namespace vardeln {
 
+class AboutDialog;
 class Category;
 class CheckMenuItem;
 class DropDownList;
-class FrmAbout;
 class TextBox;
 
 /// The converter's window: a number box, the unit to convert from, the result box and the
@@ -89,7 +89,7 @@ class Vardeln : public QMainWindow {
   QString resultFault;
 
   // Loaded the first time About... is chosen; unloaded with the window.
-  QPointer<FrmAbout> frmAbout;
+  QPointer<AboutDialog> aboutDialog;
 };
 
 }  // namespace vardeln
