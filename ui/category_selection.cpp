@@ -27,8 +27,8 @@ void Vardeln::selectCategory(const Category& chosen) {
     outputUnit->setEntry(i, unitNames[i]);
   }
 
-  // Each selection raises the list's click, which labels the boxes and recalculates: first
-  // with no target unit yet, then from the first unit to the first unit.
+  // Each selection raises the list's selectionChanged, which labels the boxes and
+  // recalculates: first with no target unit yet, then from the first unit to the first unit.
   inputUnit->setListText(inputUnit->entry(0));
   outputUnit->setListText(outputUnit->entry(0));
 }

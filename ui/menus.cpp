@@ -42,7 +42,7 @@ void Vardeln::createMenus() {
     auto* item = new CheckMenuItem(QString::fromUtf8(category.names().caption), true, categoryMenu);
     item->setObjectName(QString::fromUtf8(category.names().menuItem));
     categoryMenu->addAction(item);
-    connect(item, &CheckMenuItem::click, this, [this, &category] { selectCategory(category); });
+    connect(item, &CheckMenuItem::chosen, this, [this, &category] { selectCategory(category); });
     categoryItems[i] = item;
   }
 

@@ -52,7 +52,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   // the bound is kept by refusing whole texts instead.
   setMaxLength(std::numeric_limits<int>::max());
   setValidator(new LengthBound(this));
-  connect(this, &QLineEdit::textChanged, this, &TextBox::change);
+  connect(this, &QLineEdit::textChanged, this, &TextBox::boxTextChanged);
 }
 
 bool TextBox::setBoxText(const QString& newText) {
@@ -61,7 +61,7 @@ bool TextBox::setBoxText(const QString& newText) {
     return false;
   }
   if (newText == text()) {
-    emit change();
+    emit boxTextChanged();
   } else {
     setText(newText);
   }

@@ -5,18 +5,19 @@
 
 namespace vardeln {
 
-/// A single-line text box that raises change() after every change of its text, whether the
-/// user typed it or the program set it, and holds at most kLongestText characters.
+/// A single-line text box that raises boxTextChanged() after every change of its text,
+/// whether the user typed it or the program set it, and holds at most kLongestText
+/// characters.
 ///
 /// QLineEdit stays silent when the program sets the text it already holds; setBoxText()
-/// still raises change() then, at once and before it returns, so a command that sets the
-/// text can rely on the result having been recalculated.
+/// still raises boxTextChanged() then, at once and before it returns, so a command that sets
+/// the text can rely on the result having been recalculated.
 ///
 /// A text that would leave the box longer than kLongestText is refused whole, however it
 /// comes: set by the program, pasted with a key, the middle button or the box's own menu,
 /// dropped, typed or composed. The box keeps its text, the clipboard keeps its data, and
-/// tooLong() is raised instead of change(). Nothing is ever cut short: a shortened text can
-/// be another number, or a number where the whole text was none.
+/// tooLong() is raised instead of boxTextChanged(). Nothing is ever cut short: a shortened
+/// text can be another number, or a number where the whole text was none.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
@@ -28,13 +29,13 @@ class TextBox : public QLineEdit {
 
   explicit TextBox(QWidget* parent = nullptr);
 
-  /// Replaces the whole text and raises change() before returning, even when the text is
-  /// the same as before. A text longer than kLongestText leaves the box as it is and raises
+  /// Replaces the whole text and raises boxTextChanged() before returning, even when the text
+  /// is the same as before. A text longer than kLongestText leaves the box as it is and raises
   /// tooLong() instead. Returns whether the text was taken.
   bool setBoxText(const QString& text);
 
  signals:
-  void change();
+  void boxTextChanged();
   /// A text too long for the box was offered and refused; the box kept its text.
   void tooLong();
 

@@ -162,7 +162,7 @@ class BoxAtTheBound : public ::testing::Test {
   };
 
   BoxReceivingDrops box;
-  QSignalSpy changes{&box, &TextBox::change};
+  QSignalSpy changes{&box, &TextBox::boxTextChanged};
   QSignalSpy refusals{&box, &TextBox::tooLong};
 };
 
@@ -245,7 +245,7 @@ TEST_F(BoxAtTheBound, AFullBoxStillTakesEditsThatKeepItsLength) {
 
 TEST(TextBoxBound, SetBoxTextTakesUpToTheBoundAndRefusesBeyondIt) {
   TextBox box;
-  QSignalSpy changes(&box, &TextBox::change);
+  QSignalSpy changes(&box, &TextBox::boxTextChanged);
   QSignalSpy refusals(&box, &TextBox::tooLong);
   EXPECT_TRUE(box.setBoxText(QString(kLongest, u'1')));
   EXPECT_FALSE(box.setBoxText(QString(kLongest + 1, u'2')));
