@@ -35,7 +35,7 @@ void Vardeln::createMenus() {
   connect(addItem(editMenu, "pasteMenu", tr("Paste")), &QAction::triggered, this, &Vardeln::paste);
   connect(addItem(editMenu, "resetMenu", tr("Reset")), &QAction::triggered, this, &Vardeln::reset);
 
-  // Every category starts checked; loading the window chooses Area, which leaves only it.
+  // Every category starts checked; the start state chooses Area, which leaves only it.
   QMenu* categoryMenu = addMenu(menuBar(), "categoryMenu", tr("&Vardeln"));
   for (std::size_t i = 0; i < categoryItems.size(); ++i) {
     const Category& category = allCategories()[i];

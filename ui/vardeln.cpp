@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-// Creating, loading and unloading the window.
+// Creating the window in its start state, and closing it.
 #include "vardeln.h"
 
 #include <QCloseEvent>
@@ -14,21 +14,20 @@ Vardeln::Vardeln(QWidget* parent) : QMainWindow(parent) {
   createControls();
   placeControls();
   createMenus();
-  load();
+  showStartState();
   centreOnScreen();
 }
 
-void Vardeln::load() {
+void Vardeln::showStartState() {
   inputText->setBoxText(QStringLiteral("0"));
   selectCategory(*categoryByMenuItem("areaMenu"));
   inputText->setFocus();
 }
 
 void Vardeln::closeEvent(QCloseEvent* event) {
-  unload();
+  // The About box goes with the window it belongs to, not later with the program.
+  delete aboutDialog;
   event->accept();
 }
-
-void Vardeln::unload() { delete aboutDialog; }
 
 }  // namespace vardeln

@@ -52,8 +52,8 @@ class Vardeln : public QMainWindow {
   void createMenus();
   void centreOnScreen();
 
-  void load();
-  void unload();
+  // Area, 0 Acres to Acres, with the focus in the number box.
+  void showStartState();
 
   void selectCategory(const Category& chosen);
   const Category* checkedCategory() const;
@@ -88,7 +88,7 @@ class Vardeln : public QMainWindow {
   // conversion; empty while the result is the conversion of what is typed.
   QString resultFault;
 
-  // Loaded the first time About... is chosen; unloaded with the window.
+  // Made the first time About... is chosen; deleted when the window closes.
   QPointer<AboutDialog> aboutDialog;
 };
 
