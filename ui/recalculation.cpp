@@ -39,16 +39,16 @@ void Vardeln::sourceUnitChosen() {
   // Resting the pointer on the number or on its list names the unit it is in.
   inputUnit->setToolTip(inputUnit->listText());
   inputText->setToolTip(inputUnit->listText());
-  RunConversion();
+  recalculate();
 }
 
 void Vardeln::targetUnitChosen() {
   outputUnit->setToolTip(outputUnit->listText());
   outputText->setToolTip(outputUnit->listText());
-  RunConversion();
+  recalculate();
 }
 
-void Vardeln::RunConversion() {
+void Vardeln::recalculate() {
   // One UTF-8 copy of each text: a pasted input can run to megabytes.
   const QByteArray input = inputText->text().toUtf8();
   const QByteArray source = inputUnit->listText().toUtf8();

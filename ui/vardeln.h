@@ -37,7 +37,7 @@ class Vardeln : public QMainWindow {
   /// writes the converted value or "Invalid Number", or leaves the result as it is when
   /// there is nothing to convert to or the arithmetic fails (then naming the failure under
   /// the lists).
-  void RunConversion();
+  void recalculate();
 
  signals:
   /// Raised at the end of every recalculation, whatever it did to the result.

@@ -80,7 +80,7 @@ void Vardeln::createControls() {
   faultNote->setObjectName(QStringLiteral("faultNote"));
   faultNote->hide();
 
-  connect(inputText, &TextBox::boxTextChanged, this, &Vardeln::RunConversion);
+  connect(inputText, &TextBox::boxTextChanged, this, &Vardeln::recalculate);
   connect(inputText, &TextBox::tooLong, this, &Vardeln::longTextRefused);
   connect(inputUnit, &DropDownList::selectionChanged, this, &Vardeln::sourceUnitChosen);
   connect(inputUnit, &DropDownList::characterKeyPressed, this, &Vardeln::sourceUnitChosen);
