@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "accessible_interfaces.h"
 #include "drop_down_list_accessible.h"
-#include "read_only_text_accessible.h"
 
 namespace vardeln {
 
