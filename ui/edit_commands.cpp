@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "freed_memory.h"
-#include "frm_about.h"
+#include "about_dialog.h"
 #include "vardeln.h"
 
 namespace vardeln {
@@ -39,8 +39,8 @@ void Vardeln::reset() { showChanges(converter.reset()); }
 void Vardeln::exitProgram() { close(); }
 
 void Vardeln::about() {
-  if (frmAbout == nullptr) frmAbout = new FrmAbout(this);
-  frmAbout->exec();
+  if (aboutDialog == nullptr) aboutDialog = new AboutDialog(this);
+  aboutDialog->exec();
 }
 
 }  // namespace vardeln

@@ -1,11 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
-#include <cstdio>
-#include <cstdlib>
-
 #include <QApplication>
 
 #include "command_line_options.h"
 #include "vardeln.h"
+#include "wayland_exit.h"
 
 int main(int argc, char** argv) {
   if (const auto status = vardeln::answerInformationOptions(argc, argv)) return *status;
@@ -17,12 +15,6 @@ int main(int argc, char** argv) {
   vardeln::Vardeln window;
   window.show();
   const int status = application.exec();
-  // Qt 6.4 on Wayland can hang for good while it closes its connection to the compositor:
-  // its event thread waits for a read that never comes. The window is closed by now and
-  // nothing is left to save, so the program ends without that teardown.
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-    std::fflush(nullptr);
-    std::_Exit(status);
-  }
+  vardeln::exitBeforeWaylandTeardown(status);
   return status;
 }

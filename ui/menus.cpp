@@ -43,7 +43,7 @@ void Vardeln::createMenus() {
     auto* item = new CheckMenuItem(categoryCaption(id), false, categoryMenu);
     item->setObjectName(categoryItemName(id));
     categoryMenu->addAction(item);
-    connect(item, &CheckMenuItem::click, this, [this, i] { chooseCategory(i); });
+    connect(item, &CheckMenuItem::chosen, this, [this, i] { chooseCategory(i); });
     categoryItems[i] = item;
   }
 

@@ -4,7 +4,7 @@
 
 #include <QCloseEvent>
 
-#include "frm_about.h"
+#include "about_dialog.h"
 #include "text_box.h"
 
 namespace vardeln {
@@ -21,7 +21,7 @@ Vardeln::Vardeln(QWidget* parent) : QMainWindow(parent) {
 }
 
 void Vardeln::closeEvent(QCloseEvent* event) {
-  delete frmAbout;
+  delete aboutDialog;
   event->accept();
 }
 

@@ -15,9 +15,9 @@ class QLineEdit;
 
 namespace vardeln {
 
+class AboutDialog;
 class CheckMenuItem;
 class DropDownList;
-class FrmAbout;
 class TextBox;
 
 /// The converter's window: a number box, the unit to convert from, the result box and the
@@ -80,7 +80,7 @@ class Vardeln : public QMainWindow {
   std::array<CheckMenuItem*, kCategoryCount> categoryItems{};
 
   // Loaded the first time About... is chosen; closed with the window.
-  QPointer<FrmAbout> frmAbout;
+  QPointer<AboutDialog> aboutDialog;
 };
 
 }  // namespace vardeln

@@ -80,12 +80,12 @@ void Vardeln::createControls() {
   faultNote->setObjectName(QStringLiteral("faultNote"));
   faultNote->hide();
 
-  connect(inputText, &TextBox::change, this, &Vardeln::numberEdited);
+  connect(inputText, &QLineEdit::textChanged, this, &Vardeln::numberEdited);
   connect(inputText, &TextBox::tooLong, this, &Vardeln::longTextRefused);
-  connect(inputUnit, &DropDownList::click, this, &Vardeln::sourceUnitChosen);
-  connect(inputUnit, &DropDownList::keyPress, this, &Vardeln::sourceUnitChosen);
-  connect(outputUnit, &DropDownList::click, this, &Vardeln::targetUnitChosen);
-  connect(outputUnit, &DropDownList::keyPress, this, &Vardeln::targetUnitChosen);
+  connect(inputUnit, &DropDownList::selectionChanged, this, &Vardeln::sourceUnitChosen);
+  connect(inputUnit, &DropDownList::characterKeyPressed, this, &Vardeln::sourceUnitChosen);
+  connect(outputUnit, &DropDownList::selectionChanged, this, &Vardeln::targetUnitChosen);
+  connect(outputUnit, &DropDownList::characterKeyPressed, this, &Vardeln::targetUnitChosen);
 }
 
 void Vardeln::placeControls() {

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <memory>
 
-#include "frm_about.h"
+#include "about_dialog.h"
 #include "program_icon.h"
 
 namespace {
@@ -61,7 +61,7 @@ TEST(AboutDialogOnX11, StaysOutOfTheTaskBarAtEveryShowing) {
   if (QGuiApplication::platformName() != QLatin1String("xcb")) {
     GTEST_SKIP() << "needs an X11 display";
   }
-  vardeln::FrmAbout dialog;
+  vardeln::AboutDialog dialog;
   for (int showing = 1; showing <= 2; ++showing) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -107,7 +107,7 @@ TEST(AboutDialogOnX11, CarriesNoIconAndOpensWhereItOpenedFirst) {
   owner.resize(400, 300);
   owner.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-  vardeln::FrmAbout dialog(&owner);
+  vardeln::AboutDialog dialog(&owner);
   QPoint first;
   for (int showing = 1; showing <= 3; ++showing) {
     dialog.show();

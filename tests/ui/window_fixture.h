@@ -1,5 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
-// A freshly loaded converter window and its controls, found by name as a user's tools would.
+// A converter window in its start state and its controls, found by name as a user's tools
+// would.
 #pragma once
 
 #include <gtest/gtest.h>

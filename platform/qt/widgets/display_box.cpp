@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "display_box.h"
 
-#include "read_only_text_accessible.h"
+#include "accessible_interfaces.h"
 
 namespace vardeln {
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "frm_about.h"
+#include "about_dialog.h"
 
 #include <QColor>
 #include <QFrame>
@@ -55,7 +55,7 @@ void addSeparatorHalf(QWidget* parent, int index, const QColor& colour, int widt
 
 }  // namespace
 
-FrmAbout::FrmAbout(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmAbout"));
@@ -72,13 +72,13 @@ FrmAbout::FrmAbout(QWidget* parent)
   // row under it for the etched look, and the picture lies over the ends of the label boxes.
   addSeparatorHalf(this, 0, Qt::white, 2, dpi);
 
-  QLabel* lblTitle =
+  QLabel* titleLabel =
       addLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Vardeln Version " VARDELN_VERSION),
                twipsToPixels(QRect(1050, 240, 3885, 240), dpi),
                QStringLiteral("Vardeln version" VARDELN_VERSION));
-  QPalette titlePalette = lblTitle->palette();
+  QPalette titlePalette = titleLabel->palette();
   titlePalette.setColor(QPalette::WindowText, Qt::black);
-  lblTitle->setPalette(titlePalette);
+  titleLabel->setPalette(titlePalette);
 
   addSeparatorHalf(this, 1, QColor(128, 128, 128), 1, dpi);
 
@@ -93,42 +93,42 @@ FrmAbout::FrmAbout(QWidget* parent)
 
   // The picture is a pixel image and keeps its own size at every resolution.
   const QPixmap picture(QStringLiteral(":/vardeln/about_picture.png"));
-  auto* image1 = new QLabel(this);
-  image1->setObjectName(QStringLiteral("Image1"));
-  image1->setPixmap(picture);
-  image1->setGeometry(
+  auto* pictureLabel = new QLabel(this);
+  pictureLabel->setObjectName(QStringLiteral("Image1"));
+  pictureLabel->setPixmap(picture);
+  pictureLabel->setGeometry(
       QRect(QPoint(twipsToPixels(3000, dpi), twipsToPixels(240, dpi)), picture.size()));
-  image1->setToolTip(QStringLiteral("Vardeln"));
+  pictureLabel->setToolTip(QStringLiteral("Vardeln"));
 
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-  cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK_->setGeometry(twipsToPixels(QRect(4320, 1920, 1260, 345), dpi));
-  cmdOK_->setDefault(true);
-  connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton->setObjectName(QStringLiteral("cmdOK"));
+  okButton->setGeometry(twipsToPixels(QRect(4320, 1920, 1260, 345), dpi));
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
   // Like the picture, the icon keeps its pixel size; its box grows by the sunken border.
-  auto* picIcon = new QLabel(this);
-  picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  auto* iconLabel = new QLabel(this);
+  iconLabel->setObjectName(QStringLiteral("picIcon"));
+  iconLabel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   const QPixmap icon = programPicture();
-  picIcon->setPixmap(icon);
-  const int border = 2 * picIcon->frameWidth();
-  picIcon->setGeometry(QRect(QPoint(twipsToPixels(240, dpi), twipsToPixels(240, dpi)),
-                             icon.size() + QSize(border, border)));
-  picIcon->setToolTip(QStringLiteral("Vardeln Logo"));
+  iconLabel->setPixmap(icon);
+  const int border = 2 * iconLabel->frameWidth();
+  iconLabel->setGeometry(QRect(QPoint(twipsToPixels(240, dpi), twipsToPixels(240, dpi)),
+                               icon.size() + QSize(border, border)));
+  iconLabel->setToolTip(QStringLiteral("Vardeln Logo"));
   // Only OK acts, so only OK takes the focus: Tab stays on it instead of moving the focus to
   // the picture, which has no way to show it.
 }
 
-void FrmAbout::showEvent(QShowEvent* event) {
+void AboutDialog::showEvent(QShowEvent* event) {
   // Each showing starts afresh on OK, wherever the focus was when the box was last closed.
-  cmdOK_->setFocus(Qt::OtherFocusReason);
+  okButton->setFocus(Qt::OtherFocusReason);
   keepOutOfTaskBar(*this);
   placeOverOwner();
   QDialog::showEvent(event);
 }
 
-void FrmAbout::placeOverOwner() {
+void AboutDialog::placeOverOwner() {
   // The box's own area, not its frame, is centred over the main window's. Qt's placement
   // of a dialog moves the frame, whose size is unknown until a window manager has framed
   // the box once, so on X11 each later showing stood lower and further right by the frame.

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "frm_about.h"
+#include "about_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 
 namespace {
 
-using vardeln::FrmAbout;
+using vardeln::AboutDialog;
 
 // A control by name; the two halves of the separator `Line1` share their name and differ by
 // their "index" property.
@@ -42,11 +42,11 @@ class ShownDialog {
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&dialog);
   }
   ~ShownDialog() { dialog.hide(); }
-  FrmAbout dialog;
+  AboutDialog dialog;
 };
 
 TEST(AboutDialog, IsAFixedModalToolWindowWithOnlyAClose) {
-  FrmAbout dialog;
+  AboutDialog dialog;
   EXPECT_EQ(dialog.objectName(), "frmAbout");
   EXPECT_EQ(dialog.windowTitle(), "About Vardeln v" VARDELN_VERSION);
   EXPECT_EQ(dialog.windowType(), Qt::Tool);
@@ -61,7 +61,7 @@ TEST(AboutDialog, IsAFixedModalToolWindowWithOnlyAClose) {
 }
 
 TEST(AboutDialog, ClientAreaIsFixedAt96Dpi) {
-  FrmAbout dialog;
+  AboutDialog dialog;
   ASSERT_EQ(dialog.logicalDpiX(), 96);
   ASSERT_EQ(dialog.logicalDpiY(), 96);
   EXPECT_EQ(dialog.size(), QSize(378, 159));
@@ -99,7 +99,7 @@ class AboutDialogControls : public ::testing::TestWithParam<ControlCase> {};
 
 TEST_P(AboutDialogControls, HaveTheirKindPlaceAndFocus) {
   const ControlCase& c = GetParam();
-  FrmAbout dialog;
+  AboutDialog dialog;
   QWidget* widget = control(dialog, c.name, c.index);
   ASSERT_NE(widget, nullptr);
   EXPECT_STREQ(widget->metaObject()->className(), c.kind);
@@ -138,7 +138,7 @@ class AboutDialogTexts : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(AboutDialogTexts, AreExact) {
   const TextCase& c = GetParam();
-  FrmAbout dialog;
+  AboutDialog dialog;
   QWidget* widget = control(dialog, c.name);
   ASSERT_NE(widget, nullptr);
   const auto* label = qobject_cast<QLabel*>(widget);
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AboutDialogTexts, ::testing::ValuesIn(kFixedText
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AboutDialog, CreditsCarryTheirToolTips) {
-  FrmAbout dialog;
+  AboutDialog dialog;
   const auto* author = control<QLabel>(dialog, "aboutLabel1");
   const auto* notice = control<QLabel>(dialog, "Label1");
   const auto* contact = control<QLabel>(dialog, "aboutLabel2");
@@ -167,7 +167,7 @@ TEST(AboutDialog, CreditsCarryTheirToolTips) {
 }
 
 TEST(AboutDialog, LabelTextsEndBeforeThePicture) {
-  FrmAbout dialog;
+  AboutDialog dialog;
   const int pictureLeft = control(dialog, "Image1")->x();
   for (const char* name : {"lblTitle", "aboutLabel0", "aboutLabel1", "Label1", "aboutLabel2"}) {
     const auto* label = control<QLabel>(dialog, name);
@@ -179,7 +179,7 @@ TEST(AboutDialog, LabelTextsEndBeforeThePicture) {
 }
 
 TEST(AboutDialog, ShowsTheProgramPictureAndItsOwnPicture) {
-  FrmAbout dialog;
+  AboutDialog dialog;
   const auto* icon = control<QLabel>(dialog, "picIcon");
   const auto* image = control<QLabel>(dialog, "Image1");
   ASSERT_TRUE(icon && image);
@@ -217,7 +217,7 @@ TEST(AboutDialog, OpensWithFocusOnOkAndKeepsItThroughTab) {
 TEST(AboutDialog, HasNoIconOfItsOwnEvenWhenItsWindowHasOne) {
   QWidget owner;
   owner.setWindowIcon(vardeln::programIcon());
-  FrmAbout dialog(&owner);
+  AboutDialog dialog(&owner);
   EXPECT_TRUE(dialog.windowIcon().isNull());
 }
 
@@ -227,7 +227,7 @@ TEST(AboutDialog, OpensCentredOverItsWindowAtTheSamePlaceEachTime) {
   owner.setGeometry(100, 80, 400, 300);
   owner.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-  FrmAbout dialog(&owner);
+  AboutDialog dialog(&owner);
   for (int showing = 1; showing <= 3; ++showing) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -256,7 +256,7 @@ const CloseCase kClosings[] = {
 };
 // clang-format on
 
-void close(FrmAbout& dialog, Closing closing) {
+void close(AboutDialog& dialog, Closing closing) {
   switch (closing) {
     case Closing::Return:
       QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
@@ -294,7 +294,7 @@ TEST_P(AboutDialogClosing, ClosesTheDialogOnce) {
 INSTANTIATE_TEST_SUITE_P(Table, AboutDialogClosing, ::testing::ValuesIn(kClosings),
                          [](const auto& info) { return std::string(info.param.name); });
 
-QImage grabShown(FrmAbout& dialog) {
+QImage grabShown(AboutDialog& dialog) {
   dialog.show();
   [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&dialog);
   return dialog.grab().toImage();
@@ -303,19 +303,19 @@ QImage grabShown(FrmAbout& dialog) {
 TEST(AboutDialog, SecondDialogLooksLikeTheFirst) {
   QImage first;
   {
-    FrmAbout dialog;
+    AboutDialog dialog;
     first = grabShown(dialog);
     control(dialog, "cmdOK")->clearFocus();
     dialog.close();
   }
-  FrmAbout second;
+  AboutDialog second;
   EXPECT_EQ(grabShown(second), first);
   EXPECT_EQ(second.focusWidget(), control(second, "cmdOK"));
   second.close();
 }
 
 TEST(AboutDialog, ReopenedDialogStartsAfresh) {
-  FrmAbout dialog;
+  AboutDialog dialog;
   const QImage first = grabShown(dialog);
   control(dialog, "cmdOK")->clearFocus();
   dialog.close();

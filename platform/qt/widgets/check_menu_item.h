@@ -7,9 +7,9 @@ namespace vardeln {
 
 /// A menu item that shows a check mark which only the program sets.
 ///
-/// A checkable QAction flips its own check mark before it reports the click. This item puts
-/// the mark back before raising click(), so the handler finds every check mark as it was
-/// and decides them all itself.
+/// A checkable QAction flips its own check mark before it reports that it was triggered.
+/// This item puts the mark back before raising chosen(), so the handler finds every check
+/// mark as it was and decides them all itself.
 class CheckMenuItem : public QAction {
   Q_OBJECT
 
@@ -17,7 +17,8 @@ class CheckMenuItem : public QAction {
   CheckMenuItem(const QString& caption, bool checked, QObject* parent);
 
  signals:
-  void click();
+  /// The user chose the item; its check mark is still as it was.
+  void chosen();
 };
 
 }  // namespace vardeln

@@ -9,7 +9,7 @@ CheckMenuItem::CheckMenuItem(const QString& caption, bool checked, QObject* pare
   setChecked(checked);
   connect(this, &QAction::triggered, this, [this](bool flippedTo) {
     setChecked(!flippedTo);
-    emit click();
+    emit chosen();
   });
 }
 

@@ -8,11 +8,11 @@ class QPushButton;
 namespace vardeln {
 
 /// The modal About box: the program's name and version, its picture and its credits.
-class FrmAbout : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FrmAbout(QWidget* parent = nullptr);
+  explicit AboutDialog(QWidget* parent = nullptr);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -20,7 +20,7 @@ class FrmAbout : public QDialog {
  private:
   void placeOverOwner();
 
-  QPushButton* cmdOK_;
+  QPushButton* okButton;
 };
 
 }  // namespace vardeln

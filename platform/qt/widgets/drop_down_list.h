@@ -7,14 +7,15 @@ namespace vardeln {
 
 /// A drop-down list that takes no typed text, with the events the window's handlers expect:
 ///
-/// - click() whenever the selection changes, by the user or by setListText(), but never
-///   while the program empties or fills the list: QComboBox would report clear() and would
-///   select the first entry it is given by itself.
-/// - keyPress() for each character key, before the key takes effect, so the handler sees
-///   the selection as it was; when the key then moves the selection, click() follows.
+/// - selectionChanged() whenever the selection changes, by the user or by setListText(), but
+///   never while the program empties or fills the list: QComboBox would report clear() and
+///   would select the first entry it is given by itself.
+/// - characterKeyPressed() for each character key, before the key takes effect, so the
+///   handler sees the selection as it was; when the key then moves the selection,
+///   selectionChanged() follows.
 ///
 /// A screen reader hears the list by its accessible name, with the chosen entry as its value,
-/// and is told of every selection that raises click().
+/// and is told of every selection that raises selectionChanged().
 class DropDownList : public QComboBox {
   Q_OBJECT
 
@@ -33,13 +34,13 @@ class DropDownList : public QComboBox {
   /// The chosen entry's label, or the empty text when nothing is chosen.
   QString listText() const;
 
-  /// Selects the entry whose label is exactly `label`, raising click() when the selection
-  /// changes. A label that is no entry changes nothing.
+  /// Selects the entry whose label is exactly `label`, raising selectionChanged() when
+  /// the selection changes. A label that is no entry changes nothing.
   void setListText(const QString& label);
 
  signals:
-  void click();
-  void keyPress();
+  void selectionChanged();
+  void characterKeyPressed();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -4,16 +4,16 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "accessible_interfaces.h"
 #include "drop_down_list_accessible.h"
-#include "read_only_text_accessible.h"
 
 namespace vardeln {
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   installAccessibleInterfaces();
   setEditable(false);
-  connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::click);
-  connect(this, &DropDownList::click, this, [this] {
+  connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::selectionChanged);
+  connect(this, &DropDownList::selectionChanged, this, [this] {
     announceEntry(*this, announcedEntry);
     announcedEntry = listText();
   });
@@ -45,7 +45,7 @@ void DropDownList::setListText(const QString& label) {
 }
 
 void DropDownList::keyPressEvent(QKeyEvent* event) {
-  if (!event->text().isEmpty()) emit keyPress();
+  if (!event->text().isEmpty()) emit characterKeyPressed();
   QComboBox::keyPressEvent(event);
 }
 

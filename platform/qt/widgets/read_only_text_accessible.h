@@ -35,8 +35,4 @@ class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextI
   virtual QString shownText() const = 0;
 };
 
-/// Makes every display box and drop-down list use its own accessible interface. Safe to
-/// call more than once; each of those widgets calls it when it is made.
-void installAccessibleInterfaces();
-
 }  // namespace vardeln

@@ -5,14 +5,13 @@
 
 namespace vardeln {
 
-/// A single-line text box that raises change() after every change of its text, whether the
-/// user typed it or the program set it, and holds at most the number of characters it is
-/// given (counted in UTF-16 code units, as QString does).
+/// A single-line text box that holds at most the number of characters it is given (counted in
+/// UTF-16 code units, as QString does).
 ///
 /// A text that would leave the box longer than that is refused whole before the box takes it
 /// in, however the user offers it: pasted with a key, the middle button or the box's own
 /// menu, dropped, typed or composed. The box keeps its text, the clipboard keeps its data,
-/// and tooLong() is raised instead of change(). Nothing is ever cut short: a shortened text
+/// and tooLong() is raised instead of textChanged(). Nothing is ever cut short: a shortened text
 /// can be another number, or a number where the whole text was none.
 class TextBox : public QLineEdit {
   Q_OBJECT
@@ -23,7 +22,6 @@ class TextBox : public QLineEdit {
   int longestText() const { return longestText_; }
 
  signals:
-  void change();
   /// A text too long for the box was offered and refused; the box kept its text.
   void tooLong();
 

@@ -53,7 +53,6 @@ TextBox::TextBox(int longestText, QWidget* parent)
   // the bound is kept by refusing whole texts instead.
   setMaxLength(std::numeric_limits<int>::max());
   setValidator(new LengthBound(this));
-  connect(this, &QLineEdit::textChanged, this, &TextBox::change);
 }
 
 bool TextBox::refuseInsertion(const QString& inserted) {
