@@ -35,14 +35,6 @@ std::string tooLongNote() {
 
 }  // namespace
 
-struct Converter::Snapshot {
-  std::size_t category, from, to;
-  std::string number, result;
-  std::optional<FloatingPointFault> stale;
-  std::string note;
-  NoteKind noteKind;
-};
-
 Converter::Converter() {
   number_ = "0";
   chooseCategory(0);
@@ -54,72 +46,61 @@ std::string_view Converter::fromLabel() const { return category().labels()[from_
 
 std::string_view Converter::toLabel() const { return category().labels()[to_]; }
 
-Converter::Snapshot Converter::snapshot() const {
-  return {category_, from_, to_, number_, result_, stale_, note_, noteKind_};
+unsigned Converter::setResult(std::string result, std::optional<FloatingPointFault> stale) {
+  if (result == result_ && stale == stale_) return kNothing;
+  result_ = std::move(result);
+  stale_ = stale;
+  return kResult;
 }
 
-unsigned Converter::changesSince(const Snapshot& before) const {
-  unsigned changed = kNothing;
-  if (before.category != category_) changed |= kCategory;
-  if (before.from != from_ || before.to != to_) changed |= kUnits;
-  if (before.number != number_) changed |= kNumber;
-  if (before.result != result_ || before.stale != stale_) changed |= kResult;
-  if (before.note != note_ || before.noteKind != noteKind_) changed |= kNote;
-  return changed;
+unsigned Converter::setNote(std::string note, NoteKind kind) {
+  if (note == note_ && kind == noteKind_) return kNothing;
+  note_ = std::move(note);
+  noteKind_ = kind;
+  return kNote;
 }
 
-void Converter::recalculate() {
+unsigned Converter::recalculate() {
   const Conversion conversion = convert(category(), from_, to_, number_);
   if (conversion.outcome == Conversion::Outcome::Fault) {
-    stale_ = conversion.fault;
-    note_ = faultName(conversion.fault);
-    noteKind_ = NoteKind::Fault;
-    return;
+    // The result keeps what it showed; the note says why it did not change.
+    return setResult(result_, conversion.fault) |
+           setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
   }
-  result_ = resultText(conversion);
-  stale_.reset();
-  note_.clear();
-  noteKind_ = NoteKind::None;
+  return setResult(resultText(conversion), std::nullopt) | setNote({}, NoteKind::None);
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {
-  const Snapshot before = snapshot();
+  // Choosing the current category again refills its lists: a view redraws them all the same.
+  unsigned changed = kCategory;
+  if (from_ != 0 || to_ != 0) changed |= kUnits;
   category_ = index;
   from_ = 0;
   to_ = 0;
-  recalculate();
-  // Choosing the current category again refills its lists: a view redraws them all the same.
-  return changesSince(before) | kCategory;
+  return changed | recalculate();
 }
 
 unsigned Converter::chooseFrom(std::size_t unit) {
-  const Snapshot before = snapshot();
+  const unsigned changed = unit != from_ ? kUnits : kNothing;
   from_ = unit;
-  recalculate();
-  return changesSince(before);
+  return changed | recalculate();
 }
 
 unsigned Converter::chooseTo(std::size_t unit) {
-  const Snapshot before = snapshot();
+  const unsigned changed = unit != to_ ? kUnits : kNothing;
   to_ = unit;
-  recalculate();
-  return changesSince(before);
+  return changed | recalculate();
 }
 
 unsigned Converter::setNumber(std::string_view text) {
   if (utf16Length(text) > kLongestNumber) return refuseLongText();
-  const Snapshot before = snapshot();
-  number_ = withLineBreaksAsBlanks(text);
-  recalculate();
-  return changesSince(before);
+  std::string number = withLineBreaksAsBlanks(text);
+  const unsigned changed = number != number_ ? kNumber : kNothing;
+  number_ = std::move(number);
+  return changed | recalculate();
 }
 
-unsigned Converter::refuseLongText() {
-  const Snapshot before = snapshot();
-  note_ = tooLongNote();
-  noteKind_ = NoteKind::TooLong;
-  return changesSince(before);
-}
+unsigned Converter::refuseLongText() { return setNote(tooLongNote(), NoteKind::TooLong); }
 
 Converter::Cut Converter::cut() {
   std::string clipboard = number_;
@@ -135,12 +116,9 @@ std::string Converter::copy() const {
 }
 
 unsigned Converter::reset() {
-  const Snapshot before = snapshot();
-  number_.clear();
-  recalculate();
+  const unsigned changed = setNumber({});
   // Emptied after the conversion the empty number causes, so the result ends empty.
-  result_.clear();
-  return changesSince(before);
+  return changed | setResult({}, std::nullopt);
 }
 
 }  // namespace vardeln

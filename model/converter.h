@@ -91,10 +91,10 @@ class Converter {
   unsigned reset();
 
  private:
-  struct Snapshot;
-  Snapshot snapshot() const;
-  unsigned changesSince(const Snapshot& before) const;
-  void recalculate();
+  // Converts the number and answers what that changed of the result and the note.
+  unsigned recalculate();
+  unsigned setResult(std::string result, std::optional<FloatingPointFault> stale);
+  unsigned setNote(std::string note, NoteKind kind);
 
   std::size_t category_ = 0;
   std::size_t from_ = 0;

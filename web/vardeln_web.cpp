@@ -1,17 +1,18 @@
 // Vardeln — MIT licence, see LICENSE.
-// What the page asks of the engine: the categories, their unit labels, and one recalculation
-// with its outcome. Texts cross as NUL-terminated UTF-8; a returned text stays valid until the
-// next call that returns one.
+// What the page asks of the converter: the categories with their unit labels, the user's
+// commands, and the state to draw. The page holds one converter, as the window does. A text
+// returned stays valid until the next call that returns one; vardeln_text_length() gives its
+// length in bytes, since a pasted number may hold a NUL.
 #include <emscripten/emscripten.h>
 
 #include <string>
 
 #include "categories.h"
-#include "conversion.h"
-#include "fp_status.h"
+#include "converter.h"
 
 namespace {
 
+vardeln::Converter converter;
 std::string returned;
 
 const char* hand(std::string_view text) {
@@ -19,66 +20,97 @@ const char* hand(std::string_view text) {
   return returned.c_str();
 }
 
-const vardeln::Category* categoryAt(int index) {
-  const auto& categories = vardeln::allCategories();
-  if (index < 0 || static_cast<std::size_t>(index) >= categories.size()) return nullptr;
-  return &categories[static_cast<std::size_t>(index)].get();
+std::string_view bytes(const char* text, int length) {
+  return {text, static_cast<std::size_t>(length)};
 }
 
 }  // namespace
 
 extern "C" {
 
+EMSCRIPTEN_KEEPALIVE int vardeln_text_length() { return static_cast<int>(returned.size()); }
+
 EMSCRIPTEN_KEEPALIVE int vardeln_category_count() {
-  return static_cast<int>(vardeln::allCategories().size());
+  return static_cast<int>(vardeln::kCategoryCount);
 }
 
-/// The command-line name of a category ("area"); the empty text for an index out of range.
-EMSCRIPTEN_KEEPALIVE const char* vardeln_category_name(int category) {
-  const vardeln::Category* chosen = categoryAt(category);
-  return hand(chosen != nullptr ? chosen->names().name : std::string_view());
+/// A category's id ("area"); the empty text for an index out of range.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_category_id(int category) {
+  if (category < 0 || category >= vardeln_category_count()) return hand({});
+  return hand(vardeln::allCategories()[static_cast<std::size_t>(category)].get().id());
 }
 
 /// A category's unit labels in list order, each ended by a newline (no label holds one), so
 /// that the page reads a whole list in one call; the empty text for an index out of range.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
   returned.clear();
-  if (const vardeln::Category* chosen = categoryAt(category)) {
-    for (std::string_view label : chosen->labels()) {
-      returned.append(label);
-      returned.push_back('\n');
-    }
+  if (category < 0 || category >= vardeln_category_count()) return returned.c_str();
+  for (std::string_view label :
+       vardeln::allCategories()[static_cast<std::size_t>(category)].get().labels()) {
+    returned.append(label);
+    returned.push_back('\n');
   }
   return returned.c_str();
 }
 
-/// One recalculation, as the window runs it on every keystroke. The three texts come with
-/// their lengths in bytes: a pasted number may hold a NUL, and must then not be read as the
-/// number before it. Returns 0 when the result box takes the text vardeln_outcome_text gives,
-/// 1 when it stays as it is, 2 on a fault, whose name vardeln_outcome_text then gives.
-EMSCRIPTEN_KEEPALIVE int vardeln_recalculate(int category, const char* input, int inputLength,
-                                             const char* sourceUnit, int sourceLength,
-                                             const char* targetUnit, int targetLength) {
-  const auto text = [](const char* bytes, int length) {
-    return std::string_view(bytes, static_cast<std::size_t>(length));
-  };
-  const vardeln::ConversionOutcome outcome =
-      vardeln::runConversion(categoryAt(category), text(input, inputLength),
-                             text(sourceUnit, sourceLength), text(targetUnit, targetLength));
-  switch (outcome.kind) {
-    case vardeln::ConversionOutcome::Kind::Write:
-      hand(outcome.text);
-      return 0;
-    case vardeln::ConversionOutcome::Kind::LeaveUnchanged:
-      hand({});
-      return 1;
-    case vardeln::ConversionOutcome::Kind::Fault:
-      hand(vardeln::faultName(outcome.fault));
-      return 2;
-  }
-  return 1;
+// The user's commands; each answers the converter's Change bits. An index out of range is
+// no command of the user's and changes nothing.
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_category(int category) {
+  if (category < 0 || category >= vardeln_category_count()) return vardeln::Converter::kNothing;
+  return converter.chooseCategory(static_cast<std::size_t>(category));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vardeln_outcome_text() { return returned.c_str(); }
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_from(int unit) {
+  if (unit < 0 || static_cast<std::size_t>(unit) >= converter.category().rules().size()) {
+    return vardeln::Converter::kNothing;
+  }
+  return converter.chooseFrom(static_cast<std::size_t>(unit));
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to(int unit) {
+  if (unit < 0 || static_cast<std::size_t>(unit) >= converter.category().rules().size()) {
+    return vardeln::Converter::kNothing;
+  }
+  return converter.chooseTo(static_cast<std::size_t>(unit));
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number(const char* text, int length) {
+  return converter.setNumber(bytes(text, length));
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_paste(const char* text, int length) {
+  return converter.paste(bytes(text, length));
+}
+
+/// Cut's changes; the text for the clipboard is then vardeln_cut_text().
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_cut() {
+  vardeln::Converter::Cut cut = converter.cut();
+  returned = std::move(cut.clipboard);
+  return cut.changed;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vardeln_cut_text() { return returned.c_str(); }
+
+EMSCRIPTEN_KEEPALIVE const char* vardeln_copy() { return hand(converter.copy()); }
+
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_reset() { return converter.reset(); }
+
+// The state to draw.
+EMSCRIPTEN_KEEPALIVE int vardeln_category() { return static_cast<int>(converter.categoryIndex()); }
+EMSCRIPTEN_KEEPALIVE int vardeln_from() { return static_cast<int>(converter.fromUnit()); }
+EMSCRIPTEN_KEEPALIVE int vardeln_to() { return static_cast<int>(converter.toUnit()); }
+EMSCRIPTEN_KEEPALIVE const char* vardeln_number() { return hand(converter.number()); }
+EMSCRIPTEN_KEEPALIVE const char* vardeln_result() { return hand(converter.result()); }
+
+/// The fault's name while the result is stale, else the empty text.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_stale_fault() {
+  const auto fault = converter.staleBecause();
+  return hand(fault ? vardeln::faultName(*fault) : std::string_view());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vardeln_note() { return hand(converter.note()); }
+
+/// 0 no note, 1 a fault, 2 a refused text.
+EMSCRIPTEN_KEEPALIVE int vardeln_note_kind() { return static_cast<int>(converter.noteKind()); }
 
 }  // extern "C"

@@ -1,13 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
-// The cost of one recalculation in the largest table ("Barrel Petrolium" on both sides: two
-// rules, reading the number and writing the result), beside the least any recalculation must
-// do: read the number, multiply once and write the result.
+// The cost of one recalculation in the largest table ("Barrel Petrolium" on both sides: the
+// converter taking the number, two rules, reading the number and writing the result), beside
+// the least any recalculation must do: read the number, multiply once and write the result.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "categories.h"
-#include "conversion.h"
+#include "converter.h"
 #include "number_text.h"
 #include "ratio_reporter.h"
 
@@ -26,16 +26,22 @@ void baselineParseMultiplyFormat(benchmark::State& state) {
 }
 BENCHMARK(baselineParseMultiplyFormat);
 
+// A keystroke as the converter takes it: the number changes (by its last digit, so that it
+// really is a new number), the result is recalculated and written.
 void recalculationVolume(benchmark::State& state) {
-  const vardeln::Category& volume = *vardeln::categoryById("volume");
-  const std::size_t unit = *volume.unitIndex("Barrel Petrolium");
+  vardeln::Converter converter;
+  const std::size_t volume = *vardeln::categoryIndex("volume");
+  converter.chooseCategory(volume);
+  const std::size_t unit = *converter.category().unitIndex("Barrel Petrolium");
+  converter.chooseFrom(unit);
+  converter.chooseTo(unit);
+  const std::string_view inputs[] = {kInput, kInput.substr(0, kInput.size() - 1)};
+  std::size_t next = 0;
   for (auto _ : state) {
-    std::string_view input = kInput;
-    benchmark::DoNotOptimize(input);
-    std::string text = vardeln::resultText(vardeln::convert(volume, unit, unit, input));
-    benchmark::DoNotOptimize(text);
+    benchmark::DoNotOptimize(converter.setNumber(inputs[next ^= 1]));
+    benchmark::DoNotOptimize(converter.result().data());
   }
-  state.SetLabel(std::string(volume.labels()[unit]));
+  state.SetLabel(std::string(converter.toLabel()));
 }
 BENCHMARK(recalculationVolume);
 

@@ -30,6 +30,12 @@ test('a reload keeps the conversion', async () => {
   await page.waitForSelector('html[data-ready="true"]');
   assert.deepEqual(await shown(page),
                    ['length', '1', 'Feet', 'Meters', converted('length', '1', 'Feet', 'Meters')]);
+  // After Reset both boxes are empty, and so they are after a reload.
+  await page.click('#resetButton');
+  await page.waitForURL(/#length\/\/Feet\/Meters$/);
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.deepEqual(await shown(page), ['length', '', 'Feet', 'Meters', '']);
   await context.close();
 });
 

@@ -1,15 +1,15 @@
 // Vardeln — MIT licence, see LICENSE.
-// The converter page: the same recalculation as the window on every keystroke and every
-// change of unit, the Edit commands on the system clipboard, the About text, and the
-// conversion kept in the address.
-import { loadEngine } from './engine_api.js';
+// The converter page: a view of the converter. Each choice, keystroke and command goes to
+// the converter, and what it changed is drawn; the browser's clipboard and the address are
+// the page's own business.
+import { loadConverter, Change, everything } from './converter_api.js';
 import { addressOf, stateOf } from './state_address.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
 const decodeBase64 = (text) =>
   Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
-const engine = await loadEngine(decodeBase64(engineBase64));
+const converter = await loadConverter(decodeBase64(engineBase64));
 const element = (id) => document.getElementById(id);
 const categoryList = element('category');
 const inputText = element('inputText');
@@ -19,65 +19,66 @@ const outputUnit = element('outputUnit');
 const faultNote = element('faultNote');
 const commandNote = element('commandNote');
 
-let current = 0;  // index of the chosen category
-let converted = false;
+let drawn = false;
 
-const captionOf = (name) => name.charAt(0).toUpperCase() + name.slice(1);
+const captionOf = (id) => id.charAt(0).toUpperCase() + id.slice(1);
 
 function fillList(list, labels) {
   list.replaceChildren(...labels.map((label) => new Option(label, label)));
 }
 
-// Resting the pointer on the number, the result or a list names its unit, as in the window.
-function nameUnits() {
-  inputUnit.title = inputText.title = inputUnit.value;
-  outputUnit.title = outputText.title = outputUnit.value;
-}
-
-function runConversion() {
-  const outcome = engine.recalculate(current, inputText.value, inputUnit.value, outputUnit.value);
-  if (outcome.kind === 'write') {
-    outputText.value = outcome.text;
-    faultNote.hidden = true;
-  } else if (outcome.kind === 'fault') {
-    // The result keeps what it showed; the note says why it did not change.
-    faultNote.textContent = outcome.text;
-    faultNote.hidden = false;
+// Draws what a command changed.
+function show(changed) {
+  const category = converter.categories[converter.category()];
+  if (changed & Change.category) {
+    categoryList.value = category.id;
+    fillList(inputUnit, category.units);
+    fillList(outputUnit, category.units);
+  }
+  if (changed & (Change.category | Change.units)) {
+    inputUnit.selectedIndex = converter.from();
+    outputUnit.selectedIndex = converter.to();
+    // Resting the pointer on a box or its list names the unit it is in.
+    inputUnit.title = inputText.title = category.units[converter.from()];
+    outputUnit.title = outputText.title = category.units[converter.to()];
+  }
+  // The converter may take a text otherwise than the box holds it, or refuse it.
+  const number = converter.number();
+  if (inputText.value !== number) inputText.value = number;
+  if (changed & Change.result) {
+    outputText.value = converter.result();
+    // A stale result is drawn in the fault's colour and named with it, as the note names it.
+    const fault = converter.staleBecause();
+    outputText.classList.toggle('stale', fault !== '');
+    if (fault) {
+      outputText.setAttribute('aria-description', fault);
+    } else {
+      outputText.removeAttribute('aria-description');
+    }
+  }
+  if (changed & Change.note) {
+    faultNote.textContent = converter.note();
+    faultNote.classList.toggle('plain', !converter.noteIsFault());
+    faultNote.hidden = faultNote.textContent === '';
   }
   keepInAddress();
-  if (!converted) {
-    converted = true;
+  if (!drawn) {
+    drawn = true;
     performance.mark('vardeln-first-conversion');  // read by the benchmark
   }
 }
 
-// Choosing a category refills both lists and starts both on the category's first unit.
-function selectCategory(index) {
-  current = index;
-  categoryList.value = engine.categories[index].name;
-  fillList(inputUnit, engine.categories[index].units);
-  fillList(outputUnit, engine.categories[index].units);
-  inputUnit.selectedIndex = 0;
-  outputUnit.selectedIndex = 0;
-  nameUnits();
-  runConversion();
-}
-
 // A conversion from an address; false when the address names no category and units of ours.
-function restore(state) {
-  const index = engine.categories.findIndex((c) => c.name === state?.category);
+function restore(address) {
+  const index = converter.categories.findIndex((c) => c.id === address?.category);
   if (index < 0) return false;
-  const units = engine.categories[index].units;
-  if (!units.includes(state.sourceUnit) || !units.includes(state.targetUnit)) return false;
-  current = index;
-  categoryList.value = state.category;
-  fillList(inputUnit, units);
-  fillList(outputUnit, units);
-  inputUnit.value = state.sourceUnit;
-  outputUnit.value = state.targetUnit;
-  inputText.value = state.input;
-  nameUnits();
-  runConversion();
+  const units = converter.categories[index].units;
+  const from = units.indexOf(address.sourceUnit);
+  const to = units.indexOf(address.targetUnit);
+  if (from < 0 || to < 0) return false;
+  // Only Reset leaves the number empty with no result: an empty number is restored as that.
+  show(converter.chooseCategory(index) | converter.chooseFrom(from) | converter.chooseTo(to) |
+       (address.input === '' ? converter.reset() : converter.setNumber(address.input)));
   return true;
 }
 
@@ -91,11 +92,12 @@ function keepInAddress() {
 }
 function writeAddress() {
   clearTimeout(addressTimer);
+  const category = converter.categories[converter.category()];
   const address = addressOf({
-    category: engine.categories[current].name, input: inputText.value,
-    sourceUnit: inputUnit.value, targetUnit: outputUnit.value });
-  // A pasted text of megabytes is no link anyone shares, and browsers refuse addresses that
-  // long: the address then keeps the last conversion that fitted.
+    category: category.id, input: converter.number(),
+    sourceUnit: category.units[converter.from()], targetUnit: category.units[converter.to()] });
+  // A number of thousands of characters is no link anyone shares, and browsers refuse
+  // addresses that long: the address then keeps the last conversion that fitted.
   if (address.length > kLongestAddress || location.hash === address) return;
   history.replaceState(null, '', address);
 }
@@ -105,59 +107,71 @@ function showCommandNote(text) {
   commandNote.hidden = text === '';
 }
 
+// The number goes to the clipboard before the converter lets it go: a refused clipboard
+// loses nothing.
 async function cut() {
-  await navigator.clipboard.writeText(inputText.value);
-  inputText.value = '';
-  runConversion();
+  await navigator.clipboard.writeText(converter.number());
+  show(converter.cut().changed);
 }
 
 async function copy() {
-  // The conversion as one line, exactly as the boxes and lists show it.
-  await navigator.clipboard.writeText(
-    `${inputText.value} ${inputUnit.value} = ${outputText.value} ${outputUnit.value}`);
+  await navigator.clipboard.writeText(converter.copy());
 }
 
 async function paste() {
-  inputText.value = await navigator.clipboard.readText();
-  runConversion();
-}
-
-function reset() {
-  inputText.value = '';
-  runConversion();
-  // Emptied after the recalculation the empty number causes, so the result ends empty.
-  outputText.value = '';
+  show(converter.paste(await navigator.clipboard.readText()));
 }
 
 // A browser may refuse the clipboard (no permission, no focus); say so instead of failing
-// silently, and point to the keyboard, which always works.
+// silently, and point to the keyboard, which always works. The form is busy until the
+// clipboard has answered.
+const form = element('converter');
 function clipboardCommand(command, name) {
   return async () => {
     showCommandNote('');
+    form.setAttribute('aria-busy', 'true');
     try {
       await command();
     } catch {
       showCommandNote(`${name} needs the clipboard, which the browser refused; ` +
                       'use the keyboard (Ctrl+C, Ctrl+V) in the number box.');
+    } finally {
+      form.setAttribute('aria-busy', 'false');
     }
   };
 }
 
-for (const [index, category] of engine.categories.entries()) {
-  categoryList.add(new Option(captionOf(category.name), category.name));
-  if (index === 0) categoryList.selectedIndex = 0;
+// A paste into the number box goes to the converter as the text the box would then hold, so
+// that the converter, not the browser, decides what a line break or a long text gives.
+function pasteIntoBox(event) {
+  event.preventDefault();
+  const pasted = event.clipboardData.getData('text/plain');
+  const { selectionStart: start, selectionEnd: end, value } = inputText;
+  const changed = converter.setNumber(value.slice(0, start) + pasted + value.slice(end));
+  show(changed);
+  if (changed & Change.number) {
+    const caret = inputText.value.length - (value.length - end);
+    inputText.setSelectionRange(caret, caret);
+  }
+}
+
+for (const category of converter.categories) {
+  categoryList.add(new Option(captionOf(category.id), category.id));
 }
 categoryList.addEventListener('change', () => {
-  selectCategory(engine.categories.findIndex((c) => c.name === categoryList.value));
+  show(converter.chooseCategory(categoryList.selectedIndex));
 });
-inputText.addEventListener('input', runConversion);
-for (const list of [inputUnit, outputUnit]) {
-  list.addEventListener('change', () => { nameUnits(); runConversion(); });
-}
+inputText.addEventListener('input', () => show(converter.setNumber(inputText.value)));
+inputText.addEventListener('paste', pasteIntoBox);
+inputUnit.addEventListener('change', () => show(converter.chooseFrom(inputUnit.selectedIndex)));
+outputUnit.addEventListener('change', () => show(converter.chooseTo(outputUnit.selectedIndex)));
 element('cutButton').addEventListener('click', clipboardCommand(cut, 'Cut'));
 element('copyButton').addEventListener('click', clipboardCommand(copy, 'Copy'));
 element('pasteButton').addEventListener('click', clipboardCommand(paste, 'Paste'));
-element('resetButton').addEventListener('click', () => { showCommandNote(''); reset(); });
+element('resetButton').addEventListener('click', () => {
+  showCommandNote('');
+  show(converter.reset());
+});
 
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());
@@ -166,10 +180,7 @@ window.addEventListener('hashchange', () => restore(stateOf(location.hash)));
 window.addEventListener('pagehide', writeAddress);
 
 for (const control of [categoryList, inputText, inputUnit, outputUnit]) control.disabled = false;
-if (!restore(stateOf(location.hash))) {
-  inputText.value = '0';
-  selectCategory(0);
-}
+if (!restore(stateOf(location.hash))) show(everything);
 writeAddress();
 inputText.focus();
 document.documentElement.dataset.ready = 'true';

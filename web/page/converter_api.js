@@ -1,0 +1,105 @@
+// Vardeln — MIT licence, see LICENSE.
+// The converter compiled to WebAssembly, seen from the page: the categories with their unit
+// labels in list order, the user's commands, and the state to draw. Every rule of what the
+// result, the note and the clipboard's text become is the converter's; this only carries
+// texts across.
+import createEngine from './engine.js';
+
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+// What a command changed, as the converter's bits name it.
+export const Change = { category: 1, units: 2, number: 4, result: 8, note: 16 };
+export const everything = 31;
+
+// The engine is compiled and started at once where the browser allows it, so the first
+// conversion waits for no task of its own. Browsers that refuse to compile more than a few
+// kilobytes on the page's thread (a RangeError) get it when it is compiled.
+function instantiate(wasmBytes, imports, receiveInstance, fail) {
+  try {
+    receiveInstance(new WebAssembly.Instance(new WebAssembly.Module(wasmBytes), imports));
+  } catch (error) {
+    if (!(error instanceof RangeError)) {
+      fail(error);
+      return;
+    }
+    WebAssembly.instantiate(wasmBytes, imports)
+      .then(({ instance }) => receiveInstance(instance), fail);
+  }
+}
+
+// wasmBytes: the converter's WebAssembly module.
+export async function loadConverter(wasmBytes) {
+  let fail;
+  const failed = new Promise((resolve, reject) => { fail = reject; });
+  const engine = await Promise.race([failed, createEngine({
+    instantiateWasm(imports, receiveInstance) {
+      instantiate(wasmBytes, imports, receiveInstance, fail);
+      return {};  // the exports arrive through receiveInstance
+    },
+  })]);
+  // A returned text, whole: a pasted number may hold a NUL. A result is a few ASCII
+  // characters, read on every keystroke: those are read without a decoder's overhead.
+  function text(pointer) {
+    const bytes = engine.HEAPU8.subarray(pointer, pointer + engine._vardeln_text_length());
+    if (bytes.length > 32) return decoder.decode(bytes);
+    let ascii = '';
+    for (const byte of bytes) {
+      if (byte > 0x7f) return decoder.decode(bytes);
+      ascii += String.fromCharCode(byte);
+    }
+    return ascii;
+  }
+
+  // A text goes to the converter as UTF-8 in one block that grows when a longer text arrives,
+  // written byte by byte while it is ASCII, as a typed number is.
+  let block = { at: 0, room: 0 };
+  function withText(command, value) {
+    const room = 3 * value.length + 1;
+    if (room > block.room) {
+      engine._free(block.at);
+      block = { at: engine._malloc(room), room };
+    }
+    const heap = engine.HEAPU8;
+    for (let i = 0; i < value.length; ++i) {
+      const code = value.charCodeAt(i);
+      if (code > 0x7f) {
+        const { written } = encoder.encodeInto(value, heap.subarray(block.at, block.at + room));
+        return command(block.at, written);
+      }
+      heap[block.at + i] = code;
+    }
+    return command(block.at, value.length);
+  }
+
+  const categories = [];
+  for (let c = 0; c < engine._vardeln_category_count(); ++c) {
+    const units = text(engine._vardeln_unit_labels(c)).split('\n');
+    units.pop();  // the text after the last label's newline
+    categories.push({ id: text(engine._vardeln_category_id(c)), units });
+  }
+
+  return {
+    categories,
+    chooseCategory: (index) => engine._vardeln_choose_category(index),
+    chooseFrom: (index) => engine._vardeln_choose_from(index),
+    chooseTo: (index) => engine._vardeln_choose_to(index),
+    setNumber: (value) => withText(engine._vardeln_set_number, value),
+    paste: (value) => withText(engine._vardeln_paste, value),
+    cut() {
+      const changed = engine._vardeln_cut();
+      return { changed, clipboard: text(engine._vardeln_cut_text()) };
+    },
+    copy: () => text(engine._vardeln_copy()),
+    reset: () => engine._vardeln_reset(),
+    // The state, each part read when asked for.
+    category: () => engine._vardeln_category(),
+    from: () => engine._vardeln_from(),
+    to: () => engine._vardeln_to(),
+    number: () => text(engine._vardeln_number()),
+    result: () => text(engine._vardeln_result()),
+    staleBecause: () => text(engine._vardeln_stale_fault()),
+    note: () => text(engine._vardeln_note()),
+    noteIsFault: () => engine._vardeln_note_kind() === 1,
+  };
+}
