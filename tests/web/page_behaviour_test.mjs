@@ -1,8 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
-// The window's behaviours that make sense in a page, driven with the keyboard and the mouse in
-// Chromium: start-up, typing, choosing units and categories, the Edit commands on the system
-// clipboard, a fault that keeps the result, the About text, and the page asking nothing of
-// any other site.
+// What is the page's own, driven with the keyboard and the mouse in Chromium: start-up,
+// typing, choosing units and categories, the browser's clipboard and a paste into the box,
+// the About text, and the page asking nothing of any other site. What the converter does
+// with the user's commands is the scenario table's (scenarios_test.mjs).
 import { test, beforeEach, afterEach } from 'node:test';
 import assert from 'node:assert/strict';
 import { openSite } from './browser.mjs';
@@ -98,18 +98,6 @@ test('a category change refills both lists and starts both on its first unit', a
   }
 });
 
-test('Copy puts the conversion on the clipboard as one line', async () => {
-  await typeNumber('1');
-  await page.selectOption('#inputUnit', 'Hectares');
-  await page.selectOption('#outputUnit', 'Meters Square');
-  await page.getByRole('button', { name: 'Copy' }).click();
-  const expected = `1 Hectares = ${converted('area', '1', 'Hectares', 'Meters Square')} Meters Square`;
-  await eventually(clipboard, expected);
-  await typeNumber('abc');
-  await page.getByRole('button', { name: 'Copy' }).click();
-  await eventually(clipboard, 'abc Hectares = Invalid Number Meters Square');
-});
-
 test('Paste replaces the number with the clipboard text and recalculates', async () => {
   await setClipboard('12abc');
   await page.getByRole('button', { name: 'Paste' }).click();
@@ -127,6 +115,20 @@ test('Paste replaces the number with the clipboard text and recalculates', async
   assert.equal(await result(), 'Invalid Number');
 });
 
+// Ctrl+V in the box gives the converter the text the box would hold, as Paste gives it the
+// clipboard's: the converter, not the browser, decides what a line break or a long text gives.
+test('Ctrl+V in the number box goes through the converter', async () => {
+  await typeNumber('1');
+  await setClipboard('2\n3');
+  await page.locator('#inputText').press('Control+V');
+  assert.equal(await value('inputText'), '12 3');
+  assert.equal(await result(), 'Invalid Number');
+  await setClipboard('9'.repeat(5000));
+  await page.locator('#inputText').press('Control+V');
+  assert.equal(await value('inputText'), '12 3');
+  assert.equal(await page.locator('#faultNote').textContent(), 'Too long: over 4096 characters');
+});
+
 test('a pasted text of megabytes is refused whole at once, and the address stays', async () => {
   await typeNumber('2');
   await page.waitForURL(/#area\/2\/Acres\/Acres$/);
@@ -138,39 +140,6 @@ test('a pasted text of megabytes is refused whole at once, and the address stays
   assert.equal(await value('inputText'), '2');
   await typeNumber('3');
   await page.waitForURL(/#area\/3\/Acres\/Acres$/);
-});
-
-test('Cut moves the number to the clipboard; Reset empties both boxes', async () => {
-  await typeNumber('7');
-  await page.getByRole('button', { name: 'Cut' }).click();
-  await eventually(() => value('inputText'), '');
-  assert.equal(await clipboard(), '7');
-  assert.equal(await result(), 'Invalid Number');
-
-  await typeNumber('9');
-  await page.selectOption('#outputUnit', 'Hectares');
-  await page.getByRole('button', { name: 'Reset' }).click();
-  assert.equal(await value('inputText'), '');
-  assert.equal(await result(), '', 'emptied after the recalculation, not "Invalid Number"');
-  assert.equal(await value('outputUnit'), 'Hectares', 'units stay as they were');
-  await page.getByRole('button', { name: 'Copy' }).click();
-  await eventually(clipboard, ' Acres =  Hectares');
-});
-
-test('a fault keeps the result and names itself until the next conversion', async () => {
-  await page.selectOption('#category', 'length');
-  await page.selectOption('#inputUnit', 'Light Year');
-  await typeNumber('1e30');
-  const before = await result();
-  const fault = converted('length', '1e308', 'Light Year', 'Admiralty Mile');
-  assert.equal(fault, 'Overflow');
-  await page.locator('#inputText').press('8');
-  assert.equal(await result(), before, 'the result keeps what it showed');
-  assert.equal(await page.locator('#faultNote').textContent(), fault);
-  assert.ok(await page.locator('#faultNote').isVisible());
-  await page.locator('#inputText').press('Backspace');
-  assert.equal(await result(), converted('length', '1e30', 'Light Year', 'Admiralty Mile'));
-  assert.ok(await page.locator('#faultNote').isHidden());
 });
 
 test('works from the keyboard alone, in the window\'s order', async () => {
