@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "case_folding.h"
 
-namespace vardeln::cli {
+namespace vardeln {
 namespace {
 
 // In UTF-8 the Latin-1 letters U+00C0–U+00FF are the lead byte 0xC3 and a second byte
@@ -32,4 +32,4 @@ std::string foldCase(std::string_view text) {
   return folded;
 }
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vardeln::cli {
+namespace vardeln {
 
 /// A UTF-8 text with its capital letters made small, for matching names typed in any case.
 ///
@@ -13,4 +13,4 @@ namespace vardeln::cli {
 /// bytes are kept as they are.
 std::string foldCase(std::string_view text);
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vardeln::cli {
+namespace vardeln {
 
 /// How many names a message about an unknown name suggests.
 inline constexpr std::size_t kSuggestionCount = 3;
@@ -19,4 +19,4 @@ std::vector<std::string_view> closestNames(std::span<const std::string_view> nam
                                            std::string_view typed,
                                            std::size_t count = kSuggestionCount);
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -7,7 +7,7 @@
 #include "case_folding.h"
 #include "closest_names.h"
 
-namespace vardeln::cli {
+namespace vardeln {
 
 NameMatch matchName(std::span<const std::string_view> names, std::string_view typed) {
   if (const auto exact = std::find(names.begin(), names.end(), typed); exact != names.end()) {
@@ -25,4 +25,4 @@ NameMatch matchName(std::span<const std::string_view> names, std::string_view ty
   }
 }
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -8,7 +8,7 @@
 
 #include "case_folding.h"
 
-namespace vardeln::cli {
+namespace vardeln {
 namespace {
 
 // Levenshtein distance over bytes, keeping one row of the table.
@@ -64,4 +64,4 @@ std::vector<std::string_view> closestNames(std::span<const std::string_view> nam
   return closest;
 }
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -5,9 +5,10 @@
 #include <string_view>
 #include <vector>
 
-namespace vardeln::cli {
+namespace vardeln {
 
-/// What a name typed on the command line (a category or a unit label) matched.
+/// What a name typed on the command line or written in a link (a category or a unit label)
+/// matched.
 struct NameMatch {
   enum class Kind { Found, Ambiguous, Unknown };
   Kind kind = Kind::Unknown;
@@ -21,4 +22,4 @@ struct NameMatch {
 /// the one name equal to it ignoring case; several such names are ambiguous, none unknown.
 NameMatch matchName(std::span<const std::string_view> names, std::string_view typed);
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -8,7 +8,7 @@
 #include "name_match.h"
 #include "categories.h"
 
-namespace vardeln::cli {
+namespace vardeln {
 namespace {
 
 using Kind = NameMatch::Kind;
@@ -83,4 +83,4 @@ TEST(CaseFolding, LeavesNoTwoLabelsOfACategoryAlike) {
 }
 
 }  // namespace
-}  // namespace vardeln::cli
+}  // namespace vardeln
