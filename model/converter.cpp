@@ -35,9 +35,12 @@ std::string tooLongNote() {
 
 }  // namespace
 
-Converter::Converter() {
+Converter::Converter() { showStart(); }
+
+unsigned Converter::showStart() {
+  const unsigned changed = number_ != "0" ? kNumber : kNothing;
   number_ = "0";
-  chooseCategory(0);
+  return changed | chooseCategory(0);
 }
 
 const Category& Converter::category() const { return allCategories()[category_]; }
@@ -119,6 +122,16 @@ unsigned Converter::reset() {
   const unsigned changed = setNumber({});
   // Emptied after the conversion the empty number causes, so the result ends empty.
   return changed | setResult({}, std::nullopt);
+}
+
+unsigned Converter::openConversion(std::size_t category, std::size_t from, std::size_t to,
+                                   std::string_view number) {
+  const unsigned changed = chooseCategory(category) | chooseFrom(from) | chooseTo(to);
+  return changed | (number.empty() ? reset() : setNumber(number));
+}
+
+unsigned Converter::openUnknownLink(std::string note) {
+  return showStart() | setNote(std::move(note), NoteKind::UnknownLink);
 }
 
 }  // namespace vardeln

@@ -40,8 +40,9 @@ class Converter {
     kNote = 1u << 4,
   };
 
-  /// What the note under the lists says.
-  enum class NoteKind { None, Fault, TooLong };
+  /// What the note under the lists says: nothing, the fault that left the result stale, that a
+  /// text was too long, or what a link named that the converter does not know.
+  enum class NoteKind { None, Fault, TooLong, UnknownLink };
 
   /// Longer than any number a user can mean (every double written out in full takes at most
   /// 1077 characters), short enough that every front end stays instant with a full box.
@@ -90,7 +91,17 @@ class Converter {
   /// Empties the number and the result.
   unsigned reset();
 
+  /// Opens the conversion a link names: its category, units and number. An empty number is
+  /// what Reset leaves, with no result either.
+  unsigned openConversion(std::size_t category, std::size_t from, std::size_t to,
+                          std::string_view number);
+  /// A link that names no conversion of the converter's: the start's conversion, and the note
+  /// says what the link named (until the next result).
+  unsigned openUnknownLink(std::string note);
+
  private:
+  // Area, the number 0 from the first unit to the first unit, converted.
+  unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.
   unsigned recalculate();
   unsigned setResult(std::string result, std::optional<FloatingPointFault> stale);

@@ -9,6 +9,7 @@
 
 #include "categories.h"
 #include "converter.h"
+#include "link.h"
 
 namespace {
 
@@ -95,6 +96,14 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_copy() { return hand(converter.copy());
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_reset() { return converter.reset(); }
 
+/// Opens the conversion a page address names (see followLink).
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_follow_link(const char* address, int length) {
+  return vardeln::followLink(converter, bytes(address, length));
+}
+
+/// The conversion on screen as a page address.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_link() { return hand(vardeln::linkOf(converter)); }
+
 // The state to draw.
 EMSCRIPTEN_KEEPALIVE int vardeln_category() { return static_cast<int>(converter.categoryIndex()); }
 EMSCRIPTEN_KEEPALIVE int vardeln_from() { return static_cast<int>(converter.fromUnit()); }
@@ -110,7 +119,7 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_stale_fault() {
 
 EMSCRIPTEN_KEEPALIVE const char* vardeln_note() { return hand(converter.note()); }
 
-/// 0 no note, 1 a fault, 2 a refused text.
+/// 0 no note, 1 a fault, 2 a refused text, 3 what a link named that is not known.
 EMSCRIPTEN_KEEPALIVE int vardeln_note_kind() { return static_cast<int>(converter.noteKind()); }
 
 }  // extern "C"

@@ -63,13 +63,42 @@ test('a link opens the conversion it names', async () => {
   await context.close();
 });
 
-test('an address naming no conversion of ours starts as the window does', async () => {
-  for (const hash of ['#nonsense', '#length/1/Feet', '#length/1/Feet/Parsecs', '#%E0%A4%A/1/a/b',
-                      '#Length/1/Feet/Meters']) {
+// Links as people edit them: what shows, the note, and whether the user's address is kept (a
+// link that names nothing known) or written as what shows.
+const start = ['area', '0', 'Acres', 'Acres'];
+const linkCases = [
+  ['good', '#length/1/Feet/Meters', ['length', '1', 'Feet', 'Meters'], ''],
+  ['other case', '#Length/1/feet/METERS', ['length', '1', 'Feet', 'Meters'], ''],
+  ['unencoded slash', '#pressure/2/Dynes / cm Square/Pascal', ['pressure', '2', 'Dynes / cm Square', 'Pascal'], ''],
+  ['unknown category', '#lenght/1/Feet/Meters', start, 'This link names no category "lenght"'],
+  ['unknown unit', '#length/1/Fet/Meters', start, 'This link names no unit "Fet" in length'],
+];
+
+test('a link holds what it says, or keeps the address and says what it could not find', async () => {
+  for (const [name, hash, conversion, note] of linkCases) {
     const { page, context } = await openSite(session.browser, session.server.url + hash);
-    assert.deepEqual(await shown(page), ['area', '0', 'Acres', 'Acres', '0'], hash);
+    assert.deepEqual((await shown(page)).slice(0, 4), conversion, name);
+    const { address, noteShown } = await page.evaluate(() => ({
+      address: location.hash,
+      noteShown: document.getElementById('faultNote').hidden ? '' : document.getElementById('faultNote').textContent,
+    }));
+    assert.equal(noteShown, note, name);
+    const [category, input, source, target] = conversion;
+    const written = '#' + [category, input, source, target].map(encodeURIComponent).join('/');
+    if (note === '') assert.equal(address, written, `${name}: the address is what shows`);
+    else assert.notEqual(address, written, `${name}: the user's address is kept`);
     await context.close();
   }
+});
+
+test('a reload right after a keystroke brings back what was typed', async () => {
+  const { page, context } = await openSite(session.browser, session.server.url);
+  await page.locator('#inputText').fill('');
+  await page.locator('#inputText').pressSequentially('12');
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.deepEqual(await shown(page), ['area', '12', 'Acres', 'Acres', '12']);
+  await context.close();
 });
 
 test('after one visit the page loads and converts with the network gone', async () => {

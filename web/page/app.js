@@ -3,7 +3,6 @@
 // the converter, and what it changed is drawn; the browser's clipboard and the address are
 // the page's own business.
 import { loadConverter, Change, everything } from './converter_api.js';
-import { addressOf, stateOf } from './state_address.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
@@ -68,38 +67,30 @@ function show(changed) {
   }
 }
 
-// A conversion from an address; false when the address names no category and units of ours.
-function restore(address) {
-  const index = converter.categories.findIndex((c) => c.id === address?.category);
-  if (index < 0) return false;
-  const units = converter.categories[index].units;
-  const from = units.indexOf(address.sourceUnit);
-  const to = units.indexOf(address.targetUnit);
-  if (from < 0 || to < 0) return false;
-  // Only Reset leaves the number empty with no result: an empty number is restored as that.
-  show(converter.chooseCategory(index) | converter.chooseFrom(from) | converter.chooseTo(to) |
-       (address.input === '' ? converter.reset() : converter.setNumber(address.input)));
-  return true;
+// The address is the conversion on screen the moment it shows, so a reload or a copied link
+// gives what the user sees. Browsers refuse to rewrite it more than a couple of hundred times in
+// ten seconds: a burst beyond what any typist makes is written once it has passed. After a
+// link that names nothing known, the user's address stays until the user changes something.
+const addressBudget = { writes: 100, seconds: 10 };
+let recentWrites = [];
+let pendingWrite = 0;
+function keepInAddress() {
+  if (converter.noteIsUnknownLink()) return;
+  const now = performance.now();
+  recentWrites = recentWrites.filter((time) => now - time < addressBudget.seconds * 1000);
+  clearTimeout(pendingWrite);
+  if (recentWrites.length >= addressBudget.writes) {
+    pendingWrite = setTimeout(keepInAddress, 250);
+    return;
+  }
+  const address = converter.link();
+  if (location.hash === address) return;
+  recentWrites.push(now);
+  history.replaceState(null, '', address);
 }
 
-// The address follows the conversion a moment after the last change: browsers refuse to
-// rewrite it hundreds of times a second, as a fast typist or a pasted text would ask.
-const kLongestAddress = 4096;
-let addressTimer = 0;
-function keepInAddress() {
-  clearTimeout(addressTimer);
-  addressTimer = setTimeout(writeAddress, 150);
-}
-function writeAddress() {
-  clearTimeout(addressTimer);
-  const category = converter.categories[converter.category()];
-  const address = addressOf({
-    category: category.id, input: converter.number(),
-    sourceUnit: category.units[converter.from()], targetUnit: category.units[converter.to()] });
-  // A number of thousands of characters is no link anyone shares, and browsers refuse
-  // addresses that long: the address then keeps the last conversion that fitted.
-  if (address.length > kLongestAddress || location.hash === address) return;
-  history.replaceState(null, '', address);
+function followAddress() {
+  show(converter.followLink(location.hash) | everything);
 }
 
 function showCommandNote(text) {
@@ -176,12 +167,10 @@ element('resetButton').addEventListener('click', () => {
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());
 
-window.addEventListener('hashchange', () => restore(stateOf(location.hash)));
-window.addEventListener('pagehide', writeAddress);
+window.addEventListener('hashchange', followAddress);
 
 for (const control of [categoryList, inputText, inputUnit, outputUnit]) control.disabled = false;
-if (!restore(stateOf(location.hash))) show(everything);
-writeAddress();
+followAddress();
 inputText.focus();
 document.documentElement.dataset.ready = 'true';
 

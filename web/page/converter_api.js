@@ -92,6 +92,8 @@ export async function loadConverter(wasmBytes) {
     },
     copy: () => text(engine._vardeln_copy()),
     reset: () => engine._vardeln_reset(),
+    followLink: (address) => withText(engine._vardeln_follow_link, address),
+    link: () => text(engine._vardeln_link()),
     // The state, each part read when asked for.
     category: () => engine._vardeln_category(),
     from: () => engine._vardeln_from(),
@@ -101,5 +103,6 @@ export async function loadConverter(wasmBytes) {
     staleBecause: () => text(engine._vardeln_stale_fault()),
     note: () => text(engine._vardeln_note()),
     noteIsFault: () => engine._vardeln_note_kind() === 1,
+    noteIsUnknownLink: () => engine._vardeln_note_kind() === 3,
   };
 }

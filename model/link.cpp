@@ -1,0 +1,134 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "link.h"
+
+#include <algorithm>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "categories.h"
+#include "name_match.h"
+
+namespace vardeln {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// What encodeURIComponent leaves as it is.
+bool unreserved(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+         std::string_view("-_.!~*'()").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+void appendEncoded(std::string& out, std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (unreserved(byte)) {
+      out.push_back(c);
+    } else {
+      out.push_back('%');
+      out.push_back(kHexDigits[byte >> 4]);
+      out.push_back(kHexDigits[byte & 0xF]);
+    }
+  }
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The text of a percent-encoded part, or nothing when a percent sign starts no escape.
+std::optional<std::string> decoded(std::string_view part) {
+  std::string text;
+  for (std::size_t i = 0; i < part.size(); ++i) {
+    if (part[i] != '%') {
+      text.push_back(part[i]);
+      continue;
+    }
+    if (i + 2 >= part.size()) return std::nullopt;
+    const int high = hexValue(part[i + 1]);
+    const int low = hexValue(part[i + 2]);
+    if (high < 0 || low < 0) return std::nullopt;
+    text.push_back(static_cast<char>(high * 16 + low));
+    i += 2;
+  }
+  return text;
+}
+
+std::string joined(const std::vector<std::string>& parts, std::size_t begin, std::size_t end) {
+  std::string text;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (i > begin) text.push_back('/');
+    text += parts[i];
+  }
+  return text;
+}
+
+std::optional<std::size_t> found(std::span<const std::string_view> names, std::string_view name) {
+  const NameMatch match = matchName(names, name);
+  if (match.kind != NameMatch::Kind::Found) return std::nullopt;
+  return static_cast<std::size_t>(std::find(names.begin(), names.end(), match.name) -
+                                  names.begin());
+}
+
+std::span<const std::string_view> categoryIds() {
+  static const std::vector<std::string_view> ids = [] {
+    std::vector<std::string_view> collected;
+    for (const Category& category : allCategories()) collected.push_back(category.id());
+    return collected;
+  }();
+  return ids;
+}
+
+std::string quotedName(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+}  // namespace
+
+std::string linkOf(const Converter& converter) {
+  std::string link = "#";
+  appendEncoded(link, converter.category().id());
+  for (const std::string_view part : {std::string_view(converter.number()), converter.fromLabel(),
+                                      converter.toLabel()}) {
+    link.push_back('/');
+    appendEncoded(link, part);
+  }
+  return link;
+}
+
+unsigned followLink(Converter& converter, std::string_view address) {
+  if (address.starts_with('#')) address.remove_prefix(1);
+  if (address.empty()) return converter.openConversion(0, 0, 0, "0");
+
+  std::vector<std::string> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = address.find('/', start);
+    const auto part = decoded(address.substr(start, slash - start));
+    if (!part) return converter.openUnknownLink("This link holds no conversion");
+    parts.push_back(*part);
+    if (slash == std::string_view::npos) break;
+    start = slash + 1;
+  }
+  if (parts.size() < 4) return converter.openUnknownLink("This link holds no conversion");
+
+  const std::optional<std::size_t> category = found(categoryIds(), parts[0]);
+  if (!category) {
+    return converter.openUnknownLink("This link names no category " + quotedName(parts[0]));
+  }
+  const Category& units = allCategories()[*category];
+  // The two labels, with any slash of theirs left unencoded: every way of parting the rest in
+  // two is tried, so that "Dynes / cm Square" is found whole.
+  for (std::size_t split = 3; split < parts.size(); ++split) {
+    const auto from = found(units.labels(), joined(parts, 2, split));
+    const auto to = found(units.labels(), joined(parts, split, parts.size()));
+    if (from && to) return converter.openConversion(*category, *from, *to, parts[1]);
+  }
+  const std::string unknown =
+      found(units.labels(), parts[2]) ? joined(parts, 3, parts.size()) : parts[2];
+  return converter.openUnknownLink("This link names no unit " + quotedName(unknown) + " in " +
+                                   std::string(units.id()));
+}
+
+}  // namespace vardeln

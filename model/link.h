@@ -1,0 +1,23 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "converter.h"
+
+namespace vardeln {
+
+/// The conversion on screen as a page address, "#length/1/Feet/Meters": the category's id,
+/// the number, and both units' labels, each percent-encoded as a browser's
+/// encodeURIComponent does, so that a blank, a slash or a letter outside ASCII survives.
+std::string linkOf(const Converter& converter);
+
+/// Opens the conversion an address names. Names match as the command line matches them: a
+/// name exactly, else the one name equal to it ignoring case. A label whose slash was left
+/// unencoded is found all the same. An address that names nothing the converter knows opens
+/// the start's conversion and says in the note what it could not find; an empty address
+/// opens the start.
+unsigned followLink(Converter& converter, std::string_view address);
+
+}  // namespace vardeln

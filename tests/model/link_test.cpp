@@ -1,0 +1,52 @@
+// Vardeln — MIT licence, see LICENSE.
+// Links as people write, edit and share them: what each opens, and what the note says.
+#include <gtest/gtest.h>
+
+#include "converter.h"
+#include "link.h"
+
+namespace vardeln {
+namespace {
+
+struct LinkCase {
+  const char* name;
+  const char* address;
+  const char* opened;  // the link of what the converter then shows
+  const char* result;
+  const char* note;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
+class Links : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(Links, OpenWhatTheyName) {
+  const LinkCase& c = GetParam();
+  Converter converter;
+  converter.chooseCategory(3);  // a link opens its conversion whatever was shown before
+  followLink(converter, c.address);
+  EXPECT_EQ(linkOf(converter), c.opened);
+  EXPECT_EQ(converter.result(), c.result);
+  EXPECT_EQ(converter.note(), c.note);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
+    LinkCase{"good",                 "#length/1/Feet/Meters",               "#length/1/Feet/Meters",                  "0.3047999902464", ""},
+    LinkCase{"other case",           "#Length/1/feet/METERS",               "#length/1/Feet/Meters",                  "0.3047999902464", ""},
+    LinkCase{"encoded",              "#temperature/-40/Celsius/R%C3%A9aumur", "#temperature/-40/Celsius/R%C3%A9aumur", "-32", ""},
+    LinkCase{"encoded slash",        "#pressure/1/Dynes%20%2F%20cm%20Square/Pascal", "#pressure/1/Dynes%20%2F%20cm%20Square/Pascal", "0.1", ""},
+    LinkCase{"unencoded slash",      "#pressure/1/Dynes / cm Square/Pascal", "#pressure/1/Dynes%20%2F%20cm%20Square/Pascal", "0.1", ""},
+    LinkCase{"slashes on both sides", "#speed/1/Feet/hour/Meters/second",   "#speed/1/Feet%2Fhour/Meters%2Fsecond",   "8.46666639573334E-05", ""},
+    LinkCase{"no number: as Reset",  "#area//Acres/Hectares",               "#area//Acres/Hectares",                  "", ""},
+    LinkCase{"text that is no number", "#area/abc/Acres/Hectares",          "#area/abc/Acres/Hectares",               "Invalid Number", ""},
+    LinkCase{"empty: the start",     "",                                    "#area/0/Acres/Acres",                    "0", ""},
+    LinkCase{"unknown category",     "#lenght/1/Feet/Meters",               "#area/0/Acres/Acres",                    "0", "This link names no category \"lenght\""},
+    LinkCase{"unknown source unit",  "#length/1/Fet/Meters",                "#area/0/Acres/Acres",                    "0", "This link names no unit \"Fet\" in length"},
+    LinkCase{"unknown target unit",  "#length/1/Feet/Meterz",               "#area/0/Acres/Acres",                    "0", "This link names no unit \"Meterz\" in length"},
+    LinkCase{"too few parts",        "#length/1/Feet",                      "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
+    LinkCase{"a broken escape",      "#length/1%/Feet/Meters",              "#area/0/Acres/Acres",                    "0", "This link holds no conversion"}));
+// clang-format on
+
+}  // namespace
+}  // namespace vardeln
