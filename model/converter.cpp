@@ -3,6 +3,7 @@
 
 #include "categories.h"
 #include "conversion.h"
+#include "rule_text.h"
 
 namespace vardeln {
 namespace {
@@ -48,6 +49,23 @@ const Category& Converter::category() const { return allCategories()[category_];
 std::string_view Converter::fromLabel() const { return category().labels()[from_]; }
 
 std::string_view Converter::toLabel() const { return category().labels()[to_]; }
+
+std::string Converter::howToBase() const {
+  const UnitRule& unit = category().rules()[from_];
+  return howLine("to", toBaseText(unit), unit.toBase);
+}
+
+std::string Converter::howFromBase() const {
+  const UnitRule& unit = category().rules()[to_];
+  return howLine("from", fromBaseText(unit), unit.fromBase);
+}
+
+std::string Converter::howLine(std::string_view direction, const std::string& ruleText,
+                               const Rule& rule) const {
+  const std::string where = whereText(rule);
+  return std::string(direction) + " " + std::string(category().baseLabel()) + ": " + ruleText +
+         (where.empty() ? "" : ", " + where);
+}
 
 unsigned Converter::setResult(std::string result, std::optional<FloatingPointFault> stale) {
   if (result == result_ && stale == stale_) return kNothing;

@@ -65,6 +65,11 @@ class Converter {
   std::optional<FloatingPointFault> staleBecause() const { return stale_; }
   const std::string& note() const { return note_; }
   NoteKind noteKind() const { return noteKind_; }
+  /// How the result is computed: the source unit's rule to the base unit and the target
+  /// unit's rule from it, each a line as the tables write them ("to Meters: B = x *
+  /// FootInMetres, where FootInMetres = 1 / 3.28084", "from Meters: result = B").
+  std::string howToBase() const;
+  std::string howFromBase() const;
 
   /// Makes a category current, both sides at its first unit, and converts. Also when it
   /// already was: the units chosen before are given up.
@@ -100,6 +105,8 @@ class Converter {
   unsigned openUnknownLink(std::string note);
 
  private:
+  std::string howLine(std::string_view direction, const std::string& ruleText,
+                      const Rule& rule) const;
   // Area, the number 0 from the first unit to the first unit, converted.
   unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.

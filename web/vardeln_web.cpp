@@ -119,6 +119,12 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_stale_fault() {
 
 EMSCRIPTEN_KEEPALIVE const char* vardeln_note() { return hand(converter.note()); }
 
+/// How the result is computed: line 0 the source unit's rule to the base unit, line 1 the
+/// target unit's rule from it.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_how(int line) {
+  return hand(line == 0 ? converter.howToBase() : converter.howFromBase());
+}
+
 /// 0 no note, 1 a fault, 2 a refused text, 3 what a link named that is not known.
 EMSCRIPTEN_KEEPALIVE int vardeln_note_kind() { return static_cast<int>(converter.noteKind()); }
 

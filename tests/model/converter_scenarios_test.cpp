@@ -68,5 +68,15 @@ TEST(Changes, NameWhatACommandChanged) {
   EXPECT_EQ(converter.reset(), C::kNumber | C::kResult | C::kNote);
 }
 
+// How the result is computed, each line from the rule that computes it.
+TEST(How, NamesTheRulesOfBothUnits) {
+  Converter converter;
+  converter.chooseCategory(*categoryIndex("length"));
+  converter.chooseFrom(*converter.category().unitIndex("Feet"));
+  converter.chooseTo(*converter.category().unitIndex("Meters"));
+  EXPECT_EQ(converter.howToBase(), "to Meters: B = x * FootInMetres, where FootInMetres = 1 / 3.28084");
+  EXPECT_EQ(converter.howFromBase(), "from Meters: result = B");
+}
+
 }  // namespace
 }  // namespace vardeln

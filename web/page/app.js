@@ -17,6 +17,8 @@ const outputText = element('outputText');
 const outputUnit = element('outputUnit');
 const faultNote = element('faultNote');
 const commandNote = element('commandNote');
+const howToBase = element('howToBase');
+const howFromBase = element('howFromBase');
 
 let drawn = false;
 
@@ -40,6 +42,10 @@ function show(changed) {
     // Resting the pointer on a box or its list names the unit it is in.
     inputUnit.title = inputText.title = category.units[converter.from()];
     outputUnit.title = outputText.title = category.units[converter.to()];
+    // How the result is computed: the two rules, as their tables write them.
+    const [toBase, fromBase] = converter.how();
+    howToBase.textContent = toBase;
+    howFromBase.textContent = fromBase;
   }
   // The converter may take a text otherwise than the box holds it, or refuse it.
   const number = converter.number();

@@ -102,6 +102,7 @@ export async function loadConverter(wasmBytes) {
     result: () => text(engine._vardeln_result()),
     staleBecause: () => text(engine._vardeln_stale_fault()),
     note: () => text(engine._vardeln_note()),
+    how: () => [text(engine._vardeln_how(0)), text(engine._vardeln_how(1))],
     noteIsFault: () => engine._vardeln_note_kind() === 1,
     noteIsUnknownLink: () => engine._vardeln_note_kind() === 3,
   };
