@@ -6,12 +6,13 @@
 
 #include "arguments.h"
 #include "batch.h"
+#include "categories.h"
+#include "conversion.h"
+#include "json_records.h"
 #include "name_match.h"
 #include "quoted.h"
 #include "usage_text.h"
 #include "value_converter.h"
-#include "categories.h"
-#include "conversion.h"
 
 namespace vardeln::cli {
 namespace {
@@ -83,15 +84,54 @@ const UnitRule* resolveUnit(const Category& category, std::string_view typed, st
   return findRule(category, match.name);
 }
 
+ConversionNames namesOf(const Category& category, const UnitRule& from, const UnitRule& to) {
+  return {category.names().name, from.label, to.label};
+}
+
 ExitStatus list(const ListNames& request, const Streams& streams) {
-  std::span<const std::string_view> names = categoryNames();
+  const Category* category = nullptr;
   if (request.category) {
-    const Category* category = resolveCategory(*request.category, streams.err);
+    category = resolveCategory(*request.category, streams.err);
     if (category == nullptr) return ExitStatus::UsageError;
-    names = category->labels();
   }
-  for (const std::string_view name : names) writeLine(streams.out, name);
+  const std::span<const std::string_view> names =
+      category == nullptr ? categoryNames() : category->labels();
+  std::string record;
+  for (std::size_t order = 0; order < names.size(); ++order) {
+    if (!request.json) {
+      writeLine(streams.out, names[order]);
+      continue;
+    }
+    record.clear();
+    if (category == nullptr) {
+      appendCategoryRecord(record, names[order], order);
+    } else {
+      appendUnitRecord(record, category->names().name, names[order], order);
+    }
+    writeLine(streams.out, record);
+  }
   return ExitStatus::Success;
+}
+
+// One value's result in the asked form: a JSON record, or the result line; a fault on a
+// line of its own is named on standard error, where a script's reader looks for trouble.
+ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
+                          const ConversionNames& names, std::string_view value,
+                          const Streams& streams) {
+  if (output.json) {
+    const ConvertedForms converted = converter.convertBothForms(value);
+    std::string record;
+    appendConversionRecord(record, names, value, converted);
+    writeLine(streams.out, record);
+    return converted.status;
+  }
+  const ConvertedValue converted = converter.convert(value);
+  if (converted.status == ExitStatus::Fault) {
+    reportError(streams.err, "floating-point fault: " + std::string(converted.text));
+  } else {
+    writeLine(streams.out, converted.text);
+  }
+  return converted.status;
 }
 
 // Names are checked before the value, so that a mistyped unit is reported even when the
@@ -104,19 +144,43 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   const UnitRule* to = resolveUnit(*category, request.to, streams.err);
   if (to == nullptr) return ExitStatus::UsageError;
 
-  ValueConverter converter(*from, *to, request.form);
-  if (request.value == kBatchValue) {
-    const BatchOutcome outcome = convertBatch(converter, streams.in, streams.out);
-    if (outcome.status == ExitStatus::IoFailure) reportError(streams.err, outcome.ioProblem);
-    return outcome.status;
+  ValueConverter converter(*from, *to, request.output.form);
+  const ConversionNames names = namesOf(*category, *from, *to);
+  if (request.value != kBatchValue) {
+    return writeOneResult(converter, request.output, names, request.value, streams);
   }
-  const ConvertedValue converted = converter.convert(request.value);
-  if (converted.status == ExitStatus::Fault) {
-    reportError(streams.err, "floating-point fault: " + std::string(converted.text));
-  } else {
-    writeLine(streams.out, converted.text);
+  const BatchOutcome outcome = request.output.json
+                                   ? convertBatchToJson(converter, names, streams.in, streams.out)
+                                   : convertBatch(converter, streams.in, streams.out);
+  if (outcome.status == ExitStatus::IoFailure) reportError(streams.err, outcome.ioProblem);
+  return outcome.status;
+}
+
+// One line per unit of the category, in list order: its label, a tab and the result, "Invalid
+// Number" or the fault's name, as a batch writes them; or one JSON record per unit.
+ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
+  const Category* category = resolveCategory(request.category, streams.err);
+  if (category == nullptr) return ExitStatus::UsageError;
+  const UnitRule* from = resolveUnit(*category, request.from, streams.err);
+  if (from == nullptr) return ExitStatus::UsageError;
+
+  ExitStatus status = ExitStatus::Success;
+  std::string line;
+  for (const UnitRule& to : category->rules()) {
+    ValueConverter converter(*from, to, request.output.form);
+    line.clear();
+    if (request.output.json) {
+      const ConvertedForms converted = converter.convertBothForms(request.value);
+      appendConversionRecord(line, namesOf(*category, *from, to), request.value, converted);
+      status = worse(status, converted.status);
+    } else {
+      const ConvertedValue converted = converter.convert(request.value);
+      line.append(to.label).append("\t").append(converted.text);
+      status = worse(status, converted.status);
+    }
+    writeLine(streams.out, line);
   }
-  return converted.status;
+  return status;
 }
 
 ExitStatus carryOut(const Request& request, const Streams& streams) {
@@ -131,6 +195,9 @@ ExitStatus carryOut(const Request& request, const Streams& streams) {
   if (const auto* listing = std::get_if<ListNames>(&request)) return list(*listing, streams);
   if (const auto* conversion = std::get_if<Convert>(&request)) {
     return convert(*conversion, streams);
+  }
+  if (const auto* conversion = std::get_if<ConvertToAll>(&request)) {
+    return convertToAll(*conversion, streams);
   }
   reportError(streams.err, std::get<BadUsage>(request).message);
   return ExitStatus::UsageError;

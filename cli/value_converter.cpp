@@ -7,23 +7,48 @@
 #include "fp_status.h"
 
 namespace vardeln::cli {
+namespace {
+
+std::string_view writeShown(double value, char* buffer) {
+  const char* end = formatDouble(value, buffer);
+  return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+
+// std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
+std::string_view writeExact(double value, char* buffer) {
+  const char* end = std::to_chars(buffer, buffer + kMaxFormattedLength, value).ptr;
+  return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+
+}  // namespace
 
 ValueConverter::ValueConverter(const UnitRule& from, const UnitRule& to, ResultForm form)
     : from_(from), to_(to), form_(form) {}
 
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
+  const Outcome result = outcome(valueText);
+  if (result.status != ExitStatus::Success) return {result.text, result.status};
+  const std::string_view text = form_ == ResultForm::Exact ? writeExact(result.value, text_)
+                                                           : writeShown(result.value, text_);
+  return {text, ExitStatus::Success};
+}
+
+ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
+  const Outcome result = outcome(valueText);
+  if (result.status != ExitStatus::Success) return {result.status, result.text, {}};
+  return {ExitStatus::Success, writeShown(result.value, text_),
+          writeExact(result.value, exactText_)};
+}
+
+ValueConverter::Outcome ValueConverter::outcome(std::string_view valueText) const {
   const std::optional<double> x = parseNumber(valueText);
-  if (!x) return {kInvalidNumber, ExitStatus::InvalidNumber};
+  if (!x) return {ExitStatus::InvalidNumber, 0.0, kInvalidNumber};
 
   const BaseConversion converted = convertThroughBase(&from_, &to_, *x);
   if (converted.kind == BaseConversion::Kind::Fault) {
-    return {faultName(converted.fault), ExitStatus::Fault};
+    return {ExitStatus::Fault, 0.0, faultName(converted.fault)};
   }
-  // std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
-  const char* end = form_ == ResultForm::Exact
-                        ? std::to_chars(text_, text_ + sizeof text_, converted.value).ptr
-                        : formatDouble(converted.value, text_);
-  return {std::string_view(text_, static_cast<std::size_t>(end - text_)), ExitStatus::Success};
+  return {ExitStatus::Success, converted.value, {}};
 }
 
 }  // namespace vardeln::cli
