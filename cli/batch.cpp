@@ -1,8 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "batch.h"
 
-#include <string>
-
 #include "block_writer.h"
 #include "conversion.h"
 #include "line_reader.h"
@@ -43,16 +41,13 @@ BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* o
 
 BatchOutcome convertBatchToJson(ValueConverter& converter, const ConversionNames& names,
                                 std::FILE* in, std::FILE* out, std::size_t blockSize) {
-  // One record buffer for the whole batch: it grows to the longest record and is reused.
-  std::string record;
+  ConversionRecords records(names);
   return eachLine(in, out, blockSize, [&](const InputLine& line, BlockWriter& results) {
     const ConvertedForms converted =
         line.tooLong ? ConvertedForms{ExitStatus::InvalidNumber, kInvalidNumber, {}}
                      : converter.convertBothForms(line.text);
-    record.clear();
-    appendConversionRecord(record, names, line.tooLong ? std::nullopt : std::optional(line.text),
-                           converted);
-    results.writeLine(record);
+    results.writeLine(
+        records.record(line.tooLong ? std::nullopt : std::optional(line.text), converted));
     return converted.status;
   });
 }

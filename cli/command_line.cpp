@@ -120,9 +120,7 @@ ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
                           const Streams& streams) {
   if (output.json) {
     const ConvertedForms converted = converter.convertBothForms(value);
-    std::string record;
-    appendConversionRecord(record, names, value, converted);
-    writeLine(streams.out, record);
+    writeLine(streams.out, ConversionRecords(names).record(value, converted));
     return converted.status;
   }
   const ConvertedValue converted = converter.convert(value);
@@ -165,20 +163,20 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   if (from == nullptr) return ExitStatus::UsageError;
 
   ExitStatus status = ExitStatus::Success;
-  std::string line;
   for (const UnitRule& to : category->rules()) {
     ValueConverter converter(*from, to, request.output.form);
-    line.clear();
     if (request.output.json) {
       const ConvertedForms converted = converter.convertBothForms(request.value);
-      appendConversionRecord(line, namesOf(*category, *from, to), request.value, converted);
+      ConversionRecords records(namesOf(*category, *from, to));
+      writeLine(streams.out, records.record(request.value, converted));
       status = worse(status, converted.status);
     } else {
       const ConvertedValue converted = converter.convert(request.value);
-      line.append(to.label).append("\t").append(converted.text);
+      write(streams.out, to.label);
+      write(streams.out, "\t");
+      writeLine(streams.out, converted.text);
       status = worse(status, converted.status);
     }
-    writeLine(streams.out, line);
   }
   return status;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "value_converter.h"
 
@@ -18,15 +19,27 @@ struct ConversionNames {
   std::string_view to;
 };
 
-/// Appends one conversion as a JSON object on one line, without the line feed:
+/// Writes the JSON records of conversions between one pair of units, each one object on one
+/// line:
 /// {"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464",
 ///  "exact":"0.3047999902464003","outcome":"ok"}
 /// "value" is the text as given, or null for a batch line too long to keep; "result" is the
 /// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
 /// "exact" is null unless the value was converted; "outcome" is "ok", "invalid" or the
-/// fault's name.
-void appendConversionRecord(std::string& json, const ConversionNames& names,
-                            std::optional<std::string_view> value, const ConvertedForms& result);
+/// fault's name. The parts every record shares are escaped once, and records are written
+/// into one kept buffer, so that a batch needs no memory per line.
+class ConversionRecords {
+ public:
+  explicit ConversionRecords(const ConversionNames& names);
+
+  /// One record without its line feed; the text stays valid until the next call.
+  std::string_view record(std::optional<std::string_view> value, const ConvertedForms& result);
+
+ private:
+  std::string head_;   // {"category":"length","value":
+  std::string units_;  // ,"from":"Feet","to":"Meters","result":
+  std::vector<char> buffer_;
+};
 
 /// {"category":"area","order":0}: a category and its place in the category menu.
 void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order);

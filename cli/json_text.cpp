@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace vardeln::cli {
 namespace {
@@ -30,36 +31,39 @@ constexpr std::array<ByteKind, 256> kByteKinds = [] {
   return kinds;
 }();
 
-void appendEscape(std::string& json, unsigned char byte) {
+char* writeEscape(unsigned char byte, char* out) {
+  *out++ = '\\';
   switch (byte) {
     case '"':
-      json += "\\\"";
-      return;
     case '\\':
-      json += "\\\\";
-      return;
+      *out++ = static_cast<char>(byte);
+      return out;
     case '\b':
-      json += "\\b";
-      return;
+      *out++ = 'b';
+      return out;
     case '\f':
-      json += "\\f";
-      return;
+      *out++ = 'f';
+      return out;
     case '\n':
-      json += "\\n";
-      return;
+      *out++ = 'n';
+      return out;
     case '\r':
-      json += "\\r";
-      return;
+      *out++ = 'r';
+      return out;
     case '\t':
-      json += "\\t";
-      return;
+      *out++ = 't';
+      return out;
     default:
       break;
   }
   constexpr std::string_view kHexDigits = "0123456789abcdef";
-  json += "\\u00";
-  json += kHexDigits[byte >> 4];
-  json += kHexDigits[byte & 0xF];
+  for (const char c : {'u', '0', '0', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]}) *out++ = c;
+  return out;
+}
+
+char* copy(std::string_view bytes, char* out) {
+  std::memcpy(out, bytes.data(), bytes.size());
+  return out + bytes.size();
 }
 
 // The UTF-8 sequence a lead byte of C2..F4 at text[0] begins: how long it should be, and
@@ -93,38 +97,41 @@ Utf8Sequence utf8Sequence(std::string_view text) {
 
 }  // namespace
 
-void appendJsonString(std::string& json, std::string_view text) {
-  json += '"';
+char* writeJsonString(std::string_view text, char* out) {
+  *out++ = '"';
   std::size_t i = 0;
   while (i < text.size()) {
-    // Runs of plain characters, the whole of an ordinary number, are copied at once.
-    std::size_t plainEnd = i;
-    while (plainEnd < text.size() &&
-           kByteKinds[static_cast<unsigned char>(text[plainEnd])] == ByteKind::Plain) {
-      ++plainEnd;
+    // Plain characters, the whole of an ordinary number, are copied in one pass with their
+    // test: numbers are short, and a call to copy each run would cost more than the copy.
+    while (i < text.size() && kByteKinds[static_cast<unsigned char>(text[i])] == ByteKind::Plain) {
+      *out++ = text[i++];
     }
-    json.append(text, i, plainEnd - i);
-    i = plainEnd;
     if (i == text.size()) break;
 
     const auto byte = static_cast<unsigned char>(text[i]);
     if (kByteKinds[byte] == ByteKind::Escape) {
-      appendEscape(json, byte);
+      out = writeEscape(byte, out);
       ++i;
     } else if (kByteKinds[byte] == ByteKind::MultiByte) {
       const Utf8Sequence sequence = utf8Sequence(text.substr(i));
-      if (sequence.wellFormed == sequence.length) {
-        json.append(text, i, sequence.length);
-      } else {
-        json += kReplacementCharacter;
-      }
+      out = copy(sequence.wellFormed == sequence.length ? text.substr(i, sequence.length)
+                                                        : kReplacementCharacter,
+                 out);
       i += sequence.wellFormed;
     } else {
-      json += kReplacementCharacter;
+      out = copy(kReplacementCharacter, out);
       ++i;
     }
   }
-  json += '"';
+  *out++ = '"';
+  return out;
+}
+
+void appendJsonString(std::string& json, std::string_view text) {
+  const std::size_t start = json.size();
+  json.resize(start + jsonStringBound(text.size()));
+  const char* end = writeJsonString(text, json.data() + start);
+  json.resize(static_cast<std::size_t>(end - json.data()));
 }
 
 }  // namespace vardeln::cli
