@@ -1,10 +1,11 @@
 // Vardeln — MIT licence, see LICENSE.
 // Any bytes become one valid JSON string: escapes where JSON needs them, UTF-8 kept, and
 // each ill-formed part of broken UTF-8 one U+FFFD, as browsers and Python decode it.
+#include "json_text.h"
+
 #include <gtest/gtest.h>
 
 #include "json_reading.h"
-#include "json_text.h"
 #include "text_samples.h"
 
 namespace vardeln::cli {
