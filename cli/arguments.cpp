@@ -12,7 +12,6 @@ namespace {
 constexpr std::size_t kConversionArguments = 4;
 constexpr std::size_t kAllUnitsArguments = 3;
 constexpr std::size_t kValuePosition = 1;
-constexpr std::string_view kBatchValue = "-";
 
 // What the arguments held once the options were picked out.
 struct Sorted {

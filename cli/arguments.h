@@ -11,6 +11,9 @@
 
 namespace vardeln::cli {
 
+/// The VALUE that asks for one value per line of standard input.
+inline constexpr std::string_view kBatchValue = "-";
+
 struct ShowHelp {};
 struct ShowVersion {};
 

@@ -17,7 +17,6 @@
 namespace vardeln::cli {
 namespace {
 
-constexpr std::string_view kBatchValue = "-";
 
 void write(std::FILE* stream, std::string_view text) {
   if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
@@ -113,8 +112,8 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
   return ExitStatus::Success;
 }
 
-// One value's result in the asked form: a JSON record, or the result line; a fault on a
-// line of its own is named on standard error, where a script's reader looks for trouble.
+// One value's result: its JSON record, which names a fault itself; or its result line, where
+// a fault is named on standard error instead, with nothing on standard output.
 ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
                           const ConversionNames& names, std::string_view value,
                           const Streams& streams) {
