@@ -17,7 +17,6 @@
 namespace vardeln::cli {
 namespace {
 
-
 void write(std::FILE* stream, std::string_view text) {
   if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
 }

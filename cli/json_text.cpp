@@ -31,6 +31,25 @@ constexpr std::array<ByteKind, 256> kByteKinds = [] {
   return kinds;
 }();
 
+// Eight bytes at a time: whether any of the bytes in `word` needs more than a copy (a
+// control character, a quote, a backslash, a byte of a multi-byte character). Each test is
+// exact for "any byte": a borrow can only mark a byte above one that is truly marked.
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+constexpr bool anyByteBelow(std::uint64_t word, std::uint8_t limit) {
+  return ((word - limit * kOnes) & ~word & kHighBits) != 0;
+}
+
+constexpr bool anyByteIs(std::uint64_t word, char c) {
+  return anyByteBelow(word ^ (static_cast<std::uint8_t>(c) * kOnes), 1);
+}
+
+constexpr bool needsMoreThanCopy(std::uint64_t word) {
+  return (word & kHighBits) != 0 || anyByteBelow(word, 0x20) || anyByteIs(word, '"') ||
+         anyByteIs(word, '\\');
+}
+
 char* writeEscape(unsigned char byte, char* out) {
   *out++ = '\\';
   switch (byte) {
@@ -101,8 +120,14 @@ char* writeJsonString(std::string_view text, char* out) {
   *out++ = '"';
   std::size_t i = 0;
   while (i < text.size()) {
-    // Plain characters, the whole of an ordinary number, are copied in one pass with their
-    // test: numbers are short, and a call to copy each run would cost more than the copy.
+    // Plain characters, the whole of an ordinary number, are copied eight at a time and then
+    // one by one: numbers are short, and a call to copy each run would cost more than that.
+    for (std::uint64_t word; text.size() - i >= sizeof word; i += sizeof word) {
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if (needsMoreThanCopy(word)) break;
+      std::memcpy(out, &word, sizeof word);
+      out += sizeof word;
+    }
     while (i < text.size() && kByteKinds[static_cast<unsigned char>(text[i])] == ByteKind::Plain) {
       *out++ = text[i++];
     }

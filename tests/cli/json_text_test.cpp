@@ -51,6 +51,10 @@ INSTANTIATE_TEST_SUITE_P(Escapes, JsonStrings, ::testing::Values(
     Escaping{"unfinished at the very end",      "\xF0\x9F\x98",          "\"\xEF\xBF\xBD\""},
     Escaping{"encoded surrogate",               "\xED\xA0\x80",          "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
     Escaping{"beyond U+10FFFF",                 "\xF4\x90\x80\x80",      "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+    Escaping{"plain words, then a quote",       R"(0.30479999024640"3)",  R"("0.30479999024640\"3")"},
+    Escaping{"line feed as a word's last byte", "1234567\n",            R"("1234567\n")"},
+    Escaping{"a letter across two words",       "1234567\xC3\xA9" "89", "\"1234567\xC3\xA9" "89\""},
+    Escaping{"a broken letter after a word",    "12345678\xC3",         "\"12345678\xEF\xBF\xBD\""},
     Escaping{"overlong three bytes",            "\xE0\x80\x80",          "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}));
 // clang-format on
 
