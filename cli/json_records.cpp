@@ -38,6 +38,7 @@ char* writeStringOrNull(std::optional<std::string_view> text, char* out) {
   return text ? writeJsonString(*text, out) : write(kNull, out);
 }
 
+// ,"key": after another member, or {"key": to open an object.
 void appendKey(std::string& json, std::string_view key, char before = ',') {
   json += before;
   json += '"';
