@@ -140,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
     Invocation{"-- before a negative value",     {"--exact", "--", "length", "-5", "Feet", "Meters"}, "", kOk, "-1.5239999512320015\n", ""},
     Invocation{"-- makes an option a name",      {"--", "--exact", "1", "Feet", "Meters"}, "", kUsage, "",
                                                  "vardeln-convert: unknown category \"--exact\"; closest: \"area\", \"density\", \"energy\"\n"},
+    Invocation{"an option after -- is an operand", {"length", "1", "Feet", "Meters", "--", "--exact"}, "", kUsage, "", kExpected4},
     Invocation{"-- makes -x a unit",             {"length", "1", "--", "-x", "Meters"}, "", kUsage, "",
                                                  "vardeln-convert: unknown unit \"-x\" in length; closest: \"Lap\", \"Feet\", \"Goad\"\n"},
     Invocation{"number in exponent form",        {"length", "-1e-3", "Kilometers", "Meters"}, "", kOk, "-1\n", ""},
