@@ -1,43 +1,112 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "arguments.h"
 
+#include <vector>
+
+#include "number_text.h"
 #include "quoted.h"
 
 namespace vardeln::cli {
 namespace {
 
 constexpr std::size_t kConversionArguments = 4;
+constexpr std::size_t kAllUnitsArguments = 3;
+constexpr std::size_t kValuePosition = 1;
 
-Request conversion(ResultForm form, std::span<const std::string_view> rest) {
-  if (rest.size() != kConversionArguments) {
+// What the arguments held once the options were picked out.
+struct Sorted {
+  std::string_view information;  // "--help", "-h" or "--version" as typed, if any
+  bool list = false;
+  bool all = false;
+  OutputForm output;
+  std::vector<std::string_view> operands;
+  // The first text taken as VALUE that looked like an option: when the operands fit no form
+  // it was more likely a mistyped option than a value.
+  std::optional<std::string_view> optionLikeValue;
+};
+
+bool looksLikeOption(std::string_view argument) {
+  return argument.size() > 1 && argument.front() == '-' && !isNumber(argument);
+}
+
+// Sets the flag an option names; false for an unknown option.
+bool takeOption(std::string_view option, Sorted& sorted) {
+  if (option == "--help" || option == "-h" || option == "--version") {
+    if (sorted.information.empty()) sorted.information = option;
+  } else if (option == "--list") {
+    sorted.list = true;
+  } else if (option == "--all") {
+    sorted.all = true;
+  } else if (option == "--exact") {
+    sorted.output.form = ResultForm::Exact;
+  } else if (option == "--json") {
+    sorted.output.json = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+BadUsage unknownOption(std::string_view option) {
+  return BadUsage{"unknown option " + quoted(option) + "; see --help"};
+}
+
+Request request(const Sorted& sorted) {
+  const std::vector<std::string_view>& operands = sorted.operands;
+  const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
+                              sorted.output.form == ResultForm::Exact || !operands.empty();
+  if (!sorted.information.empty()) {
+    if (otherArguments) {
+      return BadUsage{std::string(sorted.information) + " takes no arguments; see --help"};
+    }
+    if (sorted.information == "--version") return ShowVersion{};
+    return ShowHelp{};
+  }
+  if (sorted.list) {
+    if (sorted.all || sorted.output.form == ResultForm::Exact) {
+      return BadUsage{"--list goes with no option but --json; see --help"};
+    }
+    if (operands.size() > 1) return BadUsage{"--list takes at most one CATEGORY; see --help"};
+    if (operands.empty()) return ListNames{std::nullopt, sorted.output.json};
+    return ListNames{operands.front(), sorted.output.json};
+  }
+  if (sorted.all) {
+    if (operands.size() != kAllUnitsArguments) {
+      return BadUsage{"expected --all CATEGORY VALUE FROM; see --help"};
+    }
+    if (operands[kValuePosition] == kBatchValue) {
+      return BadUsage{"--all converts one VALUE, not standard input; see --help"};
+    }
+    return ConvertToAll{sorted.output, operands[0], operands[1], operands[2]};
+  }
+  if (operands.size() != kConversionArguments) {
     return BadUsage{"expected CATEGORY VALUE FROM TO; see --help"};
   }
-  return Convert{form, rest[0], rest[1], rest[2], rest[3]};
+  return Convert{sorted.output, operands[0], operands[1], operands[2], operands[3]};
 }
 
 }  // namespace
 
 Request parseArguments(std::span<const std::string_view> arguments) {
-  if (arguments.empty()) return conversion(ResultForm::Shown, arguments);
-  const std::string_view first = arguments.front();
-  const std::span<const std::string_view> rest = arguments.subspan(1);
-
-  if (first == "--help" || first == "--version") {
-    if (!rest.empty()) return BadUsage{std::string(first) + " takes no arguments; see --help"};
-    if (first == "--help") return ShowHelp{};
-    return ShowVersion{};
+  Sorted sorted;
+  bool optionsEnded = false;
+  for (const std::string_view argument : arguments) {
+    if (!optionsEnded && looksLikeOption(argument)) {
+      if (argument == "--") {
+        optionsEnded = true;
+        continue;
+      }
+      if (takeOption(argument, sorted)) continue;
+      if (sorted.operands.size() != kValuePosition) return unknownOption(argument);
+      if (!sorted.optionLikeValue) sorted.optionLikeValue = argument;
+    }
+    sorted.operands.push_back(argument);
   }
-  if (first == "--list") {
-    if (rest.size() > 1) return BadUsage{"--list takes at most one CATEGORY; see --help"};
-    if (rest.empty()) return ListNames{};
-    return ListNames{rest.front()};
+  const Request parsed = request(sorted);
+  if (std::holds_alternative<BadUsage>(parsed) && sorted.optionLikeValue) {
+    return unknownOption(*sorted.optionLikeValue);
   }
-  if (first == "--exact") return conversion(ResultForm::Exact, rest);
-  // No category starts with a hyphen, so this can only be a mistyped option.
-  if (first.starts_with('-')) {
-    return BadUsage{"unknown option " + quoted(first) + "; see --help"};
-  }
-  return conversion(ResultForm::Shown, arguments);
+  return parsed;
 }
 
 }  // namespace vardeln::cli

@@ -11,21 +11,40 @@
 
 namespace vardeln::cli {
 
+/// The VALUE that asks for one value per line of standard input.
+inline constexpr std::string_view kBatchValue = "-";
+
 struct ShowHelp {};
 struct ShowVersion {};
 
-/// --list, or --list CATEGORY.
-struct ListNames {
-  std::optional<std::string_view> category;
+/// How results are written: the result form, and whether as JSON records (which carry both
+/// forms) instead of plain lines.
+struct OutputForm {
+  ResultForm form = ResultForm::Shown;
+  bool json = false;
 };
 
-/// [--exact] CATEGORY VALUE FROM TO; VALUE "-" reads the values from standard input.
+/// --list, or --list CATEGORY; as JSON records with --json.
+struct ListNames {
+  std::optional<std::string_view> category;
+  bool json = false;
+};
+
+/// CATEGORY VALUE FROM TO; VALUE "-" reads the values from standard input.
 struct Convert {
-  ResultForm form = ResultForm::Shown;
+  OutputForm output;
   std::string_view category;
   std::string_view value;
   std::string_view from;
   std::string_view to;
+};
+
+/// --all CATEGORY VALUE FROM: the value in every unit of the category, in list order.
+struct ConvertToAll {
+  OutputForm output;
+  std::string_view category;
+  std::string_view value;
+  std::string_view from;
 };
 
 /// Arguments that fit none of the forms, with the one-line reason.
@@ -33,10 +52,12 @@ struct BadUsage {
   std::string message;
 };
 
-using Request = std::variant<ShowHelp, ShowVersion, ListNames, Convert, BadUsage>;
+using Request = std::variant<ShowHelp, ShowVersion, ListNames, Convert, ConvertToAll, BadUsage>;
 
-/// What the arguments (without the program's name) ask for. Options are recognised only as
-/// the first argument, so a negative VALUE such as -5 needs no escaping.
+/// What the arguments (without the program's name) ask for. Options may stand before,
+/// between or after the other arguments, and "--" ends them. An argument that is a number
+/// (such as -5) is never an option, and where VALUE stands any text is the value, as in the
+/// window's number box: so "-x" there is a value that is no number.
 Request parseArguments(std::span<const std::string_view> arguments);
 
 }  // namespace vardeln::cli

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "exit_status.h"
+#include "json_records.h"
 #include "line_reader.h"
 #include "value_converter.h"
 
@@ -24,5 +25,10 @@ struct BatchOutcome {
 /// line of at least `blockSize` bytes. Reading and writing go in blocks of that size.
 BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out,
                           std::size_t blockSize = kBlockSize);
+
+/// The same batch with one JSON record per input line (see appendConversionRecord); a line
+/// too long to read has the value null and the outcome "invalid".
+BatchOutcome convertBatchToJson(ValueConverter& converter, const ConversionNames& names,
+                                std::FILE* in, std::FILE* out, std::size_t blockSize = kBlockSize);
 
 }  // namespace vardeln::cli

@@ -7,17 +7,16 @@
 
 #include "arguments.h"
 #include "batch.h"
+#include "categories.h"
+#include "conversion.h"
+#include "json_records.h"
 #include "name_match.h"
 #include "quoted.h"
 #include "usage_text.h"
 #include "value_converter.h"
-#include "categories.h"
-#include "conversion.h"
 
 namespace vardeln::cli {
 namespace {
-
-constexpr std::string_view kBatchValue = "-";
 
 void write(std::FILE* stream, std::string_view text) {
   if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
@@ -85,15 +84,52 @@ std::optional<std::size_t> resolveUnit(const Category& category, std::string_vie
   return category.unitIndex(match.name);
 }
 
+ConversionNames namesOf(const Category& category, std::size_t from, std::size_t to) {
+  return {category.id(), category.labels()[from], category.labels()[to]};
+}
+
 ExitStatus list(const ListNames& request, const Streams& streams) {
-  std::span<const std::string_view> names = categoryNames();
+  const Category* category = nullptr;
   if (request.category) {
-    const Category* category = resolveCategory(*request.category, streams.err);
+    category = resolveCategory(*request.category, streams.err);
     if (category == nullptr) return ExitStatus::UsageError;
-    names = category->labels();
   }
-  for (const std::string_view name : names) writeLine(streams.out, name);
+  const std::span<const std::string_view> names =
+      category == nullptr ? categoryNames() : category->labels();
+  std::string record;
+  for (std::size_t order = 0; order < names.size(); ++order) {
+    if (!request.json) {
+      writeLine(streams.out, names[order]);
+      continue;
+    }
+    record.clear();
+    if (category == nullptr) {
+      appendCategoryRecord(record, names[order], order);
+    } else {
+      appendUnitRecord(record, category->id(), names[order], order);
+    }
+    writeLine(streams.out, record);
+  }
   return ExitStatus::Success;
+}
+
+// One value's result: its JSON record, which names a fault itself; or its result line, where
+// a fault is named on standard error instead, with nothing on standard output.
+ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
+                          const ConversionNames& names, std::string_view value,
+                          const Streams& streams) {
+  if (output.json) {
+    const ConvertedForms converted = converter.convertBothForms(value);
+    writeLine(streams.out, ConversionRecords(names).record(value, converted));
+    return converted.status;
+  }
+  const ConvertedValue converted = converter.convert(value);
+  if (converted.status == ExitStatus::Fault) {
+    reportError(streams.err, "floating-point fault: " + std::string(converted.text));
+  } else {
+    writeLine(streams.out, converted.text);
+  }
+  return converted.status;
 }
 
 // Names are checked before the value, so that a mistyped unit is reported even when the
@@ -106,19 +142,43 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   const std::optional<std::size_t> to = resolveUnit(*category, request.to, streams.err);
   if (!to) return ExitStatus::UsageError;
 
-  ValueConverter converter(*category, *from, *to, request.form);
-  if (request.value == kBatchValue) {
-    const BatchOutcome outcome = convertBatch(converter, streams.in, streams.out);
-    if (outcome.status == ExitStatus::IoFailure) reportError(streams.err, outcome.ioProblem);
-    return outcome.status;
+  ValueConverter converter(*category, *from, *to, request.output.form);
+  const ConversionNames names = namesOf(*category, *from, *to);
+  if (request.value != kBatchValue) {
+    return writeOneResult(converter, request.output, names, request.value, streams);
   }
-  const ConvertedValue converted = converter.convert(request.value);
-  if (converted.status == ExitStatus::Fault) {
-    reportError(streams.err, "floating-point fault: " + std::string(converted.text));
-  } else {
-    writeLine(streams.out, converted.text);
+  const BatchOutcome outcome = request.output.json
+                                   ? convertBatchToJson(converter, names, streams.in, streams.out)
+                                   : convertBatch(converter, streams.in, streams.out);
+  if (outcome.status == ExitStatus::IoFailure) reportError(streams.err, outcome.ioProblem);
+  return outcome.status;
+}
+
+// One line per unit of the category, in list order: its label, a tab and the result, "Invalid
+// Number" or the fault's name, as a batch writes them; or one JSON record per unit.
+ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
+  const Category* category = resolveCategory(request.category, streams.err);
+  if (category == nullptr) return ExitStatus::UsageError;
+  const std::optional<std::size_t> from = resolveUnit(*category, request.from, streams.err);
+  if (!from) return ExitStatus::UsageError;
+
+  ExitStatus status = ExitStatus::Success;
+  for (std::size_t to = 0; to < category->labels().size(); ++to) {
+    ValueConverter converter(*category, *from, to, request.output.form);
+    if (request.output.json) {
+      const ConvertedForms converted = converter.convertBothForms(request.value);
+      ConversionRecords records(namesOf(*category, *from, to));
+      writeLine(streams.out, records.record(request.value, converted));
+      status = worse(status, converted.status);
+    } else {
+      const ConvertedValue converted = converter.convert(request.value);
+      write(streams.out, category->labels()[to]);
+      write(streams.out, "\t");
+      writeLine(streams.out, converted.text);
+      status = worse(status, converted.status);
+    }
   }
-  return converted.status;
+  return status;
 }
 
 ExitStatus carryOut(const Request& request, const Streams& streams) {
@@ -133,6 +193,9 @@ ExitStatus carryOut(const Request& request, const Streams& streams) {
   if (const auto* listing = std::get_if<ListNames>(&request)) return list(*listing, streams);
   if (const auto* conversion = std::get_if<Convert>(&request)) {
     return convert(*conversion, streams);
+  }
+  if (const auto* conversion = std::get_if<ConvertToAll>(&request)) {
+    return convertToAll(*conversion, streams);
   }
   reportError(streams.err, std::get<BadUsage>(request).message);
   return ExitStatus::UsageError;

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "exit_status.h"
 #include "category.h"
+#include "exit_status.h"
 #include "number_text.h"
 
 namespace vardeln::cli {
@@ -21,6 +21,13 @@ struct ConvertedValue {
   ExitStatus status;
 };
 
+/// What one value gave in both written forms, for output that carries both (JSON).
+struct ConvertedForms {
+  ExitStatus status;
+  std::string_view shown;  ///< the result box's text, "Invalid Number", or the fault's name
+  std::string_view exact;  ///< the shortest text that reads back; empty unless converted
+};
+
 /// Converts value texts between two units of a category, given by their indices in list
 /// order, without allocating, so that a batch of a million lines costs little more than
 /// reading and writing the numbers. The shown form is exactly the text the window's result
@@ -32,7 +39,19 @@ class ValueConverter {
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
 
+  /// The result for one value text in both forms, whatever form the converter was made
+  /// for. The returned texts stay valid until the next call.
+  ConvertedForms convertBothForms(std::string_view valueText);
+
  private:
+  // The target unit's value, or the status and text that stand for it.
+  struct Outcome {
+    ExitStatus status;
+    double value;
+    std::string_view text;
+  };
+  Outcome outcome(std::string_view valueText) const;
+
   const Category& category_;
   std::size_t from_;
   std::size_t to_;
@@ -40,6 +59,7 @@ class ValueConverter {
   // Room for the shown form and for the longest shortest-form double
   // ("-2.2250738585072014e-308").
   char text_[kMaxFormattedLength];
+  char exactText_[kMaxFormattedLength];
 };
 
 }  // namespace vardeln::cli

@@ -13,6 +13,7 @@ packages=(
   qt6-wayland weston wl-clipboard
   dbus at-spi2-core python3-pyatspi
   debhelper lintian fakeroot
+  bash-completion zsh fish
   chromium emscripten esbuild
 )
 # The web page's tests run under Node.js with npm; a machine that already has them from

@@ -1,11 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "command_line_options.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 
 #include "version.h"
 
@@ -26,8 +28,8 @@ const char kHelpText[] =
     "-stylesheet FILE and -reverse.\n"
     "vardeln-convert converts from the command line with the same rules.\n";
 
-// The same two options in both passes. Qt's options are single-dash words such as
-// -stylesheet; read as long options they can never be mistaken for a bundle of -v and -h.
+// The window's own two options. Single-dash words such as -vh2 are read as long options, as
+// Qt's are, so they can never be mistaken for a bundle of -v and -h.
 struct InformationParser {
   QCommandLineParser parser;
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
@@ -42,19 +44,83 @@ struct InformationParser {
   bool parsed = false;
 };
 
+// Qt's own options, as QApplication takes them from the arguments: those followed by a
+// value and those that stand alone. Qt reads each with one hyphen or two, and -style,
+// -stylesheet and -qmljsdebugger also as -name=value. Qt would stop without a display before
+// the window could refuse anything, so they are told apart here, from this list.
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("title"),
+    QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
+    QStringLiteral("session"),         QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("qmljsdebugger"),
+    QStringLiteral("display"),         QStringLiteral("name"),
+    QStringLiteral("visual")};
+const QStringList kQtFlags = {QStringLiteral("reverse"),     QStringLiteral("testability"),
+                              QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                              QStringLiteral("dograb"),      QStringLiteral("qdevel"),
+                              QStringLiteral("qdebug")};
+const QStringList kQtOptionsWithJoinedValue = {
+    QStringLiteral("style="), QStringLiteral("stylesheet="), QStringLiteral("qmljsdebugger=")};
+
+// An option's name without its one or two hyphens; empty for an argument that is none.
+QString optionName(const QString& argument) {
+  if (argument.startsWith(QLatin1String("--"))) return argument.mid(2);
+  if (argument.startsWith(QLatin1Char('-'))) return argument.mid(1);
+  return {};
+}
+
+bool isQtFlag(const QString& name) {
+  return kQtFlags.contains(name) ||
+         std::any_of(kQtOptionsWithJoinedValue.begin(), kQtOptionsWithJoinedValue.end(),
+                     [&](const QString& prefix) { return name.startsWith(prefix); });
+}
+
+// The arguments without Qt's options and their values; the complaint instead when one of
+// them lacks its value.
+struct OwnArguments {
+  QStringList arguments;
+  QString complaint;
+};
+
+OwnArguments withoutQtOptions(const QStringList& arguments) {
+  OwnArguments own;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString name = i == 0 ? QString() : optionName(arguments[i]);
+    if (kQtOptionsWithValue.contains(name)) {
+      if (++i == arguments.size()) {
+        own.complaint = QStringLiteral("Missing value after '%1'.").arg(arguments.last());
+      }
+    } else if (name.isEmpty() || !isQtFlag(name)) {
+      own.arguments << arguments[i];
+    }
+  }
+  return own;
+}
+
 void write(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toLocal8Bit();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
+// What is wrong with the window's own arguments, or nothing.
+QString complaintAbout(const OwnArguments& own, const InformationParser& information) {
+  if (!own.complaint.isEmpty()) return own.complaint;
+  if (!information.parsed) return information.parser.errorText();
+  const QStringList stray = information.parser.positionalArguments();
+  if (!stray.isEmpty()) return QStringLiteral("unexpected argument '%1'.").arg(stray.constFirst());
+  return {};
+}
+
 }  // namespace
 
-std::optional<int> answerInformationOptions(int argc, const char* const* argv) {
+std::optional<int> answerCommandLine(int argc, const char* const* argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  // Qt's options are still among these arguments, so a failed parse means nothing yet;
-  // only a recognised --help or --version is acted on here.
-  const InformationParser information(arguments);
+  const OwnArguments own = withoutQtOptions(arguments);
+  const InformationParser information(own.arguments);
   if (information.parser.isSet(information.help)) {
     std::fputs(kHelpText, stdout);
     return 0;
@@ -63,22 +129,10 @@ std::optional<int> answerInformationOptions(int argc, const char* const* argv) {
     std::fputs("vardeln " VARDELN_VERSION "\n", stdout);
     return 0;
   }
-  return std::nullopt;
-}
-
-std::optional<int> rejectUnknownArguments(const QStringList& remaining) {
-  const InformationParser information(remaining);
-  QString complaint;
-  if (!information.parsed) {
-    complaint = information.parser.errorText();
-  } else if (!information.parser.positionalArguments().isEmpty()) {
-    complaint = QStringLiteral("unexpected argument '%1'.")
-                    .arg(information.parser.positionalArguments().constFirst());
-  } else {
-    return std::nullopt;
-  }
-  write(stderr, QStringLiteral("vardeln: %1\nTry 'vardeln --help' for more information.\n")
-                    .arg(complaint));
+  const QString complaint = complaintAbout(own, information);
+  if (complaint.isEmpty()) return std::nullopt;
+  write(stderr,
+        QStringLiteral("vardeln: %1\nTry 'vardeln --help' for more information.\n").arg(complaint));
   return kBadArguments;
 }
 

@@ -3,18 +3,13 @@
 
 #include <optional>
 
-#include <QStringList>
-
 namespace vardeln {
 
-/// Answers --help and --version from the raw arguments, before the window system is
-/// reached, so that both work without a display. Returns the exit status when one of them
-/// was given (the program then ends), nothing otherwise.
-std::optional<int> answerInformationOptions(int argc, const char* const* argv);
-
-/// Checks what is left once Qt has taken its own options (-platform, -style, -stylesheet…):
-/// the window takes no arguments of its own. Returns exit status 2 after naming the first
-/// unknown option or stray argument on standard error, nothing when all is well.
-std::optional<int> rejectUnknownArguments(const QStringList& remaining);
+/// Reads the program's arguments before the window system is reached, so that every answer
+/// comes without a display: --help and --version are answered on standard output (status 0),
+/// and an unknown option or a stray argument is refused on standard error (status 2). Qt's
+/// own options (-platform NAME, -style NAME, -stylesheet FILE, -reverse...) are left for Qt.
+/// Returns the exit status when the program ends here, nothing when the window may open.
+std::optional<int> answerCommandLine(int argc, const char* const* argv);
 
 }  // namespace vardeln

@@ -6,11 +6,8 @@
 #include "wayland_exit.h"
 
 int main(int argc, char** argv) {
-  if (const auto status = vardeln::answerInformationOptions(argc, argv)) return *status;
+  if (const auto status = vardeln::answerCommandLine(argc, argv)) return *status;
   QApplication application(argc, argv);
-  if (const auto status = vardeln::rejectUnknownArguments(application.arguments())) {
-    return *status;
-  }
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vardeln.Vardeln"));
   vardeln::Vardeln window;
   window.show();

@@ -1,7 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // Batch mode on a million lines beside the least any batch must do with the same lines:
 // read each number, multiply it by one constant and write the result text. Both are timed
-// in the same run; "ratio" is batch time over that limit.
+// in the same run; "ratio" is batch time over that limit. The JSON batch (--json) is timed
+// beside the plain batch in the same way.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -16,10 +17,10 @@
 #include <vector>
 
 #include "batch.h"
-#include "value_converter.h"
 #include "categories.h"
 #include "conversion.h"
 #include "number_text.h"
+#include "value_converter.h"
 
 namespace {
 
@@ -63,23 +64,35 @@ void parseMultiplyFormat(const std::string& lines, std::vector<char>& output) {
   benchmark::ClobberMemory();
 }
 
+// A file holding the million lines, and /dev/null for the results.
+struct BatchFiles {
+  File in{std::tmpfile(), &std::fclose};
+  File out{std::fopen("/dev/null", "w"), &std::fclose};
+
+  explicit BatchFiles(const std::string& lines) {
+    std::fwrite(lines.data(), 1, lines.size(), in.get());
+    std::fflush(in.get());
+  }
+};
+
+vardeln::cli::ValueConverter feetToMeters() {
+  const vardeln::Category& length = *vardeln::categoryById("length");
+  return vardeln::cli::ValueConverter(length, *length.unitIndex("Feet"),
+                                      *length.unitIndex("Meters"),
+                                      vardeln::cli::ResultForm::Shown);
+}
+
 void batchBesideLimit(benchmark::State& state) {
   static const std::string lines = millionLines();
-  const File in(std::tmpfile(), &std::fclose);
-  const File out(std::fopen("/dev/null", "w"), &std::fclose);
-  std::fwrite(lines.data(), 1, lines.size(), in.get());
-  std::fflush(in.get());
-
-  const vardeln::Category& length = *vardeln::categoryById("length");
-  vardeln::cli::ValueConverter feetToMeters(length, *length.unitIndex("Feet"), *length.unitIndex("Meters"),
-                                            vardeln::cli::ResultForm::Shown);
+  const BatchFiles files(lines);
+  vardeln::cli::ValueConverter converter = feetToMeters();
   std::vector<char> limitOutput(std::size_t{1} << 20);
   std::chrono::duration<double> batchTime{0};
   std::chrono::duration<double> limitTime{0};
   for (auto _ : state) {
-    std::rewind(in.get());
+    std::rewind(files.in.get());
     const auto start = Clock::now();
-    const auto outcome = vardeln::cli::convertBatch(feetToMeters, in.get(), out.get());
+    const auto outcome = vardeln::cli::convertBatch(converter, files.in.get(), files.out.get());
     const auto batchEnd = Clock::now();
     parseMultiplyFormat(lines, limitOutput);
     const auto limitEnd = Clock::now();
@@ -95,6 +108,40 @@ void batchBesideLimit(benchmark::State& state) {
   state.counters["ratio"] = batchTime / limitTime;
 }
 BENCHMARK(batchBesideLimit)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same lines as JSON records (--json) beside the plain batch; "ratio" is JSON time over
+// plain time, target at most 1.5.
+void jsonBatchBesidePlain(benchmark::State& state) {
+  static const std::string lines = millionLines();
+  const BatchFiles files(lines);
+  vardeln::cli::ValueConverter converter = feetToMeters();
+  const vardeln::cli::ConversionNames names{"length", "Feet", "Meters"};
+  std::chrono::duration<double> jsonTime{0};
+  std::chrono::duration<double> plainTime{0};
+  for (auto _ : state) {
+    std::rewind(files.in.get());
+    const auto start = Clock::now();
+    const auto json =
+        vardeln::cli::convertBatchToJson(converter, names, files.in.get(), files.out.get());
+    const auto jsonEnd = Clock::now();
+    std::rewind(files.in.get());
+    const auto plain = vardeln::cli::convertBatch(converter, files.in.get(), files.out.get());
+    const auto plainEnd = Clock::now();
+
+    if (json.status != vardeln::cli::ExitStatus::Success ||
+        plain.status != vardeln::cli::ExitStatus::Success) {
+      state.SkipWithError("batch failed");
+    }
+    state.SetIterationTime(std::chrono::duration<double>(jsonEnd - start).count());
+    jsonTime += jsonEnd - start;
+    plainTime += plainEnd - jsonEnd;
+  }
+  const double lineCount = static_cast<double>(kLines) * static_cast<double>(state.iterations());
+  state.counters["json_lines/s"] = lineCount / jsonTime.count();
+  state.counters["plain_lines/s"] = lineCount / plainTime.count();
+  state.counters["ratio"] = jsonTime / plainTime;
+}
+BENCHMARK(jsonBatchBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

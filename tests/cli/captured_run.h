@@ -49,4 +49,13 @@ inline CapturedRun runCaptured(const std::vector<std::string_view>& arguments,
   return {status, contentOf(out.get()), contentOf(err.get())};
 }
 
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
 }  // namespace vardeln::cli::testing

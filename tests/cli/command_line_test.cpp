@@ -2,7 +2,11 @@
 // Every way the command line ends: its status, standard output and standard error.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "captured_run.h"
+#include "json_reading.h"
+#include "usage_text.h"
 #include "version.h"
 
 namespace vardeln::cli {
@@ -27,6 +31,11 @@ TEST_P(Invocations, EndWithTheirStatusAndMessages) {
   EXPECT_EQ(run.status, i.status);
   EXPECT_EQ(run.out, i.out);
   EXPECT_EQ(run.err, i.err);
+  if (std::ranges::find(i.arguments, "--json") != i.arguments.end()) {
+    for (const std::string& line : testing::linesOf(run.out)) {
+      EXPECT_TRUE(vardeln::testing::readJsonRecord(line)) << "not a JSON record: " << line;
+    }
+  }
 }
 
 constexpr auto kOk = ExitStatus::Success;
@@ -58,15 +67,11 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"too few arguments",            {"length", "1", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n"},
     Invocation{"no arguments",                 {}, "", kUsage, "", "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n"},
-    Invocation{"--exact after the category",   {"length", "--exact", "1", "Feet", "Meters"}, "", kUsage, "",
-                                               "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n"},
-    Invocation{"unknown option",               {"-h"}, "", kUsage, "", "vardeln-convert: unknown option \"-h\"; see --help\n"},
     Invocation{"control characters hidden",    {"length", "1", "Fe\net\x1b[2J", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fe?et?[2J\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"},
     Invocation{"--version with an argument",   {"--version", "x"}, "", kUsage, "", "vardeln-convert: --version takes no arguments; see --help\n"},
     Invocation{"--list with two arguments",    {"--list", "area", "mass"}, "", kUsage, "",
                                                "vardeln-convert: --list takes at most one CATEGORY; see --help\n"},
-    Invocation{"version",                      {"--version"}, "", kOk, "vardeln-convert " VARDELN_VERSION "\n", ""},
     Invocation{"labels of a category",         {"--list", "Temperature"}, "", kOk,
                                                "Celsius\nFahrenheit\nKelvin\nRankine\nRéaumur\n", ""},
     Invocation{"list of an unknown category",  {"--list", "presure"}, "", kUsage, "",
@@ -90,12 +95,118 @@ TEST(CommandLine, ListsTheThirteenCategoriesInDispatchOrder) {
 TEST(CommandLine, HelpShowsEveryFormAndStatus) {
   const testing::CapturedRun run = testing::runCaptured({"--help"});
   EXPECT_EQ(run.status, ExitStatus::Success);
-  EXPECT_TRUE(run.out.starts_with("Usage: vardeln-convert [--exact] CATEGORY VALUE FROM TO\n"));
-  for (const char* part : {"--list [CATEGORY]", "--version", "VALUE -", "4 input or output"}) {
+  EXPECT_TRUE(run.out.starts_with("Usage: vardeln-convert [--exact] [--json] CATEGORY VALUE FROM TO\n"));
+  for (const char* part : {"--all CATEGORY VALUE FROM", "--list [--json] [CATEGORY]", "-h | --help",
+                           "--version", "VALUE -", "-- ends", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;
   }
   EXPECT_EQ(run.err, "");
 }
+
+// --all gives for each unit, in list order, what the single form gives for it, plain and
+// as JSON, in every category.
+TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
+  for (const std::string_view category : testing::linesOf(testing::runCaptured({"--list"}).out)) {
+    const std::vector<std::string> labels =
+        testing::linesOf(testing::runCaptured({"--list", category}).out);
+    const std::string from = labels.back();
+    const std::vector<std::string> plain =
+        testing::linesOf(testing::runCaptured({"--all", category, "0.1", from}).out);
+    const std::vector<std::string> json =
+        testing::linesOf(testing::runCaptured({"--all", "--json", category, "0.1", from}).out);
+    ASSERT_EQ(plain.size(), labels.size()) << category;
+    ASSERT_EQ(json.size(), labels.size()) << category;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      const std::string_view to = labels[i];
+      EXPECT_EQ(plain[i] + "\n", std::string(to) + "\t" +
+                                     testing::runCaptured({category, "0.1", from, to}).out);
+      EXPECT_EQ(json[i] + "\n", testing::runCaptured({"--json", category, "0.1", from, to}).out);
+    }
+  }
+}
+
+// Where options may stand, how "--" ends them, and how a value that starts with a hyphen is
+// told apart from an option. Each row gives the output of the first row when it converts.
+constexpr std::string_view kFeetInMeters = "0.3047999902464003\n";
+constexpr std::string_view kUnknownDashX = "vardeln-convert: unknown option \"-x\"; see --help\n";
+constexpr std::string_view kExpected4 = "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
+    Invocation{"option first",                   {"--exact", "length", "1", "Feet", "Meters"}, "", kOk, kFeetInMeters, ""},
+    Invocation{"option between",                 {"length", "1", "--exact", "Feet", "Meters"}, "", kOk, kFeetInMeters, ""},
+    Invocation{"option last",                    {"length", "1", "Feet", "Meters", "--exact"}, "", kOk, kFeetInMeters, ""},
+    Invocation{"option twice",                   {"--exact", "length", "1", "Feet", "Meters", "--exact"}, "", kOk, kFeetInMeters, ""},
+    Invocation{"-- before a negative value",     {"--exact", "--", "length", "-5", "Feet", "Meters"}, "", kOk, "-1.5239999512320015\n", ""},
+    Invocation{"-- makes an option a name",      {"--", "--exact", "1", "Feet", "Meters"}, "", kUsage, "",
+                                                 "vardeln-convert: unknown category \"--exact\"; closest: \"area\", \"density\", \"energy\"\n"},
+    Invocation{"an option after -- is an operand", {"length", "1", "Feet", "Meters", "--", "--exact"}, "", kUsage, "", kExpected4},
+    Invocation{"-- makes -x a unit",             {"length", "1", "--", "-x", "Meters"}, "", kUsage, "",
+                                                 "vardeln-convert: unknown unit \"-x\" in length; closest: \"Lap\", \"Feet\", \"Goad\"\n"},
+    Invocation{"number in exponent form",        {"length", "-1e-3", "Kilometers", "Meters"}, "", kOk, "-1\n", ""},
+    Invocation{"-x where VALUE stands is a value", {"length", "-x", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n", ""},
+    Invocation{"-- as the value is the end mark", {"length", "--", "1", "Feet", "Meters"}, "", kOk, "0.3047999902464\n", ""},
+    Invocation{"unknown option first",           {"-x", "length", "1", "Feet", "Meters"}, "", kUsage, "", kUnknownDashX},
+    Invocation{"unknown option last",            {"length", "1", "Feet", "Meters", "-x"}, "", kUsage, "", kUnknownDashX},
+    Invocation{"unknown option where VALUE stands, value after", {"length", "-x", "1", "Feet", "Meters"}, "", kUsage, "", kUnknownDashX},
+    Invocation{"mistyped long option",           {"--jsno", "length", "1", "Feet", "Meters"}, "", kUsage, "",
+                                                 "vardeln-convert: unknown option \"--jsno\"; see --help\n"},
+    Invocation{"-h is --help",                   {"-h"}, "", kOk, usageText(), ""},
+    Invocation{"-h with a conversion",           {"length", "1", "Feet", "Meters", "-h"}, "", kUsage, "",
+                                                 "vardeln-convert: -h takes no arguments; see --help\n"},
+    Invocation{"version",                        {"--version"}, "", kOk, "vardeln-convert " VARDELN_VERSION "\n", ""},
+    Invocation{"--list after its category",      {"temperature", "--list"}, "", kOk,
+                                                 "Celsius\nFahrenheit\nKelvin\nRankine\nRéaumur\n", ""},
+    Invocation{"--list with --exact",            {"--list", "--exact"}, "", kUsage, "",
+                                                 "vardeln-convert: --list goes with no option but --json; see --help\n"},
+    Invocation{"--all in list order",            {"temperature", "100", "celsius", "--all"}, "", kOk,
+                                                 "Celsius\t100\nFahrenheit\t212\nKelvin\t373.15\nRankine\t671.67\nRéaumur\t80\n", ""},
+    Invocation{"--all --exact",                  {"--all", "--exact", "temperature", "100", "Celsius"}, "", kOk,
+                                                 "Celsius\t100\nFahrenheit\t212\nKelvin\t373.15\nRankine\t671.6700000000001\nRéaumur\t80\n", ""},
+    Invocation{"--all with no number",           {"--all", "temperature", "x", "Kelvin"}, "", kInvalid,
+                                                 "Celsius\tInvalid Number\nFahrenheit\tInvalid Number\nKelvin\tInvalid Number\n"
+                                                 "Rankine\tInvalid Number\nRéaumur\tInvalid Number\n", ""},
+    Invocation{"--all after a fault",            {"--all", "temperature", "1.7e308", "Réaumur"}, "", kFault,
+                                                 "Celsius\tOverflow\nFahrenheit\tOverflow\nKelvin\tOverflow\nRankine\tOverflow\nRéaumur\tOverflow\n", ""},
+    Invocation{"--all with TO",                  {"--all", "length", "1", "Feet", "Meters"}, "", kUsage, "",
+                                                 "vardeln-convert: expected --all CATEGORY VALUE FROM; see --help\n"},
+    Invocation{"--all from standard input",      {"--all", "length", "-", "Feet"}, "1\n", kUsage, "",
+                                                 "vardeln-convert: --all converts one VALUE, not standard input; see --help\n"}));
+// clang-format on
+
+// Every field of a record, for each outcome, in the single form, a batch, --all and --list.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
+    Invocation{"converted",                      {"--json", "length", "1", "feet", "METERS"}, "", kOk,
+                                                 R"({"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464","exact":"0.3047999902464003","outcome":"ok"})" "\n", ""},
+    Invocation{"--exact changes nothing",        {"--json", "--exact", "temperature", "-40", "Celsius", "Fahrenheit"}, "", kOk,
+                                                 R"({"category":"temperature","value":"-40","from":"Celsius","to":"Fahrenheit","result":"-40","exact":"-40","outcome":"ok"})" "\n", ""},
+    Invocation{"infinite result",                {"--json", "area", "1e300", "Meters Square", "Shed"}, "", kOk,
+                                                 R"({"category":"area","value":"1e300","from":"Meters Square","to":"Shed","result":"Infinity","exact":"inf","outcome":"ok"})" "\n", ""},
+    Invocation{"no number, value escaped",       {"--json", "pressure", "\"1\"\\\n", "Barye", "Dynes / cm Square"}, "", kInvalid,
+                                                 R"({"category":"pressure","value":"\"1\"\\\n","from":"Barye","to":"Dynes / cm Square","result":"Invalid Number","exact":null,"outcome":"invalid"})" "\n", ""},
+    Invocation{"fault on standard output only",  {"--json", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
+                                                 R"({"category":"length","value":"1e308","from":"Kilometers","to":"Meters","result":null,"exact":null,"outcome":"Overflow"})" "\n", ""},
+    Invocation{"unknown unit: message, no record", {"--json", "length", "1", "Fet", "Meters"}, "", kUsage, "",
+                                                 "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"},
+    Invocation{"batch, line as given",           {"--json", "temperature", "-", "Kelvin", "Celsius"}, "0\r\n\xff\n", kInvalid,
+                                                 R"({"category":"temperature","value":"0\r","from":"Kelvin","to":"Celsius","result":"-273.15","exact":"-273.15","outcome":"ok"})" "\n"
+                                                 R"({"category":"temperature","value":")" "\xEF\xBF\xBD" R"(","from":"Kelvin","to":"Celsius","result":"Invalid Number","exact":null,"outcome":"invalid"})" "\n", ""},
+    Invocation{"categories",                     {"--list", "--json"}, "", kOk,
+                                                 R"({"category":"area","order":0})" "\n" R"({"category":"density","order":1})" "\n"
+                                                 R"({"category":"energy","order":2})" "\n" R"({"category":"force","order":3})" "\n"
+                                                 R"({"category":"length","order":4})" "\n" R"({"category":"mass","order":5})" "\n"
+                                                 R"({"category":"power","order":6})" "\n" R"({"category":"prefix","order":7})" "\n"
+                                                 R"({"category":"pressure","order":8})" "\n" R"({"category":"speed","order":9})" "\n"
+                                                 R"({"category":"temperature","order":10})" "\n" R"({"category":"time","order":11})" "\n"
+                                                 R"({"category":"volume","order":12})" "\n", ""},
+    Invocation{"labels of a category",           {"--json", "--list", "Temperature"}, "", kOk,
+                                                 R"({"category":"temperature","unit":"Celsius","order":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Fahrenheit","order":1})" "\n"
+                                                 R"({"category":"temperature","unit":"Kelvin","order":2})" "\n"
+                                                 R"({"category":"temperature","unit":"Rankine","order":3})" "\n"
+                                                 R"({"category":"temperature","unit":"Réaumur","order":4})" "\n", ""}));
+// clang-format on
 
 }  // namespace
 }  // namespace vardeln::cli

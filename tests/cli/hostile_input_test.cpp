@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "conversion.h"
-#include "number_text.h"
 #include "batch_lines.h"
 #include "captured_run.h"
+#include "conversion.h"
+#include "json_reading.h"
+#include "number_text.h"
 #include "text_samples.h"
 
 namespace vardeln::cli {
@@ -63,6 +64,43 @@ TEST_P(HostileValues, AreAnsweredLikeAnyOtherValue) {
   EXPECT_EQ(run.status, v.status);
   EXPECT_EQ(run.out, v.out);
   EXPECT_EQ(run.err, "");
+  expectStillConverting();
+}
+
+// The single form with --json: the same status, and one whole record whose result is what
+// the plain form printed.
+TEST_P(HostileValues, AreAnsweredWithOneWholeJsonRecord) {
+  const HostileValue& v = GetParam();
+  const std::string value = v.value();
+  const testing::CapturedRun run =
+      testing::runCaptured({"--json", "length", value, "Kilometers", "Meters"});
+  EXPECT_EQ(run.status, v.status);
+  EXPECT_EQ(run.err, "");
+  ASSERT_EQ(lineCount(run.out), 1u);
+  const auto record = vardeln::testing::readJsonRecord(run.out.substr(0, run.out.size() - 1));
+  ASSERT_TRUE(record) << "not a JSON record";
+  EXPECT_EQ(record->at("result").value_or("") + "\n", v.out);
+  expectStillConverting();
+}
+
+// --all, plain and JSON, in the smallest category: the same status and one whole line or
+// record per unit.
+TEST_P(HostileValues, AreAnsweredForEveryUnitWithAll) {
+  const HostileValue& v = GetParam();
+  const std::string value = v.value();
+  for (const bool json : {false, true}) {
+    std::vector<std::string_view> arguments{"--all", "temperature", value, "Kelvin"};
+    if (json) arguments.push_back("--json");
+    const testing::CapturedRun run = testing::runCaptured(arguments);
+    EXPECT_EQ(run.status, v.status);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = testing::linesOf(run.out);
+    ASSERT_EQ(lines.size(), 5u);
+    for (const std::string& line : lines) {
+      EXPECT_TRUE(json ? vardeln::testing::readJsonRecord(line).has_value()
+                       : line.find('\t') != std::string::npos);
+    }
+  }
   expectStillConverting();
 }
 
@@ -174,6 +212,23 @@ TEST_P(HostileBatches, WriteOneClearLinePerInputLine) {
   EXPECT_EQ(run.err, "");
 }
 
+TEST_P(HostileBatches, WriteOneWholeJsonRecordPerInputLine) {
+  const HostileBatch& b = GetParam();
+  const testing::CapturedRun run =
+      testing::runCaptured({"--json", "length", "-", "Kilometers", "Meters"}, b.input() + "\n1\n");
+  EXPECT_EQ(run.status, b.status);
+  EXPECT_EQ(run.err, "");
+  const std::vector<std::string> results = testing::linesOf(b.out() + "1000\n");
+  const std::vector<std::string> records = testing::linesOf(run.out);
+  ASSERT_EQ(records.size(), results.size());
+  EXPECT_EQ(run.out.back(), '\n');
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const auto record = vardeln::testing::readJsonRecord(records[i]);
+    ASSERT_TRUE(record) << "line " << i << " is not a JSON record";
+    EXPECT_EQ(record->at("result"), results[i]) << "line " << i;
+  }
+}
+
 std::string oneInvalidNumber() { return "Invalid Number\n"; }
 
 // Lines of a megabyte or more are not kept and read as no number.
@@ -192,6 +247,38 @@ INSTANTIATE_TEST_SUITE_P(StandardInput, HostileBatches, ::testing::Values(
                    return lines; }}));
 // clang-format on
 
+struct HostileOption {
+  const char* what;
+  Text option;
+};
+
+std::ostream& operator<<(std::ostream& out, const HostileOption& o) { return out << o.what; }
+
+class HostileOptions : public ::testing::TestWithParam<HostileOption> {};
+
+TEST_P(HostileOptions, AreRefusedInOneLineWithTheUsageStatus) {
+  const std::string option = GetParam().option();
+  for (const std::vector<std::string_view>& arguments :
+       {std::vector<std::string_view>{option, "length", "1", "Feet", "Meters"},
+        std::vector<std::string_view>{"--json", "length", "1", "Feet", "Meters", option}}) {
+    const testing::CapturedRun run = testing::runCaptured(arguments);
+    EXPECT_EQ(run.status, ExitStatus::UsageError);
+    EXPECT_EQ(run.out, "");
+    expectOneLineMessage(run.err);
+    EXPECT_LT(run.err.size(), 200u) << "the message repeats too much of the option";
+    EXPECT_TRUE(run.err.starts_with("vardeln-convert: unknown option \"-"));
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Arguments, HostileOptions, ::testing::Values(
+    HostileOption{"a megabyte-long option",      [] { return "--" + repeated(kMegabyte, 'j'); }},
+    HostileOption{"an option of invalid UTF-8",  [] { return "-" + invalidUtf8(kMegabyte); }},
+    HostileOption{"an option of random bytes",   [] { return "--" + randomBytes(kMegabyte); }},
+    HostileOption{"a line break in an option",   [] { return std::string("--js\non"); }},
+    HostileOption{"NUL in a real option",        [] { return std::string("--json\0", 7); }},
+    HostileOption{"a sign and no number",        [] { return std::string("-e5"); }}));
+// clang-format on
 
 TEST(HostileStandardInput, FourMegabytesOfRandomBytesGiveOneLinePerLine) {
   const std::string input = randomBytes(4 * kMegabyte) + "\n1\n";

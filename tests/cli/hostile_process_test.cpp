@@ -76,6 +76,28 @@ TEST(HostileProgram, TheLongestValueArgumentIsNoNumber) {
   EXPECT_EQ(ended.err, "");
 }
 
+TEST(HostileProgram, TheLongestValueArgumentIsNoNumberInEveryForm) {
+  const std::string value(kLongestArgument, '7');
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--json", "length", value, "Feet", "Meters"},
+        std::vector<std::string>{"length", value, "Feet", "--all"},
+        std::vector<std::string>{"length", value, "Feet", "--all", "--json"}}) {
+    const Ended ended = run(arguments, "");
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_EQ(ended.err, "");
+    EXPECT_TRUE(ended.out.ends_with("}\n") || ended.out.ends_with("\tInvalid Number\n"));
+  }
+}
+
+TEST(HostileProgram, TheLongestOptionIsAnUnknownOption) {
+  const Ended ended =
+      run({"length", "1", "Feet", "Meters", std::string(kLongestArgument, '-')}, "");
+  EXPECT_EQ(ended.status, 2);
+  EXPECT_EQ(ended.out, "");
+  EXPECT_TRUE(ended.err.starts_with("vardeln-convert: unknown option \"---"));
+  EXPECT_EQ(lineCount(ended.err), 1u);
+}
+
 TEST(HostileProgram, TheLongestUnitArgumentIsAnUnknownUnit) {
   const Ended ended = run({"length", "1", std::string(kLongestArgument, 'f'), "Meters"}, "");
   EXPECT_EQ(ended.status, 2);
@@ -96,6 +118,13 @@ TEST(HostileProgram, MegabytesOfRandomBytesGiveOneLinePerLine) {
   EXPECT_EQ(ended.err, "");
   EXPECT_EQ(lineCount(ended.out), lineCount(input));
   EXPECT_TRUE(ended.out.ends_with("\n1000\n"));
+
+  const Ended json = run({"--json", "length", "-", "Kilometers", "Meters"}, input);
+  EXPECT_EQ(json.status, 1);
+  EXPECT_EQ(json.err, "");
+  EXPECT_EQ(lineCount(json.out), lineCount(input));
+  EXPECT_TRUE(json.out.ends_with(R"("result":"1000","exact":"1000","outcome":"ok"})"
+                                 "\n"));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // vardeln-convert's batch mode with whatever bytes arrive on standard input: no crash, no
 // undefined behaviour, exactly one output line per input line, each line a result, "Invalid
-// Number" or a fault's name, and the batch's status the most serious of the lines'.
+// Number" or a fault's name, and the batch's status the most serious of the lines'. The JSON
+// batch on the same input gives one whole, valid record per line saying the same.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,13 +11,14 @@
 #include <vector>
 
 #include "batch.h"
-#include "line_reader.h"
-#include "value_converter.h"
+#include "batch_lines.h"
 #include "categories.h"
 #include "conversion.h"
 #include "fp_status.h"
+#include "json_reading.h"
+#include "line_reader.h"
 #include "number_text.h"
-#include "batch_lines.h"
+#include "value_converter.h"
 
 namespace {
 
@@ -53,7 +55,6 @@ class CapturedStream {
   std::FILE* stream_;
 };
 
-
 bool isFaultName(std::string_view text) {
   for (const auto fault :
        {vardeln::FloatingPointFault::InvalidOperation, vardeln::FloatingPointFault::DivisionByZero,
@@ -71,6 +72,52 @@ bool isResultText(std::string_view text, bool exact) {
   return vardeln::isNumber(text);
 }
 
+// Everything a batch wrote to memory, and how it ended.
+struct BatchRun {
+  vardeln::cli::BatchOutcome outcome;
+  std::string written;
+};
+
+template <typename Batch>
+BatchRun runBatch(std::string& input, Batch batch) {
+  std::FILE* in = fmemopen(input.data(), input.size(), "r");
+  require(in != nullptr, "no input stream");
+  CapturedStream out;
+  const vardeln::cli::BatchOutcome outcome = batch(in, out.stream());
+  std::fclose(in);
+  return {outcome, std::string(out.close())};
+}
+
+// The JSON batch's records against the plain batch's lines of the same input.
+void checkRecords(const vardeln::cli::ConversionNames& names, bool exact,
+                  const std::vector<std::string_view>& inputLines,
+                  const std::vector<std::string_view>& plainLines, std::size_t blockSize,
+                  std::string_view written) {
+  require(written.empty() || written.back() == '\n', "the last record is unfinished");
+  const std::vector<std::string_view> records = vardeln::testing::batchLines(written);
+  require(records.size() == inputLines.size(), "not one record per input line");
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const auto record = vardeln::testing::readJsonRecord(records[i]);
+    require(record.has_value(), "a record that is not valid JSON");
+    require(record->size() == 7, "a record without its seven fields");
+    require(record->at("category") == names.category && record->at("from") == names.from &&
+                record->at("to") == names.to,
+            "a record with other names");
+    require(record->at("value").has_value() == (inputLines[i].size() < blockSize),
+            "a value missing, or given for a line too long to keep");
+    const std::string_view plain = plainLines[i];
+    const std::optional<std::string>& outcome = record->at("outcome");
+    if (plain == vardeln::kInvalidNumber) {
+      require(outcome == "invalid" && record->at("result") == plain, "not invalid as plain");
+    } else if (isFaultName(plain)) {
+      require(outcome == plain && !record->at("result"), "not the fault plain names");
+    } else {
+      require(outcome == "ok" && record->at(exact ? "exact" : "result") == plain,
+              "another result than plain");
+    }
+  }
+}
+
 }  // namespace
 
 // The first byte picks the category and the result form, the next two the units by list
@@ -83,21 +130,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const auto& categories = vardeln::allCategories();
   const vardeln::Category& category = categories[(bytes[0] >> 1) % categories.size()];
   const bool exact = (bytes[0] & 1) != 0;
-  const auto& rules = category.rules();
+  const auto& labels = category.labels();
+  const std::size_t from = bytes[1] % labels.size();
+  const std::size_t to = bytes[2] % labels.size();
   vardeln::cli::ValueConverter converter(
-      rules[bytes[1] % rules.size()], rules[bytes[2] % rules.size()],
-      exact ? vardeln::cli::ResultForm::Exact : vardeln::cli::ResultForm::Shown);
+      category, from, to, exact ? vardeln::cli::ResultForm::Exact : vardeln::cli::ResultForm::Shown);
   const std::size_t blockSize = bytes[3] == 0 ? vardeln::cli::kBlockSize : bytes[3];
   std::string input(reinterpret_cast<const char*>(bytes + kChoiceBytes), size - kChoiceBytes);
 
-  std::FILE* in = fmemopen(input.data(), input.size(), "r");
-  require(in != nullptr, "no input stream");
-  CapturedStream out;
-  const vardeln::cli::BatchOutcome outcome =
-      vardeln::cli::convertBatch(converter, in, out.stream(), blockSize);
-  std::fclose(in);
-
-  const std::string_view written = out.close();
+  const BatchRun plain = runBatch(input, [&](std::FILE* in, std::FILE* out) {
+    return vardeln::cli::convertBatch(converter, in, out, blockSize);
+  });
+  const vardeln::cli::BatchOutcome& outcome = plain.outcome;
+  const std::string_view written = plain.written;
   require(written.empty() || written.back() == '\n', "the last result line is unfinished");
   const std::vector<std::string_view> inputLines = vardeln::testing::batchLines(input);
   const std::vector<std::string_view> outputLines = vardeln::testing::batchLines(written);
@@ -121,5 +166,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   }
   require(outcome.status == worst, "the batch's status is not the most serious line's");
   require(outcome.ioProblem.empty(), "an input or output problem with memory streams");
+
+  const vardeln::cli::ConversionNames names{category.id(), labels[from], labels[to]};
+  const BatchRun json = runBatch(input, [&](std::FILE* in, std::FILE* out) {
+    return vardeln::cli::convertBatchToJson(converter, names, in, out, blockSize);
+  });
+  checkRecords(names, exact, inputLines, outputLines, blockSize, json.written);
+  require(json.outcome.status == outcome.status, "the JSON batch's status differs");
   return 0;
 }

@@ -38,4 +38,16 @@ done
 check_equal "the installed vardeln-convert converts" "100" \
   "$("$prefix/bin/vardeln-convert" area 1 Hectares Ares)"
 
+# Each shell finds the installed completion where it looks for one: bash-completion's loader
+# and fish in the data folders, zsh's compinit in its function path.
+export PATH="$prefix/bin:$PATH" XDG_DATA_DIRS="$prefix/share"
+check_equal "bash-completion's loader finds the completion" "complete -F _vardeln_convert vardeln-convert" \
+  "$(bash --norc -c '. /usr/share/bash-completion/bash_completion
+    _completion_loader vardeln-convert; complete -p vardeln-convert')"
+check_equal "fish finds the completion" "--list" \
+  "$(XDG_CONFIG_HOME="$prefix/config" fish -c 'complete -C "vardeln-convert --li"' | cut -f1)"
+check_equal "zsh's compinit finds the completion" "_vardeln-convert" \
+  "$(zsh -f -c 'fpath=("$1/share/zsh/site-functions" $fpath); autoload -Uz compinit
+    compinit -D; print -r -- $_comps[vardeln-convert]' zsh "$prefix")"
+
 finish_checks

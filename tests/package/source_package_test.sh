@@ -35,8 +35,10 @@ lintian --info --display-info --pedantic "$work"/vardeln_*.changes >"$work/linti
 sed 's/^/       lintian: /' "$work/lintian.log"
 check_equal "lintian reports no error and no warning" "" "$(grep -E '^[EW]: ' "$work/lintian.log" || true)"
 
+# zsh's completion is in Debian's folder for packages' completions.
 check_equal "the package holds the installation's files under /usr, and Debian's changelog" \
-  "$( (expected_files; echo share/doc/vardeln/changelog.gz) | sed 's|^|usr/|' | LC_ALL=C sort)" \
+  "$( (expected_files; echo share/doc/vardeln/changelog.gz) |
+    sed 's|^|usr/|; s|zsh/site-functions|zsh/vendor-completions|' | LC_ALL=C sort)" \
   "$(dpkg-deb --contents "$package" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | LC_ALL=C sort)"
 
 depends=$(dpkg-deb --field "$package" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')

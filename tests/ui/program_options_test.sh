@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # vardeln as a command: --help and --version answer on standard output without a display,
-# Qt's own options are still taken, and anything else is refused with status 2.
+# Qt's own options are still taken, and anything else is refused with status 2, also without
+# a display.
 # Usage: program_options_test.sh VARDELN VARDELN_CONVERT
 set -euo pipefail
 . "$(dirname "$0")/../support/checks.sh"
@@ -38,13 +39,19 @@ done <<'TABLE'
 --help without a display||--help|0|Usage: vardeln [Qt options]|
 -h without a display||-h|0|Usage: vardeln [Qt options]|
 --version after a Qt option||-stylesheet missing.qss --version|0|vardeln @VERSION@|
-an unknown option|QT_QPA_PLATFORM=offscreen|--frobnicate|2||vardeln: Unknown option 'frobnicate'.
-an unknown single-dash word|QT_QPA_PLATFORM=offscreen|-vh2|2||vardeln: Unknown option 'vh2'.
-a stray argument|QT_QPA_PLATFORM=offscreen|numbers.txt|2||vardeln: unexpected argument 'numbers.txt'.
+an unknown option without a display||--frobnicate|2||vardeln: Unknown option 'frobnicate'.
+an unknown single-dash word without a display||-vh2|2||vardeln: Unknown option 'vh2'.
+a stray argument without a display||numbers.txt|2||vardeln: unexpected argument 'numbers.txt'.
+an unknown option after Qt's options||-style Fusion --reverse -style=Windows --frobnicate|2||vardeln: Unknown option 'frobnicate'.
+a Qt option's value is no option||-stylesheet --frobnicate.qss --version|0|vardeln @VERSION@|
+a Qt option without its value||-reverse -platform|2||vardeln: Missing value after '-platform'.
+an unknown option on a display|QT_QPA_PLATFORM=offscreen|--frobnicate|2||vardeln: Unknown option 'frobnicate'.
 TABLE
 
 # Qt's own options are taken: the window opens and runs until stopped.
 run "" -platform offscreen -style Fusion -reverse
 check_equal "Qt's own options open the window (stopped after 10 s)" "124" "$status"
+run "" --platform offscreen -style=Fusion -qwindowtitle Vardeln
+check_equal "Qt's options with two hyphens or a joined value (stopped after 10 s)" "124" "$status"
 
 finish_checks

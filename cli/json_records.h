@@ -1,0 +1,52 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "value_converter.h"
+
+namespace vardeln::cli {
+
+/// The names a conversion's record carries: the category's command-line name and the two
+/// unit labels as the unit lists write them, whatever case they were typed in.
+struct ConversionNames {
+  std::string_view category;
+  std::string_view from;
+  std::string_view to;
+};
+
+/// Writes the JSON records of conversions between one pair of units, each one object on one
+/// line:
+/// {"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464",
+///  "exact":"0.3047999902464003","outcome":"ok"}
+/// "value" is the text as given, or null for a batch line too long to keep; "result" is the
+/// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
+/// "exact" is null unless the value was converted; "outcome" is "ok", "invalid" or the
+/// fault's name. The parts every record shares are escaped once, and records are written
+/// into one kept buffer, so that a batch needs no memory per line.
+class ConversionRecords {
+ public:
+  explicit ConversionRecords(const ConversionNames& names);
+
+  /// One record without its line feed; the text stays valid until the next call.
+  std::string_view record(std::optional<std::string_view> value, const ConvertedForms& result);
+
+ private:
+  std::string head_;   // {"category":"length","value":
+  std::string units_;  // ,"from":"Feet","to":"Meters","result":
+  std::vector<char> buffer_;
+};
+
+/// {"category":"area","order":0}: a category and its place in the category menu.
+void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order);
+
+/// {"category":"temperature","unit":"Celsius","order":0}: a unit and its place in the unit
+/// lists.
+void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
+                      std::size_t order);
+
+}  // namespace vardeln::cli

@@ -1,0 +1,83 @@
+# Vardeln — MIT licence, see LICENSE.
+# bash completion for vardeln-convert: its options, the category names, and the unit labels
+# of the category already typed. The names come from the program itself (--list), so they
+# are always the engine's own lists.
+
+# What the word being completed stands for, from the words before it: "option", "category",
+# "value", "unit" or nothing; and the category typed. Options may stand anywhere until "--",
+# a number is never an option, and where VALUE stands any other text is the value, as the
+# program reads its arguments.
+_vardeln_convert_wanted() {
+    local options_ended="" listing="" all="" word
+    local -a operands=()
+    for word in "${words[@]:1:cword-1}"; do
+        if [[ -z $options_ended && $word == -?* ]] && ! _vardeln_convert_is_number "$word"; then
+            case $word in
+                --) options_ended=1 ;;
+                --list) listing=1 ;;
+                --all) all=1 ;;
+                --exact | --json | -h | --help | --version) ;;
+                *) ((${#operands[@]} == 1)) && operands+=("$word") ;;
+            esac
+        else
+            operands+=("$word")
+        fi
+    done
+    category=${operands[0]-}
+    wanted=""
+    if [[ -z $options_ended && $cur == -* ]] && ! _vardeln_convert_is_number "$cur"; then
+        wanted=option
+    elif ((${#operands[@]} == 0)); then
+        wanted=category
+    elif [[ -n $listing ]]; then
+        wanted=""
+    elif ((${#operands[@]} == 1)); then
+        wanted=value
+    elif ((${#operands[@]} == 2)) || [[ ${#operands[@]} == 3 && -z $all ]]; then
+        wanted=unit
+    fi
+}
+
+_vardeln_convert_is_number() {
+    [[ $1 =~ ^[[:space:]]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[[:space:]]*$ ]]
+}
+
+# Offers the names that start with what was typed. In an open quote they are given as they
+# are (the shell closes the quote); otherwise blanks are escaped, so that a label such as
+# "Dynes / cm Square" stays one argument.
+_vardeln_convert_offer() {
+    local name typed=$cur quote=""
+    if [[ $cur == [\"\']* ]]; then
+        quote=${cur:0:1}
+        typed=${cur:1}
+    else
+        typed=${cur//\\/}
+    fi
+    while IFS= read -r name; do
+        [[ $name == "$typed"* ]] || continue
+        if [[ -n $quote ]]; then
+            COMPREPLY+=("$name")
+        else
+            COMPREPLY+=("${name// /\\ }")
+        fi
+    done
+}
+
+_vardeln_convert() {
+    local cur prev words cword category wanted
+    _init_completion || return
+    COMPREPLY=()
+    _vardeln_convert_wanted
+    case $wanted in
+        option)
+            mapfile -t COMPREPLY < <(compgen -W '--all --exact --json --list -h --help --version --' -- "$cur")
+            ;;
+        category)
+            _vardeln_convert_offer < <("${words[0]}" --list 2>/dev/null)
+            ;;
+        unit)
+            _vardeln_convert_offer < <("${words[0]}" --list -- "$category" 2>/dev/null)
+            ;;
+    esac
+}
+complete -F _vardeln_convert vardeln-convert

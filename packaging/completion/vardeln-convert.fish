@@ -1,0 +1,66 @@
+# Vardeln — MIT licence, see LICENSE.
+# fish completion for vardeln-convert: its options, the category names, and the unit labels
+# of the category already typed. The names come from the program itself (--list), so they
+# are always the engine's own lists.
+
+# What the token being completed stands for: "category", "value" or "unit" (or nothing),
+# then the category typed. Options may stand anywhere until "--", a number is never an
+# option, and where VALUE stands any other text is the value, as the program reads them.
+function __vardeln_convert_wanted
+    set -l operands
+    set -l options_ended
+    set -l listing
+    set -l all
+    for token in (commandline -opc)[2..-1]
+        if test -z "$options_ended"; and string match -qr -- '^-.' $token; and not __vardeln_convert_is_number $token
+            switch $token
+                case --
+                    set options_ended 1
+                case --list
+                    set listing 1
+                case --all
+                    set all 1
+                case --exact --json -h --help --version
+                case '*'
+                    test (count $operands) -eq 1; and set -a operands $token
+            end
+        else
+            set -a operands $token
+        end
+    end
+    set -l wanted
+    switch (count $operands)
+        case 0
+            set wanted category
+        case 1
+            test -z "$listing"; and set wanted value
+        case 2
+            test -z "$listing"; and set wanted unit
+        case 3
+            test -z "$listing" -a -z "$all"; and set wanted unit
+    end
+    echo $wanted
+    echo $operands[1]
+end
+
+function __vardeln_convert_is_number
+    string match -qr -- '^\s*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?\s*$' $argv[1]
+end
+
+function __vardeln_convert_wants
+    test (__vardeln_convert_wanted)[1] = $argv[1]
+end
+
+function __vardeln_convert_units
+    vardeln-convert --list -- (__vardeln_convert_wanted)[2] 2>/dev/null
+end
+
+complete -c vardeln-convert -f
+complete -c vardeln-convert -l all -d 'Convert VALUE to every unit of CATEGORY'
+complete -c vardeln-convert -l exact -d 'Shortest text that reads back to the same double'
+complete -c vardeln-convert -l json -d 'One JSON object per line'
+complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'
+complete -c vardeln-convert -s h -l help -d 'Show the help'
+complete -c vardeln-convert -l version -d 'Show the version'
+complete -c vardeln-convert -n '__vardeln_convert_wants category' -a '(vardeln-convert --list 2>/dev/null)' -d Category
+complete -c vardeln-convert -n '__vardeln_convert_wants unit' -a '(__vardeln_convert_units)' -d Unit

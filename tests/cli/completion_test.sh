@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Vardeln — MIT licence, see LICENSE.
+# vardeln-convert's shell completion for a table of command lines: the words bash offers,
+# through bash-completion's own machinery; the words fish offers, through its own
+# "complete -C"; and the words zsh's completion adds, with stand-ins for the few compsys
+# functions it calls (a zsh completion runs only inside an interactive line editor).
+# Usage: completion_test.sh VARDELN_CONVERT COMPLETION_DIR
+set -euo pipefail
+. "$(dirname "$0")/../support/checks.sh"
+PATH="$(cd "$(dirname "$1")" && pwd):$PATH"
+completions=$2
+export LC_ALL=C.UTF-8
+
+# Each prints the words offered for the last of the comma-separated WORDS, sorted, one a line.
+bash_words() {
+  bash --norc --noprofile -c '
+    . /usr/share/bash-completion/bash_completion
+    . "$1"
+    IFS=, read -ra COMP_WORDS <<<"$2,"
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMP_LINE="${COMP_WORDS[*]}"
+    COMP_LINE=${COMP_LINE//,/ }
+    COMP_POINT=${#COMP_LINE}
+    function=$(complete -p vardeln-convert | sed -n "s/.* -F \([^ ]*\) .*/\1/p")
+    "$function" vardeln-convert "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    printf "%s\n" "${COMPREPLY[@]}"
+  ' bash "$completions/vardeln-convert.bash" "$1" | sort
+}
+
+fish_words() {
+  fish --no-config -c 'source $argv[1]; complete -C $argv[2]' \
+    "$completions/vardeln-convert.fish" "${1//,/ }" | cut -f1 | sort
+}
+
+zsh_words() {
+  zsh -f -c '
+    _describe() { print -l -- ${${(P)${@[-1]}}%%:*}; }
+    _wanted() { shift 3; "$@"; }
+    compadd() { [[ $1 == -a ]] && print -l -- ${(P)2}; }
+    _message() { :; }
+    _call_program() { shift; "$@"; }
+    words=("${(@s:,:)2}")
+    CURRENT=$#words
+    PREFIX=${(Q)${words[-1]#[\"\x27]}}  # zsh leaves an opening quote out of PREFIX
+    source $1 | while IFS= read -r word; do [[ $word == ${PREFIX}* ]] && print -r -- $word; done
+  ' zsh "$completions/_vardeln-convert" "$1" | sort
+}
+
+joined() { paste -sd, -; }
+
+# description | words, comma-separated | bash offers | fish offers | zsh offers
+# ("=" in a column: the same as the column before it)
+while IFS='|' read -r description words bash_expected fish_expected zsh_expected; do
+  [ -n "$description" ] || continue
+  [ "$fish_expected" = "=" ] && fish_expected=$bash_expected
+  [ "$zsh_expected" = "=" ] && zsh_expected=$fish_expected
+  check_equal "bash: $description" "$bash_expected" "$(bash_words "$words" | joined)"
+  check_equal "fish: $description" "$fish_expected" "$(fish_words "$words" | joined)"
+  check_equal "zsh: $description" "$zsh_expected" "$(zsh_words "$words" | joined)"
+done <<'TABLE'
+long options|vardeln-convert,--|--,--all,--exact,--help,--json,--list,--version|--all,--exact,--help,--json,--list,--version|--,--all,--exact,--help,--json,--list,--version
+categories|vardeln-convert,te|temperature|=|=
+a category after an option|vardeln-convert,--exact,p|power,prefix,pressure|=|=
+--list takes a category|vardeln-convert,--list,s|speed|=|=
+--list takes no more|vardeln-convert,--list,speed,||=|=
+VALUE has no words|vardeln-convert,length,||=|=
+labels with blanks, escaped|vardeln-convert,pressure,1,Dy|Dynes\ /\ Meter\ Square,Dynes\ /\ cm\ Square|Dynes / Meter Square,Dynes / cm Square|=
+labels in an open quote|vardeln-convert,pressure,1,"Dynes / c|Dynes / cm Square|=|=
+an escaped label typed in part|vardeln-convert,pressure,1,Dynes\ /\ M|Dynes\ /\ Meter\ Square|Dynes / Meter Square|=
+labels with slashes|vardeln-convert,speed,1,Feet/|Feet/hour,Feet/second|=|=
+TO after a label with blanks|vardeln-convert,pressure,1,Dynes\ /\ cm\ Square,Ba|Bar,Barye|=|=
+a negative value is no option|vardeln-convert,temperature,-40,Ce|Celsius|=|=
+-x where VALUE stands is a value|vardeln-convert,temperature,-x,K|Kelvin|=|=
+after --|vardeln-convert,--,temperature,-5,R|Rankine,Réaumur|=|=
+options between the operands|vardeln-convert,length,1,--json,Feet,Met|Meters|=|=
+a category in any case|vardeln-convert,TEMPERATURE,1,Ré|Réaumur|=|=
+--all takes no TO|vardeln-convert,--all,temperature,1,Celsius,||=|=
+an unknown category has no units|vardeln-convert,lenght,1,F||=|=
+TABLE
+
+finish_checks
