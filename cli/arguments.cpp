@@ -41,6 +41,8 @@ bool takeOption(std::string_view option, Sorted& sorted) {
     sorted.output.form = ResultForm::Exact;
   } else if (option == "--json") {
     sorted.output.json = true;
+  } else if (option == "--explain") {
+    sorted.output.explain = true;
   } else {
     return false;
   }
@@ -54,6 +56,7 @@ BadUsage unknownOption(std::string_view option) {
 Request request(const Sorted& sorted) {
   const std::vector<std::string_view>& operands = sorted.operands;
   const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
+                              sorted.output.explain ||
                               sorted.output.form == ResultForm::Exact || !operands.empty();
   if (!sorted.information.empty()) {
     if (otherArguments) {
@@ -61,6 +64,12 @@ Request request(const Sorted& sorted) {
     }
     if (sorted.information == "--version") return ShowVersion{};
     return ShowHelp{};
+  }
+  if (sorted.output.explain && (sorted.list || sorted.all || sorted.output.json ||
+                                 (operands.size() > kValuePosition &&
+                                  operands[kValuePosition] == kBatchValue))) {
+    return BadUsage{"--explain explains one conversion: not with --list, --all, --json or VALUE -; "
+                    "see --help"};
   }
   if (sorted.list) {
     if (sorted.all || sorted.output.form == ResultForm::Exact) {

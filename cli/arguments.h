@@ -22,6 +22,7 @@ struct ShowVersion {};
 struct OutputForm {
   ResultForm form = ResultForm::Shown;
   bool json = false;
+  bool explain = false;  ///< the rules that gave the result, for one conversion
 };
 
 /// --list, or --list CATEGORY; as JSON records with --json.

@@ -7,6 +7,7 @@
 
 #include "arguments.h"
 #include "batch.h"
+#include "explanation.h"
 #include "categories.h"
 #include "conversion.h"
 #include "json_records.h"
@@ -142,6 +143,12 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   const std::optional<std::size_t> to = resolveUnit(*category, request.to, streams.err);
   if (!to) return ExitStatus::UsageError;
 
+  if (request.output.explain) {
+    const Explanation explanation =
+        explain(*category, *from, *to, request.value, request.output.form);
+    write(streams.out, explanation.text);
+    return explanation.status;
+  }
   ValueConverter converter(*category, *from, *to, request.output.form);
   const ConversionNames names = namesOf(*category, *from, *to);
   if (request.value != kBatchValue) {

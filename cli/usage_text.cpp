@@ -7,6 +7,7 @@ namespace vardeln::cli {
 
 std::string_view usageText() {
   return "Usage: vardeln-convert [--exact] [--json] CATEGORY VALUE FROM TO\n"
+         "       vardeln-convert [--exact] --explain CATEGORY VALUE FROM TO\n"
          "       vardeln-convert [--exact] [--json] --all CATEGORY VALUE FROM\n"
          "       vardeln-convert --list [--json] [CATEGORY]\n"
          "       vardeln-convert -h | --help | --version\n"
@@ -19,6 +20,8 @@ std::string_view usageText() {
          "  --json      print one JSON object per line: category, value, from, to,\n"
          "              result, exact and outcome (ok, invalid or the fault's name)\n"
          "  --all       convert VALUE to every unit of CATEGORY: label, tab, result\n"
+         "  --explain   show the two rules that gave the result, as their tables write\n"
+         "              them, with the base value between them\n"
          "  --list      print the category names, or the unit labels of CATEGORY\n"
          "  -h, --help  print this help\n"
          "  --version   print the version\n"

@@ -70,7 +70,7 @@ _vardeln_convert() {
     _vardeln_convert_wanted
     case $wanted in
         option)
-            mapfile -t COMPREPLY < <(compgen -W '--all --exact --json --list -h --help --version --' -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W '--all --exact --explain --json --list -h --help --version --' -- "$cur")
             ;;
         category)
             _vardeln_convert_offer < <("${words[0]}" --list 2>/dev/null)

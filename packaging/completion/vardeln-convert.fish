@@ -58,6 +58,7 @@ end
 complete -c vardeln-convert -f
 complete -c vardeln-convert -l all -d 'Convert VALUE to every unit of CATEGORY'
 complete -c vardeln-convert -l exact -d 'Shortest text that reads back to the same double'
+complete -c vardeln-convert -l explain -d 'The two rules that gave the result'
 complete -c vardeln-convert -l json -d 'One JSON object per line'
 complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'
 complete -c vardeln-convert -s h -l help -d 'Show the help'

@@ -174,6 +174,40 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
                                                  "vardeln-convert: --all converts one VALUE, not standard input; see --help\n"}));
 // clang-format on
 
+constexpr std::string_view kNotWithExplain =
+    "vardeln-convert: --explain explains one conversion: not with --list, --all, --json or VALUE -; see --help\n";
+
+// The two rules behind a result, with what each gave; a value that is no number or a fault
+// is said plainly, under the rules.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
+    Invocation{"a rule with a shared constant",  {"--explain", "length", "1", "Feet", "Meters"}, "", kOk,
+                                                 "Feet \u2192 Meters (length, base unit Meters)\n"
+                                                 "  to base:   B = x * FootInMetres     where FootInMetres = 1 / 3.28084\n"
+                                                 "             B = 0.3047999902464003\n"
+                                                 "  from base: result = B\n"
+                                                 "             result = 0.3047999902464\n", ""},
+    Invocation{"--exact result, powers",         {"area", "2", "Feet Square", "Acres", "--exact", "--explain"}, "", kOk,
+                                                 "Feet Square \u2192 Acres (area, base unit Meters Square)\n"
+                                                 "  to base:   B = x * pow(1 / 3.28084, 2.0)\n"
+                                                 "             B = 0.18580606810841144\n"
+                                                 "  from base: result = B / (pow(3 / 3.28084, 2.0) * 4840)\n"
+                                                 "             result = 4.591368227731863e-05\n", ""},
+    Invocation{"no number: the rules still stand", {"--explain", "temperature", "x", "Kelvin", "Celsius"}, "", kInvalid,
+                                                 "Kelvin \u2192 Celsius (temperature, base unit Celsius)\n"
+                                                 "  to base:   B = x - 273.15\n"
+                                                 "  from base: result = B\n"
+                                                 "\"x\" is not a number: Invalid Number\n", ""},
+    Invocation{"a fault on the way to the base", {"--explain", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
+                                                 "Kilometers \u2192 Meters (length, base unit Meters)\n"
+                                                 "  to base:   B = x * 1000\n"
+                                                 "             B = Overflow\n"
+                                                 "  from base: result = B\n"
+                                                 "The floating-point fault Overflow stopped the conversion.\n", ""},
+    Invocation{"not with --json",                {"--explain", "--json", "length", "1", "Feet", "Meters"}, "", kUsage, "", kNotWithExplain},
+    Invocation{"not for standard input",         {"--explain", "length", "-", "Feet", "Meters"}, "1\n", kUsage, "", kNotWithExplain}));
+// clang-format on
+
 // Every field of a record, for each outcome, in the single form, a batch, --all and --list.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(

@@ -58,7 +58,7 @@ while IFS='|' read -r description words bash_expected fish_expected zsh_expected
   check_equal "fish: $description" "$fish_expected" "$(fish_words "$words" | joined)"
   check_equal "zsh: $description" "$zsh_expected" "$(zsh_words "$words" | joined)"
 done <<'TABLE'
-long options|vardeln-convert,--|--,--all,--exact,--help,--json,--list,--version|--all,--exact,--help,--json,--list,--version|--,--all,--exact,--help,--json,--list,--version
+long options|vardeln-convert,--|--,--all,--exact,--explain,--help,--json,--list,--version|--all,--exact,--explain,--help,--json,--list,--version|--,--all,--exact,--explain,--help,--json,--list,--version
 categories|vardeln-convert,te|temperature|=|=
 a category after an option|vardeln-convert,--exact,p|power,prefix,pressure|=|=
 --list takes a category|vardeln-convert,--list,s|speed|=|=

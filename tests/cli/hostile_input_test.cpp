@@ -83,6 +83,20 @@ TEST_P(HostileValues, AreAnsweredWithOneWholeJsonRecord) {
   expectStillConverting();
 }
 
+// --explain: the same status, the rules whatever the value, and a hostile value only ever
+// quoted in a bounded, printable form.
+TEST_P(HostileValues, AreExplainedWithTheRulesStill) {
+  const HostileValue& v = GetParam();
+  const std::string value = v.value();
+  const testing::CapturedRun run =
+      testing::runCaptured({"--explain", "length", value, "Kilometers", "Meters"});
+  EXPECT_EQ(run.status, v.status);
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(run.out.find("  to base:   B = x * 1000\n"), std::string::npos);
+  EXPECT_LT(run.out.size(), 1024u);
+  expectStillConverting();
+}
+
 // --all, plain and JSON, in the smallest category: the same status and one whole line or
 // record per unit.
 TEST_P(HostileValues, AreAnsweredForEveryUnitWithAll) {
