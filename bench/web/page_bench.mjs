@@ -8,12 +8,13 @@
 //     the same call in the native build (engine_bench, Google Benchmark).
 // Run after tests/web/run.sh has built the site and the normal build has built engine_bench:
 //   node bench/web/page_bench.mjs
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchChromium } from '../../tests/web/browser.mjs';
+import { startPythonServer } from '../../tests/web/python_server.mjs';
 import { siteDir } from '../../tests/web/test_setup.mjs';
 
 // The native engine benchmark of the normal build (scripts/build.sh builds it), else of
@@ -112,31 +113,17 @@ function nativeRecalculation() {
            cpu: Math.min(...runs.map((b) => b.cpu_time)) };  // nanoseconds
 }
 
-// The site and a blank page served by Debian's Python, as web.sh serves it, in a process of
-// its own so that the browser's driver does not slow the server down; beside them the engine's
-// modules, for the recalculation measured alone.
-async function startPythonServer() {
+// The site and a blank page served by Debian's Python, as web.sh serves it; beside them the
+// engine's modules, for the recalculation measured alone.
+async function startSiteCopy() {
   const root = mkdtempSync(join(tmpdir(), 'vardeln-site-'));
   cpSync(siteDir, root, { recursive: true });
   cpSync(join(siteDir, '..', 'page'), join(root, 'engine-modules'), { recursive: true });
   writeFileSync(join(root, 'blank.html'), '<!doctype html><html lang="en"><title>blank</title></html>');
-  const port = 20000 + Math.floor(Math.random() * 20000);
-  const python = spawn('/usr/bin/python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
-                                            '--directory', root], { stdio: 'ignore' });
-  const url = `http://127.0.0.1:${port}/`;
-  for (let tries = 0; ; ++tries) {
-    try {
-      await fetch(url + 'blank.html');
-      break;
-    } catch (error) {
-      if (tries > 100) throw error;
-      await new Promise((done) => setTimeout(done, 100));
-    }
-  }
-  return { url, stop: async () => { python.kill(); } };
+  return startPythonServer(root);
 }
 
-const server = await startPythonServer();
+const server = await startSiteCopy();
 const browser = await launchChromium();
 try {
   const size = siteSize();

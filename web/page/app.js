@@ -4,6 +4,7 @@
 // conversion kept in the address.
 import { loadEngine } from './engine_api.js';
 import { addressOf, stateOf } from './state_address.js';
+import { watchForUpdates } from './update_notice.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
@@ -174,8 +175,4 @@ writeAddress();
 inputText.focus();
 document.documentElement.dataset.ready = 'true';
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('./sw.js').catch(() => {
-    // Without a service worker the page still works; it only cannot load offline.
-  });
-}
+watchForUpdates();
