@@ -5,6 +5,7 @@
 import { loadEngine } from './engine_api.js';
 import { addressOf, stateOf } from './state_address.js';
 import { watchForUpdates } from './update_notice.js';
+import { clipboardKeysHint } from './shortcut_keys.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
@@ -138,8 +139,8 @@ function clipboardCommand(command, name) {
     try {
       await command();
     } catch {
-      showCommandNote(`${name} needs the clipboard, which the browser refused; ` +
-                      'use the keyboard (Ctrl+C, Ctrl+V) in the number box.');
+      showCommandNote(
+        `${name} needs the clipboard, which the browser refused; ${clipboardKeysHint()}.`);
     }
   };
 }
