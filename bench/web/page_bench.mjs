@@ -1,7 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // Figures for the page, each beside a baseline measured in the same run so that the ratio
 // can be read on any machine:
-//   - the site's size, raw and compressed (gzip -9), which a static host transfers;
+//   - the site's size, raw and compressed (gzip -9, and the site's own brotli copies), which a
+//     static host transfers;
 //   - the time from navigation to the first conversion shown, against a blank page's load
 //     from the same server, both in fresh browser contexts (nothing cached);
 //   - one recalculation in the page (the WebAssembly call with its text passing), against
@@ -9,7 +10,7 @@
 // Run after tests/web/run.sh has built the site and the normal build has built engine_bench:
 //   node bench/web/page_bench.mjs
 import { execFileSync } from 'node:child_process';
-import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -27,15 +28,20 @@ const loads = 15;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const verdict = (ratio, limit) => (ratio <= limit ? 'within target' : 'OVER TARGET');
 
+// The site's own files (not its pre-compressed copies): raw, each compressed with gzip -9, and
+// as a host sends them from the brotli copies (the pictures as they are).
 function siteSize() {
+  const names = readdirSync(siteDir);
   let raw = 0;
   let compressed = 0;
-  for (const name of readdirSync(siteDir)) {
+  let brotli = 0;
+  for (const name of names.filter((file) => !/\.(gz|br)$/.test(file))) {
     const body = readFileSync(join(siteDir, name));
     raw += body.length;
     compressed += gzipSync(body, { level: 9 }).length;
+    brotli += names.includes(`${name}.br`) ? statSync(join(siteDir, `${name}.br`)).size : body.length;
   }
-  return { raw, compressed };
+  return { raw, compressed, brotli };
 }
 
 async function firstConversionAgainstBlank(browser, server) {
@@ -128,7 +134,8 @@ const browser = await launchChromium();
 try {
   const size = siteSize();
   console.log(`site size            ${(size.raw / 1024).toFixed(1)} kB raw, ` +
-              `${(size.compressed / 1024).toFixed(1)} kB gzip -9 ` +
+              `${(size.compressed / 1024).toFixed(1)} kB gzip -9, ` +
+              `${(size.brotli / 1024).toFixed(1)} kB from the brotli copies ` +
               `(target: at most 200 kB compressed) ${size.compressed <= 200 * 1024 ? 'within target' : 'OVER TARGET'}`);
 
   const load = await firstConversionAgainstBlank(browser, server);
