@@ -69,6 +69,7 @@ for (const { name, viewport, deviceScaleFactor, textSize } of enlarged) {
     await page.goto(session.server.url + '#area/1e300/Rod-Perch-Pole%20Square/Hectares');
     await page.waitForSelector('html[data-ready="true"]');
     mkdirSync(screenshotDir, { recursive: true });
+    await page.locator('#outputUnit').scrollIntoViewIfNeeded();
     await page.screenshot({ path: join(screenshotDir, `web-${name}.png`) });
 
     const cutOff = await page.evaluate(() => {
