@@ -46,6 +46,9 @@ for (const screen of screens) {
     await page.locator('#inputUnit').selectOption('Light Year');
     assert.deepEqual(await violations(page), [], 'with the fault note');
 
+    await page.evaluate(() => { document.getElementById('updateNotice').hidden = false; });
+    assert.deepEqual(await violations(page), [], 'with the update notice');
+
     await page.getByRole('button', { name: 'About...' }).click();
     assert.deepEqual(await violations(page), [], 'with the About text open');
     await context.close();
