@@ -1,19 +1,21 @@
 // Vardeln — MIT licence, see LICENSE.
 // Figures for the page, each beside a baseline measured in the same run so that the ratio
 // can be read on any machine:
-//   - the site's size, raw and compressed (gzip -9), which a static host transfers;
+//   - the site's size, raw and compressed (gzip -9, and the site's own brotli copies), which a
+//     static host transfers;
 //   - the time from navigation to the first conversion shown, against a blank page's load
 //     from the same server, both in fresh browser contexts (nothing cached);
 //   - one recalculation in the page (the WebAssembly call with its text passing), against
 //     the same call in the native build (engine_bench, Google Benchmark).
 // Run after tests/web/run.sh has built the site and the normal build has built engine_bench:
 //   node bench/web/page_bench.mjs
-import { execFileSync, spawn } from 'node:child_process';
-import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchChromium } from '../../tests/web/browser.mjs';
+import { startPythonServer } from '../../tests/web/python_server.mjs';
 import { siteDir } from '../../tests/web/test_setup.mjs';
 
 // The native engine benchmark of the normal build (scripts/build.sh builds it), else of
@@ -26,15 +28,20 @@ const loads = 15;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const verdict = (ratio, limit) => (ratio <= limit ? 'within target' : 'OVER TARGET');
 
+// The site's own files (not its pre-compressed copies): raw, each compressed with gzip -9, and
+// as a host sends them from the brotli copies (the pictures as they are).
 function siteSize() {
+  const names = readdirSync(siteDir);
   let raw = 0;
   let compressed = 0;
-  for (const name of readdirSync(siteDir)) {
+  let brotli = 0;
+  for (const name of names.filter((file) => !/\.(gz|br)$/.test(file))) {
     const body = readFileSync(join(siteDir, name));
     raw += body.length;
     compressed += gzipSync(body, { level: 9 }).length;
+    brotli += names.includes(`${name}.br`) ? statSync(join(siteDir, `${name}.br`)).size : body.length;
   }
-  return { raw, compressed };
+  return { raw, compressed, brotli };
 }
 
 async function firstConversionAgainstBlank(browser, server) {
@@ -119,36 +126,23 @@ function nativeRecalculation() {
            cpu: Math.min(...runs.map((b) => b.cpu_time)) };  // nanoseconds
 }
 
-// The site and a blank page served by Debian's Python, as web.sh serves it, in a process of
-// its own so that the browser's driver does not slow the server down; beside them the engine's
-// modules, for the recalculation measured alone.
-async function startPythonServer() {
+// The site and a blank page served by Debian's Python, as web.sh serves it; beside them the
+// engine's modules, for the recalculation measured alone.
+async function startSiteCopy() {
   const root = mkdtempSync(join(tmpdir(), 'vardeln-site-'));
   cpSync(siteDir, root, { recursive: true });
   cpSync(join(siteDir, '..', 'page'), join(root, 'engine-modules'), { recursive: true });
   writeFileSync(join(root, 'blank.html'), '<!doctype html><html lang="en"><title>blank</title></html>');
-  const port = 20000 + Math.floor(Math.random() * 20000);
-  const python = spawn('/usr/bin/python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
-                                            '--directory', root], { stdio: 'ignore' });
-  const url = `http://127.0.0.1:${port}/`;
-  for (let tries = 0; ; ++tries) {
-    try {
-      await fetch(url + 'blank.html');
-      break;
-    } catch (error) {
-      if (tries > 100) throw error;
-      await new Promise((done) => setTimeout(done, 100));
-    }
-  }
-  return { url, stop: async () => { python.kill(); } };
+  return startPythonServer(root);
 }
 
-const server = await startPythonServer();
+const server = await startSiteCopy();
 const browser = await launchChromium();
 try {
   const size = siteSize();
   console.log(`site size            ${(size.raw / 1024).toFixed(1)} kB raw, ` +
-              `${(size.compressed / 1024).toFixed(1)} kB gzip -9 ` +
+              `${(size.compressed / 1024).toFixed(1)} kB gzip -9, ` +
+              `${(size.brotli / 1024).toFixed(1)} kB from the brotli copies ` +
               `(target: at most 200 kB compressed) ${size.compressed <= 200 * 1024 ? 'within target' : 'OVER TARGET'}`);
 
   const load = await firstConversionAgainstBlank(browser, server);

@@ -46,8 +46,65 @@ for (const screen of screens) {
     await page.locator('#inputUnit').selectOption('Light Year');
     assert.deepEqual(await violations(page), [], 'with the fault note');
 
+    await page.evaluate(() => { document.getElementById('updateNotice').hidden = false; });
+    assert.deepEqual(await violations(page), [], 'with the update notice');
+
     await page.getByRole('button', { name: 'About...' }).click();
     assert.deepEqual(await violations(page), [], 'with the About text open');
+    await context.close();
+  });
+}
+
+// A 360-pixel phone with the text at 200 % (the browser's own text size), and the page zoomed
+// to 400 % (90 pixels of four times the size): no unit name is cut off in a closed list, the
+// whole result shows, and nothing needs scrolling sideways.
+const enlarged = [
+  { name: '360-text-200', viewport: { width: 360, height: 740 }, deviceScaleFactor: 1, textSize: 32 },
+  { name: '360-zoom-400', viewport: { width: 90, height: 185 }, deviceScaleFactor: 4, textSize: 16 },
+];
+for (const { name, viewport, deviceScaleFactor, textSize } of enlarged) {
+  test(`every unit name and the whole result stay readable at ${name}`, async () => {
+    const context = await session.browser.newContext({ viewport, deviceScaleFactor });
+    const page = await context.newPage();
+    const chromium = await context.newCDPSession(page);
+    await chromium.send('Page.enable');
+    await chromium.send('Page.setFontSizes', { fontSizes: { standard: textSize, fixed: textSize } });
+    await page.goto(session.server.url + '#area/1e300/Rod-Perch-Pole%20Square/Hectares');
+    await page.waitForSelector('html[data-ready="true"]');
+    mkdirSync(screenshotDir, { recursive: true });
+    await page.locator('#outputUnit').scrollIntoViewIfNeeded();
+    await page.screenshot({ path: join(screenshotDir, `web-${name}.png`) });
+
+    const cutOff = await page.evaluate(() => {
+      const $ = (id) => document.getElementById(id);
+      const ruler = document.createElement('canvas').getContext('2d');
+      // A name wider than its list's line must have made the list grow to more lines.
+      const whole = (list) => {
+        const style = getComputedStyle(list);
+        const size = parseFloat(style.fontSize);
+        ruler.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+        const padding = (side) => parseFloat(style[`padding${side}`]);
+        const line = list.clientWidth - padding('Left') - padding('Right') - size;
+        const height = list.clientHeight - padding('Top') - padding('Bottom');
+        return ruler.measureText(list.value).width <= line || height >= 2 * size;
+      };
+      const found = [];
+      for (const category of $('category').options) {
+        $('category').value = category.value;
+        $('category').dispatchEvent(new Event('change'));
+        for (const { value } of $('inputUnit').options) {
+          $('inputUnit').value = $('outputUnit').value = value;
+          if (!whole($('inputUnit'))) found.push(`${category.value}: ${value}`);
+        }
+      }
+      $('inputText').value = '-1.7976931348623157e308';
+      $('inputText').dispatchEvent(new Event('input'));
+      const result = $('outputText');
+      if (result.scrollWidth > result.clientWidth) found.push(`result ${result.value}`);
+      if (document.documentElement.scrollWidth > innerWidth) found.push('the page scrolls sideways');
+      return found;
+    });
+    assert.deepEqual(cutOff, []);
     await context.close();
   });
 }

@@ -1,6 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 // Debian's Chromium, headless, as root and with no display, driven by playwright-core; nothing
-// is downloaded. Each test gets a fresh profile.
+// is downloaded. Each test gets a fresh profile, unless it keeps one to come back to.
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -20,6 +20,17 @@ export async function launchChromium() {
     executablePath: process.env.VARDELN_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     args: chromiumFlags,
+  });
+}
+
+// Chromium with a profile kept in `profileDir`, as a returning user's browser keeps its caches
+// and service workers between visits. The browser ends when the context is closed.
+export async function launchChromiumProfile(profileDir, options = {}) {
+  return chromium.launchPersistentContext(profileDir, {
+    executablePath: process.env.VARDELN_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: chromiumFlags,
+    ...options,
   });
 }
 

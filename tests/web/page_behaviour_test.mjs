@@ -100,6 +100,25 @@ test('a category change refills both lists and starts both on its first unit', a
   }
 });
 
+// A browser that refuses the clipboard: the note names the keys of the user's system.
+const systems = [
+  ['Linux', {}, 'use the keyboard (Ctrl+C, Ctrl+V) in the number box'],
+  ['a Mac', { userAgent: 'Mozilla/5.0 (Macintosh; Intel Mac OS X 14_0) Safari/605.1.15' },
+   'use the keyboard (⌘C, ⌘V) in the number box'],
+  ['an iPhone', { userAgent: 'Mozilla/5.0 (iPhone; CPU iPhone OS 17_0 like Mac OS X) Safari/604.1',
+                  isMobile: true, hasTouch: true },
+   'touch and hold the number box for its own Cut, Copy and Paste'],
+];
+test('a refused clipboard points to the keys of the user\'s system', async () => {
+  for (const [system, options, hint] of systems) {
+    const refusing = await openSite(session.browser, session.server.url, options);
+    await refusing.page.click('#pasteButton');
+    await eventually(() => refusing.page.locator('#commandNote').textContent(),
+                     `Paste needs the clipboard, which the browser refused; ${hint}.`, system);
+    await refusing.context.close();
+  }
+});
+
 test('Paste replaces the number with the clipboard text and recalculates', async () => {
   await setClipboard('12abc');
   await page.getByRole('button', { name: 'Paste' }).click();

@@ -3,6 +3,8 @@
 // the converter, and what it changed is drawn; the browser's clipboard and the address are
 // the page's own business.
 import { loadConverter, Change, everything } from './converter_api.js';
+import { watchForUpdates } from './update_notice.js';
+import { clipboardKeysHint } from './shortcut_keys.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
@@ -130,8 +132,8 @@ function clipboardCommand(command, name) {
     try {
       await command();
     } catch {
-      showCommandNote(`${name} needs the clipboard, which the browser refused; ` +
-                      'use the keyboard (Ctrl+C, Ctrl+V) in the number box.');
+      showCommandNote(
+        `${name} needs the clipboard, which the browser refused; ${clipboardKeysHint()}.`);
     } finally {
       form.setAttribute('aria-busy', 'false');
     }
@@ -180,8 +182,4 @@ followAddress();
 inputText.focus();
 document.documentElement.dataset.ready = 'true';
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('./sw.js').catch(() => {
-    // Without a service worker the page still works; it only cannot load offline.
-  });
-}
+watchForUpdates();
