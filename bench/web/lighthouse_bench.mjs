@@ -34,6 +34,15 @@ try {
       .map(([name, id]) => `${name} ${report.audits[id].displayValue}`);
     console.log(`lighthouse ${name.padEnd(8)} ${scores.map(([t, s]) => `${t} ${s}`).join('   ')}` +
                 `   (${metrics.join(', ')})   Lighthouse ${report.lighthouseVersion}`);
+    // What keeps a category below 100, so that a lost point can be mended.
+    for (const category of Object.values(report.categories).filter(({ score }) => score < 1)) {
+      for (const { id, weight } of category.auditRefs) {
+        const audit = report.audits[id];
+        if (weight > 0 && audit.score !== null && audit.score < 1) {
+          console.log(`  ${category.title}: ${audit.title}`);
+        }
+      }
+    }
   }
   console.log(`target: 100 in every category on both presets: ${allFull ? 'met' : 'NOT MET'}`);
 } finally {

@@ -141,10 +141,13 @@ function clipboardCommand(command, name) {
 }
 
 // A paste into the number box goes to the converter as the text the box would then hold, so
-// that the converter, not the browser, decides what a line break or a long text gives.
+// that the converter, not the browser, decides what a line break or a long text gives. The
+// paste itself is never refused: the converter takes the text in the box's place.
 function pasteIntoBox(event) {
+  if (event.inputType !== 'insertFromPaste') return;
+  const pasted = event.dataTransfer?.getData('text/plain') ?? event.data;
+  if (pasted === null) return;
   event.preventDefault();
-  const pasted = event.clipboardData.getData('text/plain');
   const { selectionStart: start, selectionEnd: end, value } = inputText;
   const changed = converter.setNumber(value.slice(0, start) + pasted + value.slice(end));
   show(changed);
@@ -161,7 +164,7 @@ categoryList.addEventListener('change', () => {
   show(converter.chooseCategory(categoryList.selectedIndex));
 });
 inputText.addEventListener('input', () => show(converter.setNumber(inputText.value)));
-inputText.addEventListener('paste', pasteIntoBox);
+inputText.addEventListener('beforeinput', pasteIntoBox);
 inputUnit.addEventListener('change', () => show(converter.chooseFrom(inputUnit.selectedIndex)));
 outputUnit.addEventListener('change', () => show(converter.chooseTo(outputUnit.selectedIndex)));
 element('cutButton').addEventListener('click', clipboardCommand(cut, 'Cut'));
