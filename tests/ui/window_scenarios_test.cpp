@@ -3,6 +3,7 @@
 // the window shows what the converter model holds.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -41,8 +42,13 @@ TEST_P(WindowScenarios, ShowWhatTheConverterHolds) {
   EXPECT_EQ(inputText->text().toStdString(), scenario.number);
   EXPECT_EQ(outputText->text().toStdString(), scenario.result);
   EXPECT_EQ(faultNote->isHidden() ? "" : faultNote->text().toStdString(), scenario.note);
-  // A stale result is named to a screen reader by its fault.
+  // A stale result is named to a screen reader by its fault, and drawn in the fault's colour.
   EXPECT_EQ(outputText->accessibleDescription().toStdString(), scenario.stale);
+  const auto resultColour = [](const QPalette& palette) {
+    return palette.color(QPalette::Disabled, QPalette::Text);
+  };
+  EXPECT_EQ(resultColour(outputText->palette()) != resultColour(QApplication::palette(outputText)),
+            !scenario.stale.empty());
   choose("copyMenu");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), scenario.copy);
 }
