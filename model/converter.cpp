@@ -40,7 +40,7 @@ Converter::Converter() { showStart(); }
 
 unsigned Converter::showStart() {
   const unsigned changed = number_ != "0" ? kNumber : kNothing;
-  number_ = "0";
+  number_.assign(1, '0');
   return changed | chooseCategory(0);
 }
 

@@ -83,7 +83,11 @@ std::span<const std::string_view> categoryIds() {
   return ids;
 }
 
-std::string quotedName(std::string_view name) { return "\"" + std::string(name) + "\""; }
+std::string quotedName(std::string_view name) {
+  std::string quoted(1, '"');
+  quoted.append(name).push_back('"');
+  return quoted;
+}
 
 }  // namespace
 
