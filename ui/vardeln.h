@@ -34,7 +34,8 @@ class Vardeln : public QMainWindow {
   explicit Vardeln(QWidget* parent = nullptr);
 
  signals:
-  /// Raised after every command the converter recalculated for, once it is drawn.
+  /// Raised after every command the window handed to the converter, once what it changed is
+  /// drawn.
   void conversionRan();
 
  protected:
