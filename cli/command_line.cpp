@@ -56,17 +56,8 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
   return message;
 }
 
-std::span<const std::string_view> categoryNames() {
-  static const std::vector<std::string_view> names = [] {
-    std::vector<std::string_view> collected;
-    for (const Category& category : allCategories()) collected.push_back(category.id());
-    return collected;
-  }();
-  return names;
-}
-
 const Category* resolveCategory(std::string_view typed, std::FILE* err) {
-  const NameMatch match = matchName(categoryNames(), typed);
+  const NameMatch match = matchName(categoryIds(), typed);
   if (match.kind != NameMatch::Kind::Found) {
     reportError(err, nameProblem("category", typed, "", match));
     return nullptr;
@@ -96,7 +87,7 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
     if (category == nullptr) return ExitStatus::UsageError;
   }
   const std::span<const std::string_view> names =
-      category == nullptr ? categoryNames() : category->labels();
+      category == nullptr ? categoryIds() : category->labels();
   std::string record;
   for (std::size_t order = 0; order < names.size(); ++order) {
     if (!request.json) {

@@ -1,8 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "explanation.h"
 
-#include <charconv>
-
 #include "conversion.h"
 #include "number_text.h"
 #include "quoted.h"
@@ -18,8 +16,7 @@ constexpr std::string_view kUnderRule = "             ";
 
 std::string exactText(double value) {
   char text[kMaxFormattedLength];
-  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(static_cast<const char*>(text), end);
+  return std::string(writeExact(value, text));
 }
 
 void appendRule(std::string& out, std::string_view label, const std::string& rule,

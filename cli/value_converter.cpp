@@ -14,13 +14,13 @@ std::string_view writeShown(double value, char* buffer) {
   return {buffer, static_cast<std::size_t>(end - buffer)};
 }
 
+}  // namespace
+
 // std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
 std::string_view writeExact(double value, char* buffer) {
   const char* end = std::to_chars(buffer, buffer + kMaxFormattedLength, value).ptr;
   return {buffer, static_cast<std::size_t>(end - buffer)};
 }
-
-}  // namespace
 
 ValueConverter::ValueConverter(const Category& category, std::size_t from, std::size_t to,
                                ResultForm form)

@@ -14,6 +14,10 @@ namespace vardeln::cli {
 /// or as the shortest text that reads back to the same double.
 enum class ResultForm { Shown, Exact };
 
+/// Writes a double as the shortest text that reads back to it ("inf", "-inf" for infinities)
+/// into a buffer of at least kMaxFormattedLength characters.
+std::string_view writeExact(double value, char* buffer);
+
 /// What one value gave: the text of its output line and the status a conversion of that
 /// value alone ends with. For a fault the text is the fault's name.
 struct ConvertedValue {

@@ -14,6 +14,15 @@ const std::array<std::reference_wrapper<const Category>, kCategoryCount>& allCat
   return categories;
 }
 
+std::span<const std::string_view> categoryIds() {
+  static const std::array<std::string_view, kCategoryCount> ids = [] {
+    std::array<std::string_view, kCategoryCount> collected;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) collected[i] = allCategories()[i].get().id();
+    return collected;
+  }();
+  return ids;
+}
+
 std::optional<std::size_t> categoryIndex(std::string_view id) {
   for (std::size_t i = 0; i < allCategories().size(); ++i) {
     if (allCategories()[i].get().id() == id) return i;

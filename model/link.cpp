@@ -74,15 +74,6 @@ std::optional<std::size_t> found(std::span<const std::string_view> names, std::s
                                   names.begin());
 }
 
-std::span<const std::string_view> categoryIds() {
-  static const std::vector<std::string_view> ids = [] {
-    std::vector<std::string_view> collected;
-    for (const Category& category : allCategories()) collected.push_back(category.id());
-    return collected;
-  }();
-  return ids;
-}
-
 std::string quotedName(std::string_view name) {
   std::string quoted(1, '"');
   quoted.append(name).push_back('"');

@@ -21,6 +21,14 @@ const char* hand(std::string_view text) {
   return returned.c_str();
 }
 
+bool isCategory(int category) {
+  return category >= 0 && static_cast<std::size_t>(category) < vardeln::kCategoryCount;
+}
+
+bool isUnit(int unit) {
+  return unit >= 0 && static_cast<std::size_t>(unit) < converter.category().labels().size();
+}
+
 std::string_view bytes(const char* text, int length) {
   return {text, static_cast<std::size_t>(length)};
 }
@@ -37,7 +45,7 @@ EMSCRIPTEN_KEEPALIVE int vardeln_category_count() {
 
 /// A category's id ("area"); the empty text for an index out of range.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_category_id(int category) {
-  if (category < 0 || category >= vardeln_category_count()) return hand({});
+  if (!isCategory(category)) return hand({});
   return hand(vardeln::allCategories()[static_cast<std::size_t>(category)].get().id());
 }
 
@@ -45,7 +53,7 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_category_id(int category) {
 /// that the page reads a whole list in one call; the empty text for an index out of range.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
   returned.clear();
-  if (category < 0 || category >= vardeln_category_count()) return returned.c_str();
+  if (!isCategory(category)) return returned.c_str();
   for (std::string_view label :
        vardeln::allCategories()[static_cast<std::size_t>(category)].get().labels()) {
     returned.append(label);
@@ -57,21 +65,17 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
 // The user's commands; each answers the converter's Change bits. An index out of range is
 // no command of the user's and changes nothing.
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_category(int category) {
-  if (category < 0 || category >= vardeln_category_count()) return vardeln::Converter::kNothing;
+  if (!isCategory(category)) return vardeln::Converter::kNothing;
   return converter.chooseCategory(static_cast<std::size_t>(category));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_from(int unit) {
-  if (unit < 0 || static_cast<std::size_t>(unit) >= converter.category().rules().size()) {
-    return vardeln::Converter::kNothing;
-  }
+  if (!isUnit(unit)) return vardeln::Converter::kNothing;
   return converter.chooseFrom(static_cast<std::size_t>(unit));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to(int unit) {
-  if (unit < 0 || static_cast<std::size_t>(unit) >= converter.category().rules().size()) {
-    return vardeln::Converter::kNothing;
-  }
+  if (!isUnit(unit)) return vardeln::Converter::kNothing;
   return converter.chooseTo(static_cast<std::size_t>(unit));
 }
 
