@@ -92,7 +92,7 @@ AboutDialog::AboutDialog(QWidget* parent)
            twipsToPixels(QRect(1080, 1320, 3975, 255), dpi));
 
   // The picture is a pixel image and keeps its own size at every resolution.
-  const QPixmap picture(QStringLiteral(":/vardeln/about_picture.png"));
+  const QPixmap picture = aboutPicture();
   auto* pictureLabel = new QLabel(this);
   pictureLabel->setObjectName(QStringLiteral("Image1"));
   pictureLabel->setPixmap(picture);

@@ -13,4 +13,7 @@ QPixmap programPicture();
 /// The program's picture as a window icon.
 QIcon programIcon();
 
+/// The About box's 168 × 89 picture of the program's name.
+QPixmap aboutPicture();
+
 }  // namespace vardeln

@@ -41,36 +41,39 @@ class Vardeln : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
 
+ private slots:
+  // The user's commands, handed to the converter.
+  void chooseCategory(std::size_t index);
+  void chooseSourceUnit();
+  void chooseTargetUnit();
+  void takeNumber();
+  void refuseLongText();
+  void cut();
+  void copy();
+  void paste();
+  void reset();
+  void exitProgram();
+  void showAbout();
+
  private:
   void createControls();
   void placeControls();
   void createMenus();
   void centreOnScreen();
 
-  // The user's commands, handed to the converter.
-  void chooseCategory(std::size_t index);
-  void sourceUnitChosen();
-  void targetUnitChosen();
-  void numberEdited();
-  void longTextRefused();
-  void cut();
-  void copy();
-  void paste();
-  void reset();
-  void exitProgram();
-  void about();
-
   // Draws what a command changed and raises conversionRan().
   void showChanges(unsigned changed);
   void showCategory();
   void showUnits();
+  void showNumber();
   void showResult();
   void showNote();
 
   Converter converter;
-  // Set while the window writes the converter's state into its own controls, whose signals
-  // must then not come back as the user's commands.
-  bool drawing = false;
+  // Set while showUnits() selects the converter's units in the lists. A list still tells a
+  // screen reader of its new entry then, through the signal it raises, so its signals are
+  // not blocked; this keeps the selection from coming back as the user's choice.
+  bool selectingConverterUnits = false;
 
   TextBox* inputText = nullptr;
   DropDownList* inputUnit = nullptr;

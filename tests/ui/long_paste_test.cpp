@@ -164,7 +164,7 @@ class BoxAtTheBound : public ::testing::Test {
 
   BoxReceivingDrops box;
   QSignalSpy changes{&box, &QLineEdit::textChanged};
-  QSignalSpy refusals{&box, &TextBox::tooLong};
+  QSignalSpy refusals{&box, &TextBox::longTextRefused};
 };
 
 struct Insertion {

@@ -1,7 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // The Qt widgets behave as the window's handlers expect: every set of a text reports a
 // change, lists report only real selections and a key before it moves the selection, and a
-// menu item that is chosen leaves its check mark to the program.
+// menu item that is chosen leaves its check mark to the program, and the program's style
+// still draws the menu bar's overflow arrow.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "check_menu_item.h"
 #include "drop_down_list.h"
+#include "sparing_style.h"
 #include "text_box.h"
 #include "twips.h"
 
@@ -129,6 +131,15 @@ TEST(CheckMenuItem, ChoosingItLeavesTheCheckMarkAsItWasWhenTheHandlerRuns) {
     EXPECT_EQ(*seenByHandler, checked);
     EXPECT_EQ(item.isChecked(), checked);
   }
+}
+
+TEST(SparingStyle, DrawsTheMenuBarsOverflowArrowAsItsBaseStyleDoes) {
+  SparingStyle style;
+  const auto arrow = [](const QStyle* from) {
+    return from->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+  };
+  EXPECT_FALSE(arrow(&style).isNull());
+  EXPECT_EQ(arrow(&style), arrow(style.baseStyle()));
 }
 
 TEST(Twips, ConvertAtTheScreensLogicalDotsPerInch) {

@@ -6,19 +6,20 @@
 #include <mutex>
 
 #include "display_box.h"
-#include "display_box_accessible.h"
 #include "drop_down_list.h"
-#include "drop_down_list_accessible.h"
+#include "shown_text_accessible.h"
 
 namespace vardeln {
 namespace {
 
 QAccessibleInterface* ownInterfaceFactory(const QString& className, QObject* object) {
+  // Qt's role for a line of text: AT-SPI calls it text, and the interface's states say that
+  // it is not to be edited.
   if (className == QLatin1String(DisplayBox::staticMetaObject.className())) {
-    return new DisplayBoxAccessible(static_cast<DisplayBox*>(object));
+    return new ShownTextAccessible(static_cast<DisplayBox*>(object), QAccessible::EditableText);
   }
   if (className == QLatin1String(DropDownList::staticMetaObject.className())) {
-    return new DropDownListAccessible(static_cast<DropDownList*>(object));
+    return new ShownTextAccessible(static_cast<DropDownList*>(object), QAccessible::ComboBox);
   }
   return nullptr;
 }

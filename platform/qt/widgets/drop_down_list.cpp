@@ -1,13 +1,23 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "drop_down_list.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "accessible_interfaces.h"
-#include "drop_down_list_accessible.h"
 
 namespace vardeln {
+namespace {
+
+// Tells a screen reader that the list's chosen entry replaced `previous`: Qt's own notice of a
+// new selection does not reach AT-SPI for a combo box that is not numeric.
+void announceEntry(DropDownList& list, const QString& previous) {
+  QAccessibleTextUpdateEvent event(&list, 0, previous, list.listText());
+  QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   installAccessibleInterfaces();

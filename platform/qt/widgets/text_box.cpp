@@ -29,7 +29,7 @@ class LengthBound final : public QValidator {
   State validate(QString& text, int& /*position*/) const override {
     if (text.size() <= box_->longestText()) return Acceptable;
     // Raised once QLineEdit has finished undoing the edit, so a handler finds the box whole.
-    QMetaObject::invokeMethod(box_, &TextBox::tooLong, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(box_, &TextBox::longTextRefused, Qt::QueuedConnection);
     return Invalid;
   }
 
@@ -62,7 +62,7 @@ bool TextBox::refuseInsertion(const QString& inserted) {
 }
 
 void TextBox::refuse() {
-  emit tooLong();
+  emit longTextRefused();
   // Once the refused text and the clipboard's copies of it are gone, after the command.
   QTimer::singleShot(0, this, [] { returnFreedMemory(); });
 }

@@ -11,8 +11,8 @@ namespace vardeln {
 /// A text that would leave the box longer than that is refused whole before the box takes it
 /// in, however the user offers it: pasted with a key, the middle button or the box's own
 /// menu, dropped, typed or composed. The box keeps its text, the clipboard keeps its data,
-/// and tooLong() is raised instead of textChanged(). Nothing is ever cut short: a shortened text
-/// can be another number, or a number where the whole text was none.
+/// and longTextRefused() is raised instead of textChanged(). Nothing is ever cut short: a
+/// shortened text can be another number, or a number where the whole text was none.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
@@ -23,7 +23,7 @@ class TextBox : public QLineEdit {
 
  signals:
   /// A text too long for the box was offered and refused; the box kept its text.
-  void tooLong();
+  void longTextRefused();
 
  protected:
   // The ways a typed, pasted or dropped text reaches the box: refused here, before QLineEdit
@@ -35,9 +35,10 @@ class TextBox : public QLineEdit {
 
  private:
   /// Whether putting the text in place of the selection would overflow the box; raises
-  /// tooLong() when it would.
+  /// longTextRefused() when it would.
   bool refuseInsertion(const QString& inserted);
-  /// Raises tooLong(), and gives back the memory the refused text took once it is gone.
+  /// Raises longTextRefused(), and gives back the memory the refused text took once it is
+  /// gone.
   void refuse();
 
   int longestText_;
