@@ -12,7 +12,7 @@
 #include "conversion.h"
 #include "json_records.h"
 #include "name_match.h"
-#include "quoted.h"
+#include "quoted_name.h"
 #include "usage_text.h"
 #include "value_converter.h"
 
@@ -37,7 +37,7 @@ std::string quotedList(const std::vector<std::string_view>& names) {
   std::string list;
   for (const std::string_view name : names) {
     if (!list.empty()) list += ", ";
-    list += quoted(name);
+    list += quotedName(name);
   }
   return list;
 }
@@ -49,7 +49,7 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
   std::string message = match.kind == NameMatch::Kind::Ambiguous ? "ambiguous " : "unknown ";
   message += kind;
   message += ' ';
-  message += quoted(typed);
+  message += quotedName(typed);
   message += context;
   message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
   message += quotedList(match.candidates);
