@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "number_text.h"
-#include "quoted.h"
+#include "quoted_name.h"
 
 namespace vardeln::cli {
 namespace {
@@ -50,7 +50,7 @@ bool takeOption(std::string_view option, Sorted& sorted) {
 }
 
 BadUsage unknownOption(std::string_view option) {
-  return BadUsage{"unknown option " + quoted(option) + "; see --help"};
+  return BadUsage{"unknown option " + quotedName(option) + "; see --help"};
 }
 
 Request request(const Sorted& sorted) {

@@ -12,7 +12,7 @@
 #include "conversion.h"
 #include "json_records.h"
 #include "name_match.h"
-#include "quoted.h"
+#include "quoted_name.h"
 #include "usage_text.h"
 #include "value_converter.h"
 
@@ -37,7 +37,7 @@ std::string quotedList(const std::vector<std::string_view>& names) {
   std::string list;
   for (const std::string_view name : names) {
     if (!list.empty()) list += ", ";
-    list += quoted(name);
+    list += quotedName(name);
   }
   return list;
 }
@@ -49,7 +49,7 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
   std::string message = match.kind == NameMatch::Kind::Ambiguous ? "ambiguous " : "unknown ";
   message += kind;
   message += ' ';
-  message += quoted(typed);
+  message += quotedName(typed);
   message += context;
   message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
   message += quotedList(match.candidates);
@@ -74,6 +74,21 @@ std::optional<std::size_t> resolveUnit(const Category& category, std::string_vie
     return std::nullopt;
   }
   return category.unitIndex(match.name);
+}
+
+// The category and the source unit a request names; nothing once a problem is reported.
+struct Source {
+  const Category& category;
+  std::size_t from;
+};
+
+std::optional<Source> resolveSource(std::string_view typedCategory, std::string_view typedFrom,
+                                    std::FILE* err) {
+  const Category* category = resolveCategory(typedCategory, err);
+  if (category == nullptr) return std::nullopt;
+  const std::optional<std::size_t> from = resolveUnit(*category, typedFrom, err);
+  if (!from) return std::nullopt;
+  return Source{*category, *from};
 }
 
 ConversionNames namesOf(const Category& category, std::size_t from, std::size_t to) {
@@ -105,16 +120,20 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
   return ExitStatus::Success;
 }
 
-// One value's result: its JSON record, which names a fault itself; or its result line, where
-// a fault is named on standard error instead, with nothing on standard output.
+// One value's JSON record, which names a fault itself.
+ExitStatus writeRecord(ValueConverter& converter, const ConversionNames& names,
+                       std::string_view value, std::FILE* out) {
+  const ConvertedForms converted = converter.convertBothForms(value);
+  writeLine(out, ConversionRecords(names).record(value, converted));
+  return converted.status;
+}
+
+// One value's result: its JSON record; or its result line, where a fault is named on standard
+// error instead, with nothing on standard output.
 ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
                           const ConversionNames& names, std::string_view value,
                           const Streams& streams) {
-  if (output.json) {
-    const ConvertedForms converted = converter.convertBothForms(value);
-    writeLine(streams.out, ConversionRecords(names).record(value, converted));
-    return converted.status;
-  }
+  if (output.json) return writeRecord(converter, names, value, streams.out);
   const ConvertedValue converted = converter.convert(value);
   if (converted.status == ExitStatus::Fault) {
     reportError(streams.err, "floating-point fault: " + std::string(converted.text));
@@ -127,21 +146,20 @@ ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
 // Names are checked before the value, so that a mistyped unit is reported even when the
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
-  const Category* category = resolveCategory(request.category, streams.err);
-  if (category == nullptr) return ExitStatus::UsageError;
-  const std::optional<std::size_t> from = resolveUnit(*category, request.from, streams.err);
-  if (!from) return ExitStatus::UsageError;
-  const std::optional<std::size_t> to = resolveUnit(*category, request.to, streams.err);
+  const std::optional<Source> source = resolveSource(request.category, request.from, streams.err);
+  if (!source) return ExitStatus::UsageError;
+  const Category& category = source->category;
+  const std::optional<std::size_t> to = resolveUnit(category, request.to, streams.err);
   if (!to) return ExitStatus::UsageError;
 
   if (request.output.explain) {
     const Explanation explanation =
-        explain(*category, *from, *to, request.value, request.output.form);
+        explain(category, source->from, *to, request.value, request.output.form);
     write(streams.out, explanation.text);
     return explanation.status;
   }
-  ValueConverter converter(*category, *from, *to, request.output.form);
-  const ConversionNames names = namesOf(*category, *from, *to);
+  ValueConverter converter(category, source->from, *to, request.output.form);
+  const ConversionNames names = namesOf(category, source->from, *to);
   if (request.value != kBatchValue) {
     return writeOneResult(converter, request.output, names, request.value, streams);
   }
@@ -155,26 +173,23 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
 // One line per unit of the category, in list order: its label, a tab and the result, "Invalid
 // Number" or the fault's name, as a batch writes them; or one JSON record per unit.
 ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
-  const Category* category = resolveCategory(request.category, streams.err);
-  if (category == nullptr) return ExitStatus::UsageError;
-  const std::optional<std::size_t> from = resolveUnit(*category, request.from, streams.err);
-  if (!from) return ExitStatus::UsageError;
+  const std::optional<Source> source = resolveSource(request.category, request.from, streams.err);
+  if (!source) return ExitStatus::UsageError;
+  const Category& category = source->category;
 
   ExitStatus status = ExitStatus::Success;
-  for (std::size_t to = 0; to < category->labels().size(); ++to) {
-    ValueConverter converter(*category, *from, to, request.output.form);
+  for (std::size_t to = 0; to < category.labels().size(); ++to) {
+    ValueConverter converter(category, source->from, to, request.output.form);
     if (request.output.json) {
-      const ConvertedForms converted = converter.convertBothForms(request.value);
-      ConversionRecords records(namesOf(*category, *from, to));
-      writeLine(streams.out, records.record(request.value, converted));
-      status = worse(status, converted.status);
-    } else {
-      const ConvertedValue converted = converter.convert(request.value);
-      write(streams.out, category->labels()[to]);
-      write(streams.out, "\t");
-      writeLine(streams.out, converted.text);
-      status = worse(status, converted.status);
+      const ConversionNames names = namesOf(category, source->from, to);
+      status = worse(status, writeRecord(converter, names, request.value, streams.out));
+      continue;
     }
+    const ConvertedValue converted = converter.convert(request.value);
+    write(streams.out, category.labels()[to]);
+    write(streams.out, "\t");
+    writeLine(streams.out, converted.text);
+    status = worse(status, converted.status);
   }
   return status;
 }

@@ -3,7 +3,7 @@
 
 #include "conversion.h"
 #include "number_text.h"
-#include "quoted.h"
+#include "quoted_name.h"
 #include "rule_text.h"
 
 namespace vardeln::cli {
@@ -54,7 +54,7 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   switch (conversion.outcome) {
     case Conversion::Outcome::Result:
       appendValue(text, "result", form == ResultForm::Exact ? exactText(conversion.result)
-                                                            : formatDouble(conversion.result));
+                                                            : resultText(conversion));
       return {text, ExitStatus::Success};
     case Conversion::Outcome::Fault:
       if (!toBaseFault) appendValue(text, "result", faultName(conversion.fault));
@@ -64,7 +64,8 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
     case Conversion::Outcome::InvalidNumber:
       break;
   }
-  text.append(quoted(value)).append(" is not a number: ").append(kInvalidNumber).push_back('\n');
+  text.append(quotedName(value)).append(" is not a number: ").append(kInvalidNumber);
+  text.push_back('\n');
   return {text, ExitStatus::InvalidNumber};
 }
 

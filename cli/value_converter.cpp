@@ -4,14 +4,17 @@
 #include <charconv>
 
 #include "conversion.h"
-#include "fp_status.h"
 
 namespace vardeln::cli {
 namespace {
 
-std::string_view writeShown(double value, char* buffer) {
-  const char* end = formatDouble(value, buffer);
-  return {buffer, static_cast<std::size_t>(end - buffer)};
+ExitStatus statusOf(const Conversion& conversion) {
+  switch (conversion.outcome) {
+    case Conversion::Outcome::InvalidNumber: return ExitStatus::InvalidNumber;
+    case Conversion::Outcome::Fault: return ExitStatus::Fault;
+    case Conversion::Outcome::Result: break;
+  }
+  return ExitStatus::Success;
 }
 
 }  // namespace
@@ -27,31 +30,20 @@ ValueConverter::ValueConverter(const Category& category, std::size_t from, std::
     : category_(category), from_(from), to_(to), form_(form) {}
 
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
-  const Outcome result = outcome(valueText);
-  if (result.status != ExitStatus::Success) return {result.text, result.status};
-  const std::string_view text = form_ == ResultForm::Exact ? writeExact(result.value, text_)
-                                                           : writeShown(result.value, text_);
-  return {text, ExitStatus::Success};
+  const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
+  const ExitStatus status = statusOf(converted);
+  if (form_ == ResultForm::Exact && status == ExitStatus::Success) {
+    return {writeExact(converted.result, text_), status};
+  }
+  return {writeResultText(converted, text_), status};
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
-  const Outcome result = outcome(valueText);
-  if (result.status != ExitStatus::Success) return {result.status, result.text, {}};
-  return {ExitStatus::Success, writeShown(result.value, text_),
-          writeExact(result.value, exactText_)};
-}
-
-ValueConverter::Outcome ValueConverter::outcome(std::string_view valueText) const {
   const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
-  switch (converted.outcome) {
-    case Conversion::Outcome::InvalidNumber:
-      return {ExitStatus::InvalidNumber, 0.0, kInvalidNumber};
-    case Conversion::Outcome::Fault:
-      return {ExitStatus::Fault, 0.0, faultName(converted.fault)};
-    case Conversion::Outcome::Result:
-      break;
-  }
-  return {ExitStatus::Success, converted.result, {}};
+  const ExitStatus status = statusOf(converted);
+  const std::string_view exact =
+      status == ExitStatus::Success ? writeExact(converted.result, exactText_) : "";
+  return {status, writeResultText(converted, text_), exact};
 }
 
 }  // namespace vardeln::cli

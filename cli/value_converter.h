@@ -48,14 +48,6 @@ class ValueConverter {
   ConvertedForms convertBothForms(std::string_view valueText);
 
  private:
-  // The target unit's value, or the status and text that stand for it.
-  struct Outcome {
-    ExitStatus status;
-    double value;
-    std::string_view text;
-  };
-  Outcome outcome(std::string_view valueText) const;
-
   const Category& category_;
   std::size_t from_;
   std::size_t to_;

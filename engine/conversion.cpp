@@ -25,16 +25,31 @@ Conversion convert(const Category& category, std::size_t from, std::size_t to,
   return convertThroughBase(category.rules()[from], category.rules()[to], *x);
 }
 
-std::string resultText(const Conversion& conversion) {
+std::string_view faultName(FloatingPointFault fault) {
+  switch (fault) {
+    case FloatingPointFault::None: return "";
+    case FloatingPointFault::InvalidOperation: return "Invalid operation";
+    case FloatingPointFault::DivisionByZero: return "Division by zero";
+    case FloatingPointFault::Overflow: return "Overflow";
+  }
+  return "";
+}
+
+std::string_view writeResultText(const Conversion& conversion, char* buffer) {
   switch (conversion.outcome) {
     case Conversion::Outcome::Result:
-      return formatDouble(conversion.result);
+      return {buffer, static_cast<std::size_t>(formatDouble(conversion.result, buffer) - buffer)};
     case Conversion::Outcome::Fault:
-      return std::string(faultName(conversion.fault));
+      return faultName(conversion.fault);
     case Conversion::Outcome::InvalidNumber:
       break;
   }
-  return std::string(kInvalidNumber);
+  return kInvalidNumber;
+}
+
+std::string resultText(const Conversion& conversion) {
+  char buffer[kMaxFormattedLength];
+  return std::string(writeResultText(conversion, buffer));
 }
 
 }  // namespace vardeln

@@ -34,8 +34,16 @@ Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, do
 Conversion convert(const Category& category, std::size_t from, std::size_t to,
                    std::string_view numberText);
 
+/// The name a person reads for a fault: "Overflow", "Division by zero", "Invalid operation".
+std::string_view faultName(FloatingPointFault fault);
+
 /// The text a conversion shows: the result as formatDouble writes it, "Invalid Number", or
 /// the fault's name ("Overflow").
 std::string resultText(const Conversion& conversion);
+
+/// resultText without allocating, for batch work: a result is written into `buffer` (at least
+/// kMaxFormattedLength characters), any other text is a constant. The returned text stays
+/// valid as long as the buffer does.
+std::string_view writeResultText(const Conversion& conversion, char* buffer);
 
 }  // namespace vardeln

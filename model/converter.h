@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "category.h"
-#include "fp_status.h"
+#include "conversion.h"
 
 namespace vardeln {
 

@@ -8,6 +8,7 @@
 
 #include "categories.h"
 #include "name_match.h"
+#include "quoted_name.h"
 
 namespace vardeln {
 namespace {
@@ -72,12 +73,6 @@ std::optional<std::size_t> found(std::span<const std::string_view> names, std::s
   if (match.kind != NameMatch::Kind::Found) return std::nullopt;
   return static_cast<std::size_t>(std::find(names.begin(), names.end(), match.name) -
                                   names.begin());
-}
-
-std::string quotedName(std::string_view name) {
-  std::string quoted(1, '"');
-  quoted.append(name).push_back('"');
-  return quoted;
 }
 
 }  // namespace

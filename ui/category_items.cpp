@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "categories.h"
+#include "category_caption.h"
+
 namespace vardeln {
 namespace {
 
@@ -23,9 +26,9 @@ QString categoryItemName(std::string_view categoryId) {
          QStringLiteral("Menu");
 }
 
-QString categoryCaption(std::string_view categoryId) {
-  QString caption = QString::fromUtf8(categoryId.data(), static_cast<qsizetype>(categoryId.size()));
-  caption[0] = caption[0].toUpper();
+QString categoryItemCaption(std::size_t index) {
+  const std::string_view categoryId = allCategories()[index].get().id();
+  QString caption = QString::fromStdString(categoryCaption(index));
   const auto* exception = std::find_if(
       std::begin(kNotOnTheFirstLetter), std::end(kNotOnTheFirstLetter),
       [categoryId](const AccessKeyPosition& key) { return key.categoryId == categoryId; });

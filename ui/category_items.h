@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include <QString>
@@ -10,7 +11,8 @@ namespace vardeln {
 /// The object name of a category's menu item: "areaMenu" for the category "area".
 QString categoryItemName(std::string_view categoryId);
 
-/// The caption of a category's menu item with its access key: "&Area", "Po&wer".
-QString categoryCaption(std::string_view categoryId);
+/// The caption of the menu item of the category at `index`: the converter's caption with the
+/// item's access key, "&Area", "Po&wer".
+QString categoryItemCaption(std::size_t index);
 
 }  // namespace vardeln

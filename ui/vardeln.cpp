@@ -201,7 +201,7 @@ void Vardeln::createMenus() {
   QMenu* categoryMenu = addMenu(menuBar(), "categoryMenu", tr("&Vardeln"));
   for (std::size_t i = 0; i < categoryItems.size(); ++i) {
     const std::string_view id = allCategories()[i].get().id();
-    auto* item = new CheckMenuItem(categoryCaption(id), false, categoryMenu);
+    auto* item = new CheckMenuItem(categoryItemCaption(i), false, categoryMenu);
     item->setObjectName(categoryItemName(id));
     categoryMenu->addAction(item);
     connect(item, &CheckMenuItem::chosen, this, [this, i] { chooseCategory(i); });

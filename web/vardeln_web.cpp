@@ -1,19 +1,28 @@
 // Vardeln — MIT licence, see LICENSE.
-// What the page asks of the converter: the categories with their unit labels, the user's
-// commands, and the state to draw. The page holds one converter, as the window does. A text
-// returned stays valid until the next call that returns one; vardeln_text_length() gives its
-// length in bytes, since a pasted number may hold a NUL.
+// What the page asks of the converter: the categories with their captions and unit labels,
+// the user's commands, and the state to draw. The page holds one converter, as the window
+// does. A text returned stays valid until the next call that returns one;
+// vardeln_text_length() gives its length in bytes, since a pasted number may hold a NUL.
+//
+// This file is the whole interface: each function here is exported by its EMSCRIPTEN_KEEPALIVE
+// alone, and the numbers the page compares with (Change bits, note kinds) are read from
+// vardeln_interface_constants(), so nothing is written twice.
 #include <emscripten/emscripten.h>
 
+#include <span>
 #include <string>
 
 #include "categories.h"
+#include "category_caption.h"
 #include "converter.h"
 #include "link.h"
 
 namespace {
 
-vardeln::Converter converter;
+using vardeln::Converter;
+using NoteKind = Converter::NoteKind;
+
+Converter converter;
 std::string returned;
 
 const char* hand(std::string_view text) {
@@ -33,11 +42,57 @@ std::string_view bytes(const char* text, int length) {
   return {text, static_cast<std::size_t>(length)};
 }
 
+// The names the page knows the converter's Change bits and note kinds by.
+struct NamedNumber {
+  std::string_view name;
+  unsigned value;
+};
+
+constexpr NamedNumber kChanges[] = {{"category", Converter::kCategory},
+                                    {"units", Converter::kUnits},
+                                    {"number", Converter::kNumber},
+                                    {"result", Converter::kResult},
+                                    {"note", Converter::kNote}};
+
+constexpr NamedNumber kNoteKinds[] = {{"none", static_cast<unsigned>(NoteKind::None)},
+                                      {"fault", static_cast<unsigned>(NoteKind::Fault)},
+                                      {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
+                                      {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)}};
+
+// Decimal digits without std::to_string, which would bring the C library's formatting into
+// the page.
+void appendNumber(std::string& out, unsigned value) {
+  if (value >= 10) appendNumber(out, value / 10);
+  out.push_back(static_cast<char>('0' + value % 10));
+}
+
+// "name":{"a":1,"b":2}
+void appendObject(std::string& json, std::string_view name, std::span<const NamedNumber> members) {
+  json.append("\"").append(name).append("\":{");
+  for (const NamedNumber& member : members) {
+    if (json.back() != '{') json.push_back(',');
+    json.append("\"").append(member.name).append("\":");
+    appendNumber(json, member.value);
+  }
+  json.push_back('}');
+}
+
 }  // namespace
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int vardeln_text_length() { return static_cast<int>(returned.size()); }
+
+/// The numbers the page compares with, by name, as JSON: {"change":{"category":1,...},
+/// "noteKind":{"none":0,...}}. Read once, at the start.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
+  returned = "{";
+  appendObject(returned, "change", kChanges);
+  returned.push_back(',');
+  appendObject(returned, "noteKind", kNoteKinds);
+  returned.push_back('}');
+  return returned.c_str();
+}
 
 EMSCRIPTEN_KEEPALIVE int vardeln_category_count() {
   return static_cast<int>(vardeln::kCategoryCount);
@@ -47,6 +102,13 @@ EMSCRIPTEN_KEEPALIVE int vardeln_category_count() {
 EMSCRIPTEN_KEEPALIVE const char* vardeln_category_id(int category) {
   if (!isCategory(category)) return hand({});
   return hand(vardeln::allCategories()[static_cast<std::size_t>(category)].get().id());
+}
+
+/// The caption every front end shows for a category ("Area"); the empty text for an index out
+/// of range.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_category_caption(int category) {
+  if (!isCategory(category)) return hand({});
+  return hand(vardeln::categoryCaption(static_cast<std::size_t>(category)));
 }
 
 /// A category's unit labels in list order, each ended by a newline (no label holds one), so
@@ -65,17 +127,17 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
 // The user's commands; each answers the converter's Change bits. An index out of range is
 // no command of the user's and changes nothing.
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_category(int category) {
-  if (!isCategory(category)) return vardeln::Converter::kNothing;
+  if (!isCategory(category)) return Converter::kNothing;
   return converter.chooseCategory(static_cast<std::size_t>(category));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_from(int unit) {
-  if (!isUnit(unit)) return vardeln::Converter::kNothing;
+  if (!isUnit(unit)) return Converter::kNothing;
   return converter.chooseFrom(static_cast<std::size_t>(unit));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to(int unit) {
-  if (!isUnit(unit)) return vardeln::Converter::kNothing;
+  if (!isUnit(unit)) return Converter::kNothing;
   return converter.chooseTo(static_cast<std::size_t>(unit));
 }
 
@@ -89,7 +151,7 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_paste(const char* text, int length) {
 
 /// Cut's changes; the text for the clipboard is then vardeln_cut_text().
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_cut() {
-  vardeln::Converter::Cut cut = converter.cut();
+  Converter::Cut cut = converter.cut();
   returned = std::move(cut.clipboard);
   return cut.changed;
 }
@@ -129,7 +191,7 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_how(int line) {
   return hand(line == 0 ? converter.howToBase() : converter.howFromBase());
 }
 
-/// 0 no note, 1 a fault, 2 a refused text, 3 what a link named that is not known.
+/// The note's kind, one of vardeln_interface_constants()'s noteKind.
 EMSCRIPTEN_KEEPALIVE int vardeln_note_kind() { return static_cast<int>(converter.noteKind()); }
 
 }  // extern "C"

@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace vardeln {
@@ -29,10 +30,14 @@ inline bool hasDecimalCharacters(std::string_view text) {
 /// library does not, and reads with the portable path below. CMake chooses.
 DecimalReading readDecimal(std::string_view text, double& value);
 
-/// Writes a finite double rounded to 15 significant digits as C's "%.15g" does, into a buffer
-/// of at least kMaxFormattedLength characters; returns one past the last character. Uses
-/// std::to_chars where the C++ library has it for doubles, else the portable path.
-char* writeDecimal(double value, char* out);
+/// The longest text writeDecimal writes ("-1.2345678901234567e-308" and the like, with room).
+inline constexpr std::size_t kMaxDecimalLength = 32;
+
+/// Writes a finite double rounded to `significantDigits` (1 to 17) significant digits as C's
+/// "%.*g" does, into a buffer of at least kMaxDecimalLength characters; returns one past the
+/// last character. Uses std::to_chars where the C++ library has it for doubles, else the
+/// portable path.
+char* writeDecimal(double value, int significantDigits, char* out);
 
 /// The same reading through the C library's strtod, which rounds correctly in both the GNU
 /// and the browser's C library. Reads the point as the decimal separator only while the
@@ -41,6 +46,6 @@ char* writeDecimal(double value, char* out);
 DecimalReading readDecimalPortable(std::string_view text, double& value);
 
 /// The same writing through the C library's snprintf, with the same proviso on the locale.
-char* writeDecimalPortable(double value, char* out);
+char* writeDecimalPortable(double value, int significantDigits, char* out);
 
 }  // namespace vardeln

@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "decimal_text.h"
-#include "number_text.h"
 
 namespace vardeln {
 
@@ -15,8 +14,9 @@ DecimalReading readDecimal(std::string_view text, double& value) {
   return DecimalReading::Value;
 }
 
-char* writeDecimal(double value, char* out) {
-  return std::to_chars(out, out + kMaxFormattedLength, value, std::chars_format::general, 15)
+char* writeDecimal(double value, int significantDigits, char* out) {
+  return std::to_chars(out, out + kMaxDecimalLength, value, std::chars_format::general,
+                       significantDigits)
       .ptr;
 }
 

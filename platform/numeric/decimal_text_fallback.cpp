@@ -9,6 +9,8 @@ DecimalReading readDecimal(std::string_view text, double& value) {
   return readDecimalPortable(text, value);
 }
 
-char* writeDecimal(double value, char* out) { return writeDecimalPortable(value, out); }
+char* writeDecimal(double value, int significantDigits, char* out) {
+  return writeDecimalPortable(value, significantDigits, out);
+}
 
 }  // namespace vardeln

@@ -15,7 +15,6 @@
 #include <string>
 
 #include "decimal_text.h"
-#include "number_text.h"
 
 namespace vardeln {
 namespace {
@@ -94,19 +93,20 @@ constexpr std::uint64_t kPow10[] = {1ULL,
                                     1000000000000000000ULL,
                                     10000000000000000000ULL};
 
-// Writes the 15 digits `rounded` (1e14 <= rounded < 1e15) with the decimal exponent of their
-// first digit as "%.15g" does: plain below 10^15 and from 10^-4 on, else with an exponent of
-// at least two digits; trailing zeros dropped, and the point with them.
-char* writeFifteenDigits(bool negative, std::uint64_t rounded, int leadingExponent, char* out) {
-  char digits[15];
-  for (int k = 14; k >= 0; --k) {
+// Writes the `count` digits `rounded` (10^(count-1) <= rounded < 10^count) with the decimal
+// exponent of their first digit as "%.*g" does: plain below 10^count and from 10^-4 on, else
+// with an exponent of at least two digits; trailing zeros dropped, and the point with them.
+char* writeDigits(bool negative, std::uint64_t rounded, int count, int leadingExponent,
+                  char* out) {
+  char digits[17];
+  for (int k = count - 1; k >= 0; --k) {
     digits[k] = static_cast<char>('0' + rounded % 10);
     rounded /= 10;
   }
-  int last = 14;
+  int last = count - 1;
   while (last > 0 && digits[last] == '0') --last;
   if (negative) *out++ = '-';
-  if (leadingExponent < -4 || leadingExponent >= 15) {
+  if (leadingExponent < -4 || leadingExponent >= count) {
     *out++ = digits[0];
     if (last > 0) {
       *out++ = '.';
@@ -133,11 +133,11 @@ char* writeFifteenDigits(bool negative, std::uint64_t rounded, int leadingExpone
   return out;
 }
 
-// "%.15g" for a double from 10^-5 up to 2^64 by exact integer arithmetic: the value is
-// m * 2^e; scaled by 10^d it is split exactly into the 15-digit integer part and the
+// "%.*g" for a double from 10^-5 up to 2^64 by exact integer arithmetic: the value is
+// m * 2^e; scaled by 10^d it is split exactly into the integer part of `count` digits and the
 // remainder, which rounds half to even as printf rounds the exact binary value. Nothing for
 // other doubles.
-char* writeCommonDouble(double value, char* out) {
+char* writeCommonDouble(double value, int count, char* out) {
   const double magnitude = std::fabs(value);
   if (!(magnitude >= 1e-5 && magnitude < 18446744073709551616.0)) return nullptr;
   int binaryExponent = 0;
@@ -148,10 +148,10 @@ char* writeCommonDouble(double value, char* out) {
   int leading = static_cast<int>(std::floor(std::log10(magnitude)));
   __extension__ typedef unsigned __int128 Wide;  // a compiler extension g++ and clang share
   for (int attempt = 0; attempt < 2; ++attempt) {
-    const int scale = 14 - leading;  // magnitude * 10^scale has 15 integer digits
+    const int scale = count - 1 - leading;  // magnitude * 10^scale has `count` integer digits
     Wide whole = 0;
-    Wide remainder = 0;  // what lies below the 15th digit, exactly
-    Wide half = 1;       // half a unit of the 15th digit in the remainder's measure
+    Wide remainder = 0;  // what lies below the last digit, exactly
+    Wide half = 1;       // half a unit of the last digit in the remainder's measure
     if (scale >= 0) {
       if (scale > 19) return nullptr;
       const Wide scaled = static_cast<Wide>(mantissa) * kPow10[scale];
@@ -170,11 +170,11 @@ char* writeCommonDouble(double value, char* out) {
       remainder = integer % divisor;
       half = divisor / 2;  // divisor is even: 10^k with k >= 1
     }
-    if (whole < kPow10[14]) {
+    if (whole < kPow10[count - 1]) {
       --leading;
       continue;
     }
-    if (whole >= kPow10[15]) {
+    if (whole >= kPow10[count]) {
       ++leading;
       continue;
     }
@@ -182,11 +182,11 @@ char* writeCommonDouble(double value, char* out) {
     if (remainder > half || (remainder == half && remainder != 0 && (rounded & 1) != 0)) {
       ++rounded;
     }
-    if (rounded == kPow10[15]) {
-      rounded = kPow10[14];
+    if (rounded == kPow10[count]) {
+      rounded = kPow10[count - 1];
       ++leading;
     }
-    return writeFifteenDigits(value < 0, rounded, leading, out);
+    return writeDigits(value < 0, rounded, count, leading, out);
   }
   return nullptr;
 }
@@ -209,10 +209,10 @@ DecimalReading readDecimalPortable(std::string_view text, double& value) {
   return DecimalReading::Value;
 }
 
-char* writeDecimalPortable(double value, char* out) {
-  if (char* const end = writeCommonDouble(value, out)) return end;
-  char buffer[kMaxFormattedLength + 1];  // and the NUL snprintf adds
-  const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
+char* writeDecimalPortable(double value, int significantDigits, char* out) {
+  if (char* const end = writeCommonDouble(value, significantDigits, out)) return end;
+  char buffer[kMaxDecimalLength + 1];  // and the NUL snprintf adds
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*g", significantDigits, value);
   std::memcpy(out, buffer, static_cast<std::size_t>(length));
   return out + length;
 }

@@ -15,14 +15,4 @@ FloatingPointFault shownValueStatus(double value) {
   return std::isnan(value) ? FloatingPointFault::InvalidOperation : FloatingPointFault::None;
 }
 
-std::string_view faultName(FloatingPointFault fault) {
-  switch (fault) {
-    case FloatingPointFault::None: return "";
-    case FloatingPointFault::InvalidOperation: return "Invalid operation";
-    case FloatingPointFault::DivisionByZero: return "Division by zero";
-    case FloatingPointFault::Overflow: return "Overflow";
-  }
-  return "";
-}
-
 }  // namespace vardeln

@@ -1,8 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
-#include <string_view>
-
 namespace vardeln {
 
 /// The floating-point faults that stop a conversion run.
@@ -21,8 +19,5 @@ FloatingPointFault storedValueStatus(double value);
 /// infinity is no fault here, it is shown as such; a value that is not a number is an
 /// invalid operation.
 FloatingPointFault shownValueStatus(double value);
-
-/// The name a person reads for a fault: "Overflow", "Division by zero", "Invalid operation".
-std::string_view faultName(FloatingPointFault fault);
 
 }  // namespace vardeln

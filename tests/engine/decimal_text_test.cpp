@@ -14,7 +14,6 @@
 
 #include "decimal_text.h"
 #include "exact_double.h"
-#include "number_text.h"
 
 namespace vardeln {
 namespace {
@@ -99,12 +98,12 @@ void expectSameReading(const std::string& text) {
   }
 }
 
-void expectSameWriting(double value) {
-  char fromLibrary[kMaxFormattedLength];
-  char fromPortable[kMaxFormattedLength];
-  const std::string library(fromLibrary, writeDecimal(value, fromLibrary));
-  const std::string portable(fromPortable, writeDecimalPortable(value, fromPortable));
-  ASSERT_EQ(portable, library) << testing::shortest(value);
+void expectSameWriting(double value, int digits = 15) {
+  char fromLibrary[kMaxDecimalLength];
+  char fromPortable[kMaxDecimalLength];
+  const std::string library(fromLibrary, writeDecimal(value, digits, fromLibrary));
+  const std::string portable(fromPortable, writeDecimalPortable(value, digits, fromPortable));
+  ASSERT_EQ(portable, library) << testing::shortest(value) << " to " << digits << " digits";
 }
 
 TEST(PortableDecimalText, ReadsHardDecimalsAsTheLibraryDoes) {
@@ -143,6 +142,13 @@ TEST(PortableDecimalText, WritesFifteenDigitsAsTheLibraryDoes) {
   for (double value : everydayDoubles(100000)) expectSameWriting(value);
   for (double value : randomDoubles(100000)) expectSameWriting(value);
   for (int power = -330; power <= 310; ++power) expectSameWriting(std::pow(10.0, power));
+}
+
+TEST(PortableDecimalText, WritesOtherDigitCountsAsTheLibraryDoes) {
+  for (const int digits : {1, 2, 9, 16, 17}) {
+    for (double value : everydayDoubles(20000)) expectSameWriting(value, digits);
+    for (double value : randomDoubles(20000)) expectSameWriting(value, digits);
+  }
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
     LinkCase{"unknown category",     "#lenght/1/Feet/Meters",               "#area/0/Acres/Acres",                    "0", "This link names no category \"lenght\""},
     LinkCase{"unknown source unit",  "#length/1/Fet/Meters",                "#area/0/Acres/Acres",                    "0", "This link names no unit \"Fet\" in length"},
     LinkCase{"unknown target unit",  "#length/1/Feet/Meterz",               "#area/0/Acres/Acres",                    "0", "This link names no unit \"Meterz\" in length"},
+    LinkCase{"long name, control characters", "#length/1/Feet/%0A%1B[2J" "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "#area/0/Acres/Acres", "0",
+             "This link names no unit \"??[2Jaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\"... (72 bytes) in length"},
     LinkCase{"too few parts",        "#length/1/Feet",                      "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
     LinkCase{"a broken escape",      "#length/1%/Feet/Meters",              "#area/0/Acres/Acres",                    "0", "This link holds no conversion"}));
 // clang-format on

@@ -2,7 +2,7 @@
 // The converter page: a view of the converter. Each choice, keystroke and command goes to
 // the converter, and what it changed is drawn; the browser's clipboard and the address are
 // the page's own business.
-import { loadConverter, Change, everything } from './converter_api.js';
+import { loadConverter } from './converter_api.js';
 import { watchForUpdates } from './update_notice.js';
 import { clipboardKeysHint } from './shortcut_keys.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
@@ -11,6 +11,7 @@ import engineBase64 from './engine.wasm';
 const decodeBase64 = (text) =>
   Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
 const converter = await loadConverter(decodeBase64(engineBase64));
+const { Change, everything } = converter;
 const element = (id) => document.getElementById(id);
 const categoryList = element('category');
 const inputText = element('inputText');
@@ -23,8 +24,6 @@ const howToBase = element('howToBase');
 const howFromBase = element('howFromBase');
 
 let drawn = false;
-
-const captionOf = (id) => id.charAt(0).toUpperCase() + id.slice(1);
 
 function fillList(list, labels) {
   list.replaceChildren(...labels.map((label) => new Option(label, label)));
@@ -158,7 +157,7 @@ function pasteIntoBox(event) {
 }
 
 for (const category of converter.categories) {
-  categoryList.add(new Option(captionOf(category.id), category.id));
+  categoryList.add(new Option(category.caption, category.id));
 }
 categoryList.addEventListener('change', () => {
   show(converter.chooseCategory(categoryList.selectedIndex));

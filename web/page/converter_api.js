@@ -1,16 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
-// The converter compiled to WebAssembly, seen from the page: the categories with their unit
-// labels in list order, the user's commands, and the state to draw. Every rule of what the
+// The converter compiled to WebAssembly, seen from the page: the categories with their
+// captions and unit labels in list order, the user's commands, and the state to draw. Every rule of what the
 // result, the note and the clipboard's text become is the converter's; this only carries
 // texts across.
 import createEngine from './engine.js';
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
-
-// What a command changed, as the converter's bits name it.
-export const Change = { category: 1, units: 2, number: 4, result: 8, note: 16 };
-export const everything = 31;
 
 // The engine is compiled and started at once where the browser allows it, so the first
 // conversion waits for no task of its own. Browsers that refuse to compile more than a few
@@ -72,14 +68,24 @@ export async function loadConverter(wasmBytes) {
     return command(block.at, value.length);
   }
 
+  // What a command changed, as the converter's bits name it, and the kinds of its note.
+  const { change, noteKind } = JSON.parse(text(engine._vardeln_interface_constants()));
+  const everything = Object.values(change).reduce((all, bit) => all | bit);
+
   const categories = [];
   for (let c = 0; c < engine._vardeln_category_count(); ++c) {
     const units = text(engine._vardeln_unit_labels(c)).split('\n');
     units.pop();  // the text after the last label's newline
-    categories.push({ id: text(engine._vardeln_category_id(c)), units });
+    categories.push({
+      id: text(engine._vardeln_category_id(c)),
+      caption: text(engine._vardeln_category_caption(c)),
+      units,
+    });
   }
 
   return {
+    Change: change,
+    everything,
     categories,
     chooseCategory: (index) => engine._vardeln_choose_category(index),
     chooseFrom: (index) => engine._vardeln_choose_from(index),
@@ -103,7 +109,7 @@ export async function loadConverter(wasmBytes) {
     staleBecause: () => text(engine._vardeln_stale_fault()),
     note: () => text(engine._vardeln_note()),
     how: () => [text(engine._vardeln_how(0)), text(engine._vardeln_how(1))],
-    noteIsFault: () => engine._vardeln_note_kind() === 1,
-    noteIsUnknownLink: () => engine._vardeln_note_kind() === 3,
+    noteIsFault: () => engine._vardeln_note_kind() === noteKind.fault,
+    noteIsUnknownLink: () => engine._vardeln_note_kind() === noteKind.unknownLink,
   };
 }

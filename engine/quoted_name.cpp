@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "quoted.h"
+#include "quoted_name.h"
 
-namespace vardeln::cli {
+namespace vardeln {
 namespace {
 
 bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -16,7 +16,7 @@ std::string_view shownPart(std::string_view name) {
 
 }  // namespace
 
-std::string quoted(std::string_view name) {
+std::string quotedName(std::string_view name) {
   const std::string_view shown = shownPart(name);
   std::string text = "\"";
   for (const char c : shown) {
@@ -30,4 +30,4 @@ std::string quoted(std::string_view name) {
   return text;
 }
 
-}  // namespace vardeln::cli
+}  // namespace vardeln

@@ -8,7 +8,13 @@
 #include "decimal_text.h"
 
 namespace vardeln {
+
+static_assert(kMaxFormattedLength >= kMaxDecimalLength);
+
 namespace {
+
+// How many significant digits the result box shows.
+constexpr int kShownSignificantDigits = 15;
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -115,7 +121,7 @@ char* formatDouble(double value, char* out) {
     return out + length;
   }
   if (value == 0.0) value = 0.0;  // negative zero shows as "0"
-  char* const end = writeDecimal(value, out);
+  char* const end = writeDecimal(value, kShownSignificantDigits, out);
   for (char* c = out; c != end; ++c) {
     if (*c == 'e') *c = 'E';
   }

@@ -1,0 +1,20 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vardeln {
+
+/// How much of a name a message repeats: enough to recognise any real label.
+inline constexpr std::size_t kQuotedNameLimit = 64;
+
+/// A name a user gave, in double quotes, for a one-line message (the command line's errors, a
+/// link's note). Control characters (a line feed in a mistyped argument, a terminal escape)
+/// show as "?" so the message stays one plain line, and a name longer than kQuotedNameLimit
+/// bytes is cut there, marked with "..." and its length, so a pasted megabyte does not flood
+/// the terminal or the page.
+std::string quotedName(std::string_view name);
+
+}  // namespace vardeln
