@@ -27,7 +27,8 @@ TEST_P(JsonStrings, AreWrittenAsJsonReadsThem) {
   std::string json = "x";  // appended to, never replaced
   appendJsonString(json, e.text);
   EXPECT_EQ(json, "x" + std::string(e.json));
-  EXPECT_TRUE(nlohmann::json::parse(json.substr(1), nullptr, false).is_string()) << "not valid JSON";
+  EXPECT_TRUE(nlohmann::json::parse(json.substr(1), nullptr, false).is_string())
+      << "not valid JSON";
 }
 
 using namespace std::string_view_literals;

@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   // Text is well-formed UTF-8 when dropping and replacing its ill-formed bytes change nothing.
   using Errors = nlohmann::json::error_handler_t;
   const nlohmann::json original = std::string(text);
-  const bool wellFormed =
-      original.dump(-1, ' ', false, Errors::ignore) == original.dump(-1, ' ', false, Errors::replace);
+  const bool wellFormed = original.dump(-1, ' ', false, Errors::ignore) ==
+                          original.dump(-1, ' ', false, Errors::replace);
   require(!wellFormed || read == original, "well-formed text did not read back unchanged");
 
   std::string again;
