@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "json_reading.h"
+#include <nlohmann/json.hpp>
+
 #include "text_samples.h"
 
 namespace vardeln::cli {
@@ -26,8 +27,8 @@ TEST_P(JsonStrings, AreWrittenAsJsonReadsThem) {
   std::string json = "x";  // appended to, never replaced
   appendJsonString(json, e.text);
   EXPECT_EQ(json, "x" + std::string(e.json));
-  std::string_view written = std::string_view(json).substr(1);
-  EXPECT_TRUE(vardeln::testing::readJsonString(written)) << "not valid JSON";
+  EXPECT_TRUE(nlohmann::json::parse(json.substr(1), nullptr, false).is_string())
+      << "not valid JSON";
 }
 
 using namespace std::string_view_literals;
@@ -63,9 +64,7 @@ TEST(JsonStrings, HostileTextsBecomeValidJson) {
                                   vardeln::testing::invalidUtf8(vardeln::testing::kMegabyte)}) {
     std::string json;
     appendJsonString(json, text);
-    std::string_view written = json;
-    EXPECT_TRUE(vardeln::testing::readJsonString(written));
-    EXPECT_TRUE(written.empty());
+    EXPECT_TRUE(nlohmann::json::parse(json, nullptr, false).is_string());
   }
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # Typing a number and the four Edit commands, chosen from the Edit menu with its access key
-# and the arrow keys, against the system clipboard that other programs share.
+# and the arrow keys, against the system clipboard that other programs share. What the
+# converter makes of each command is the scenario table's.
 # Usage: edit_commands_test.sh BUILD_FOLDER
 set -euo pipefail
 here=$(dirname "$0")
@@ -16,23 +17,10 @@ keys BackSpace
 type_text 12
 expect_copy "typing 12, then Copy" "12 Acres = 12 Acres"
 
-# 1e308 Acres is beyond a double on its way to square metres: the result box keeps 1E+30,
-# which is no conversion of 1e308, so Copy names the fault in its place.
-keys BackSpace BackSpace
-type_text 1e308
-expect_copy "Copy after an overflow names the fault, not the stale result" \
-  "1e308 Acres = Overflow Acres"
-keys BackSpace
-expect_copy "the next result is copied again" "1e30 Acres = 1E+30 Acres"
-
 put_clipboard 3.75
 edit_command Paste
 expect_copy "Paste replaces the number with the text another program put on the clipboard" \
   "3.75 Acres = 3.75 Acres"
-
-put_clipboard 12abc
-edit_command Paste
-expect_copy "Paste of a text that is no number" "12abc Acres = Invalid Number Acres"
 
 put_clipboard 7
 edit_command Paste

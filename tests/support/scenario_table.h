@@ -39,7 +39,11 @@ inline std::string unescapeScenarioText(std::string_view text) {
     if (next == '*') {
       std::size_t digits = 0;
       const unsigned long count = std::stoul(std::string(text.substr(i + 1)), &digits);
-      out.append(count - 1, out.back());
+      // The whole last character, however many bytes its UTF-8 takes.
+      std::size_t start = out.size() - 1;
+      while (start > 0 && (static_cast<unsigned char>(out[start]) & 0xC0) == 0x80) --start;
+      const std::string character = out.substr(start);
+      for (unsigned long n = 1; n < count; ++n) out += character;
       i += digits;
     } else {
       out.push_back(next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next);

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "categories.h"
 #include "window_fixture.h"
 
 namespace vardeln {
@@ -11,78 +12,37 @@ namespace {
 
 using StartUp = LoadedWindow;
 
-TEST_F(StartUp, ShowsZeroAcresToAcresWithOnlyAreaChecked) {
-  EXPECT_EQ(inputText->text(), QStringLiteral("0"));
-  EXPECT_EQ(inputUnit->currentText(), QStringLiteral("Acres"));
-  EXPECT_EQ(outputUnit->currentText(), QStringLiteral("Acres"));
-  EXPECT_EQ(outputText->text(), QStringLiteral("0"));
+// What the window adds to the converter's start: the units' tool tips, the checked
+// category, and the focus in the number box.
+TEST_F(StartUp, NamesTheUnitsChecksAreaAndFocusesTheNumber) {
   EXPECT_EQ(toolTips(), QStringList(4, QStringLiteral("Acres")));
   EXPECT_EQ(checkedCategoryItems(), QStringList({QStringLiteral("areaMenu")}));
   EXPECT_TRUE(faultNote->isHidden());
   EXPECT_EQ(window.focusWidget(), inputText);
 }
 
-struct CategoryCase {
-  const char* menuItem;
-  int entries;
-  const char* firstEntry;
-};
+using CategorySelection = LoadedWindow;
 
-void PrintTo(const CategoryCase& c, std::ostream* out) { *out << c.menuItem; }
-
-class CategorySelection : public LoadedWindow,
-                          public ::testing::WithParamInterface<CategoryCase> {};
-
-TEST_P(CategorySelection, RefillsBothListsAtTheFirstUnitAndChecksOnlyItsItem) {
-  const CategoryCase& c = GetParam();
-  const QString first = QString::fromUtf8(c.firstEntry);
-
-  choose(c.menuItem);
-
-  EXPECT_EQ(checkedCategoryItems(), QStringList({QString::fromLatin1(c.menuItem)}));
-  EXPECT_EQ(inputUnit->count(), c.entries);
-  EXPECT_EQ(entries(outputUnit), entries(inputUnit));
-  EXPECT_EQ(inputUnit->currentText(), first);
-  EXPECT_EQ(outputUnit->currentText(), first);
-  EXPECT_EQ(toolTips(), QStringList(4, first));
-  // One conversion, from the first unit to the first.
-  EXPECT_EQ(conversionRuns.count(), 1);
+// Each category's menu item, chosen once or again, fills both lists with the converter's
+// units at the first, checks only itself, and converts once.
+TEST_F(CategorySelection, FillsBothListsWithTheCategorysUnits) {
+  for (const Category& category : allCategories()) {
+    const QString item = QString::fromUtf8(category.id()) + QStringLiteral("Menu");
+    SCOPED_TRACE(item.toStdString());
+    QStringList labels;
+    for (std::string_view label : category.labels()) labels << QString::fromUtf8(label);
+    for (int time = 0; time < 2; ++time) {
+      conversionRuns.clear();
+      choose(item.toLatin1().constData());
+      EXPECT_EQ(checkedCategoryItems(), QStringList({item}));
+      EXPECT_EQ(entries(inputUnit), labels);
+      EXPECT_EQ(entries(outputUnit), labels);
+      EXPECT_EQ(toolTips(), QStringList(4, labels.front()));
+      EXPECT_EQ(conversionRuns.count(), 1);
+      outputUnit->setCurrentIndex(outputUnit->count() - 1);
+    }
+  }
 }
-
-// Choosing the category that is already current rebuilds it all the same.
-TEST_P(CategorySelection, ChoosingItAgainForgetsTheChosenUnits) {
-  const CategoryCase& c = GetParam();
-  choose(c.menuItem);
-  inputUnit->setCurrentIndex(c.entries - 1);
-  outputUnit->setCurrentIndex(c.entries - 1);
-  conversionRuns.clear();
-
-  choose(c.menuItem);
-
-  EXPECT_EQ(checkedCategoryItems(), QStringList({QString::fromLatin1(c.menuItem)}));
-  EXPECT_EQ(inputUnit->currentIndex(), 0);
-  EXPECT_EQ(outputUnit->currentIndex(), 0);
-  EXPECT_EQ(conversionRuns.count(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllCategories, CategorySelection,
-    ::testing::Values(CategoryCase{"areaMenu", 29, "Acres"},
-                      CategoryCase{"densityMenu", 5, "g / cm cube"},
-                      CategoryCase{"energyMenu", 17, "BOE"},
-                      CategoryCase{"forceMenu", 6, "Dyne"},
-                      CategoryCase{"lengthMenu", 55, "Admiralty Mile"},
-                      CategoryCase{"massMenu", 38, "Arroba"},
-                      CategoryCase{"powerMenu", 4, "DonkeyPower"},
-                      CategoryCase{"prefixMenu", 40, "Arab"},
-                      CategoryCase{"pressureMenu", 16, "Atmosphere"},
-                      CategoryCase{"speedMenu", 10, "Feet/hour"},
-                      CategoryCase{"temperatureMenu", 5, "Celsius"},
-                      CategoryCase{"timeMenu", 30, "Aeon"},
-                      CategoryCase{"volumeMenu", 83, "Acre Foot"}),
-    [](const ::testing::TestParamInfo<CategoryCase>& info) {
-      return std::string(info.param.menuItem);
-    });
 
 using LiveRecalculation = LoadedWindow;
 

@@ -120,10 +120,6 @@ test('a refused clipboard points to the keys of the user\'s system', async () =>
 });
 
 test('Paste replaces the number with the clipboard text and recalculates', async () => {
-  await setClipboard('12abc');
-  await page.getByRole('button', { name: 'Paste' }).click();
-  await eventually(() => value('inputText'), '12abc');
-  assert.equal(await result(), 'Invalid Number');
   await setClipboard(' 2.5e1 ');
   await page.getByRole('button', { name: 'Paste' }).click();
   await eventually(() => value('inputText'), ' 2.5e1 ');

@@ -7,7 +7,7 @@ const tablePath = new URL('../scenarios/converter.tsv', import.meta.url);
 
 // \n \r \t \\ as escapes; c\*N as the character c N times.
 export function unescapeText(text) {
-  return text.replace(/(.)\\\*(\d+)|\\(.)/gs, (match, repeated, count, escaped) => {
+  return text.replace(/(.)\\\*(\d+)|\\(.)/gsu, (match, repeated, count, escaped) => {
     if (repeated !== undefined) return repeated.repeat(Number(count));
     return { n: '\n', r: '\r', t: '\t' }[escaped] ?? escaped;
   });

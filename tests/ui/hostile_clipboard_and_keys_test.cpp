@@ -1,15 +1,14 @@
 // Vardeln — MIT licence, see LICENSE.
-// Whatever lands on the clipboard or under the fingers — a box full of digits or of random
-// bytes, broken UTF-8, NUL characters, line breaks, keys that name no unit — the result box
-// answers clearly, and the next ordinary number converts as before. Texts longer than the box
-// holds are refused whole; the long-paste tests cover them.
+// Whatever lands on the system clipboard or under the fingers — a box full of random bytes,
+// broken UTF-8, NUL characters, keys that name no unit — the window answers clearly, and the
+// next ordinary number converts as before. Texts longer than the box holds are refused whole;
+// the long-paste tests cover them.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
-#include <algorithm>
 #include <string>
 
 #include "text_box.h"
@@ -21,7 +20,6 @@ namespace {
 
 using vardeln::testing::invalidUtf8;
 using vardeln::testing::randomBytes;
-using vardeln::testing::repeated;
 
 // As many characters as the number box holds; a row leaves room for the keys it types.
 constexpr std::size_t kFull = Converter::kLongestNumber;
@@ -71,21 +69,14 @@ TEST_P(HostilePastes, AreAnsweredAndTheWindowGoesOnConverting) {
   EXPECT_EQ(outputText->text(), QStringLiteral("400"));
 }
 
-// "0." followed by 4084 zeros and a 1 is 10 to the power -4085. Random bytes and broken
-// UTF-8 decode to at most one character a byte.
+// Random bytes and broken UTF-8 decode to at most one character a byte. What the converter
+// makes of long or odd numbers is the engine's and the scenario table's; these rows are the
+// system clipboard's own: bytes that are no UTF-8, and a NUL that must not end the text.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Clipboard, HostilePastes, ::testing::Values(
-    HostilePaste{"ABoxFullOfDigits",           [] { return repeated(kFull - 1, '9'); },                "Invalid Number", "1",        "Invalid Number"},
     HostilePaste{"ABoxFullOfRandomBytes",      [] { return randomBytes(kFull - 1); },                  "Invalid Number", "2",        "Invalid Number"},
     HostilePaste{"HalfABoxOfInvalidUtf8",      [] { return invalidUtf8(kFull / 2); },                  "Invalid Number", "3",        "Invalid Number"},
-    HostilePaste{"ABoxOfLeadingZeros",         [] { return repeated(kFull - 4, '0') + "2.5"; },        "250",            "5",        "255"},
-    HostilePaste{"ABoxOfZerosAfterPoint",      [] { return "0." + repeated(kFull - 12, '0') + "1"; },  "0",              "e4085",    "100"},
-    HostilePaste{"ABoxOfExponentZeros",        [] { return "1e" + repeated(kFull - 4, '0') + "2"; },   "10000",          "0",        "1E+22"},
-    HostilePaste{"ABoxOfLineBreaks",           [] { return repeated(kFull - 2, '\n') + "7"; },         "700",            "7",        "7700"},
-    HostilePaste{"NulInsideANumber",           [] { return std::string("1\0" "2", 3); },             "Invalid Number", "3",        "Invalid Number"},
-    HostilePaste{"OnlyNul",                    [] { return std::string(1, '\0'); },                  "Invalid Number", "",         "Invalid Number"},
-    HostilePaste{"ALineBreakInsideANumber",    [] { return std::string("1\n2"); },                   "Invalid Number", "3",        "Invalid Number"},
-    HostilePaste{"DigitsOfOtherScripts",       [] { return std::string("\xD9\xA2"); },               "Invalid Number", "１２",     "Invalid Number"}));
+    HostilePaste{"NulInsideANumber",           [] { return std::string("1\0" "2", 3); },             "Invalid Number", "3",        "Invalid Number"}));
 // clang-format on
 
 using HostileShownWindow = LoadedWindow;
