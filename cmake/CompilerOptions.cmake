@@ -32,3 +32,10 @@ if(VARDELN_FUZZ)
   target_compile_options(vardeln_options INTERFACE ${fuzz_flags})
   target_link_options(vardeln_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Which lines of the engine, the converter model and the command line the tests run.
+option(VARDELN_COVERAGE "Build with gcov's line counters" OFF)
+if(VARDELN_COVERAGE)
+  target_compile_options(vardeln_options INTERFACE --coverage)
+  target_link_options(vardeln_options INTERFACE --coverage)
+endif()

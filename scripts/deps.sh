@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
-# Installs the Debian packages Vardeln needs to build, test and package itself.
-# Quiet when everything is already there; runs apt-get update once before the first install.
+# Installs the Debian packages Vardeln needs; quiet when everything is already there, and runs
+# apt-get update once before the first install.
+#   scripts/deps.sh window   what building and starting the window needs (./run.sh)
+#   scripts/deps.sh all      everything the tests, the packaging and the page need (./test.sh)
 set -euo pipefail
 
-packages=(
-  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev
-  libgtest-dev libbenchmark-dev
+window_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev)
+test_packages=(
+  clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev gcovr
   fonts-dejavu-core xvfb xdotool xclip x11-utils imagemagick icewm
   desktop-file-utils appstream dpkg-dev file
   qt6-wayland weston wl-clipboard
@@ -16,10 +18,18 @@ packages=(
   bash-completion zsh fish
   chromium emscripten esbuild
 )
-# The web page's tests run under Node.js with npm; a machine that already has them from
-# elsewhere keeps its own (Debian's npm would clash with a bundled one).
-command -v node >/dev/null || packages+=(nodejs)
-command -v npm >/dev/null || packages+=(npm)
+
+case "${1:-}" in
+  window) packages=("${window_packages[@]}") ;;
+  all)
+    packages=("${window_packages[@]}" "${test_packages[@]}")
+    # The web page's tests run under Node.js with npm; a machine that already has them from
+    # elsewhere keeps its own (Debian's npm would clash with a bundled one).
+    command -v node >/dev/null || packages+=(nodejs)
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
+  *) echo "Usage: $0 window|all" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,20 +10,17 @@
 // Run after tests/web/run.sh has built the site and the normal build has built engine_bench:
 //   node bench/web/page_bench.mjs
 import { execFileSync } from 'node:child_process';
-import { cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchChromium } from '../../tests/web/browser.mjs';
 import { startPythonServer } from '../../tests/web/python_server.mjs';
-import { siteDir } from '../../tests/web/test_setup.mjs';
+import { presetFolder, siteDir } from '../../tests/web/test_setup.mjs';
 
-// The native engine benchmark of the normal build (scripts/build.sh builds it), else of
-// build-webnative configured with VARDELN_BUILD_BENCHMARKS=ON.
+// The native engine benchmark of the normal build (the default preset builds it).
 const engineBench = process.env.VARDELN_ENGINE_BENCH ??
-  ['build', 'build-webnative']
-    .map((dir) => join(siteDir, '..', '..', dir, 'bench', 'engine', 'engine_bench'))
-    .find((path) => existsSync(path));
+  join(presetFolder('default'), 'bench', 'engine', 'engine_bench');
 const loads = 15;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const verdict = (ratio, limit) => (ratio <= limit ? 'within target' : 'OVER TARGET');

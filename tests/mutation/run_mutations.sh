@@ -29,7 +29,7 @@ mkdir -p "$copy" "$logs"
 git -C "$source_tree" archive --format=tar HEAD | tar -C "$copy" -xf -
 
 if [[ ! -f $build/build.ninja ]]; then
-  cmake -S "$copy" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$logs/configure.log" 2>&1
+  cmake -S "$copy" --preset release -B "$build" >"$logs/configure.log" 2>&1
 fi
 
 build_and_run() {  # prints the suites that failed, or "build" when it did not build

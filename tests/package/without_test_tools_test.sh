@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
-# A build without tests and benchmarks looks up none of the test tools: with GoogleTest,
-# Google Benchmark and Qt Test made unfindable it still configures, and builds no test.
+# A build without tests and benchmarks looks up none of the test tools: the programs preset
+# (what ./run.sh builds) makes GoogleTest, Google Benchmark and Qt Test unfindable, and still
+# configures and builds no test.
 # Usage: without_test_tools_test.sh SOURCE_FOLDER
 set -euo pipefail
 here=$(dirname "$0")
@@ -11,9 +12,7 @@ source_dir=$(cd "$1" && pwd)
 build=$(mktemp -d "${TMPDIR:-/tmp}/vardeln-no-tests.XXXXXX")
 trap 'rm -rf "$build"' EXIT
 check "configures with the test tools out of reach" \
-  cmake -S "$source_dir" -B "$build" -G Ninja -DBUILD_TESTING=OFF \
-    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
-    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6QuickTest=ON
+  cmake -S "$source_dir" --preset programs -B "$build"
 check_equal "no test is registered" "Total Tests: 0" \
   "$(ctest --test-dir "$build" --show-only 2>/dev/null | grep 'Total Tests')"
 check "the programs are among the targets" \
