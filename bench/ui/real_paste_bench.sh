@@ -10,7 +10,7 @@
 # Usage: real_paste_bench.sh BUILD_FOLDER
 set -euo pipefail
 here=$(dirname "$0")
-. "$here/../../tests/e2e/vardeln_driver.sh"
+. "$here/../../tests/window/e2e/vardeln_driver.sh"
 build=$1
 
 ticks_per_second=$(getconf CLK_TCK)

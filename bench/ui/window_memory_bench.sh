@@ -13,7 +13,7 @@
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/../../tests/support/checks.sh"
-. "$here/../../tests/e2e/x_session.sh"
+. "$here/../../tests/window/e2e/x_session.sh"
 build=$1
 runs=${2:-5}
 target=1.15

@@ -1,9 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
-// The table of user scenarios (tests/scenarios/converter.tsv), read for the page's driver as
+// The table of user scenarios (tests/model/converter_scenarios.tsv), read for the page's driver as
 // the C++ drivers read it.
 import { readFileSync } from 'node:fs';
 
-const tablePath = new URL('../scenarios/converter.tsv', import.meta.url);
+const tablePath = new URL('../model/converter_scenarios.tsv', import.meta.url);
 
 // \n \r \t \\ as escapes; c\*N as the character c N times.
 export function unescapeText(text) {

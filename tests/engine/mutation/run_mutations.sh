@@ -5,7 +5,7 @@
 # rebuilds the engine's test programs in one reused build directory, runs them and prints
 # which edits they catch. The working tree itself is never touched.
 #
-#   tests/mutation/run_mutations.sh [EDITS-FILE]
+#   tests/engine/mutation/run_mutations.sh [EDITS-FILE]
 #
 # EDITS-FILE defaults to edits.tsv beside this script. VARDELN_MUTATION_DIR names a work
 # directory to keep between runs (the copy and its build), so a second run only rebuilds
@@ -14,13 +14,15 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-source_tree=$(cd "$here/../.." && pwd)
+source_tree=$(git -C "$here" rev-parse --show-toplevel)
 edits=${1:-$here/edits.tsv}
 work=${VARDELN_MUTATION_DIR:-$(mktemp -d /tmp/vardeln-mutation.XXXXXX)}
 copy=$work/tree
 build=$work/build
 logs=$work/logs
+# Each suite beside the folder of the build it lies in.
 suites=(engine_tests golden_tests)
+declare -A suite_dir=([engine_tests]=tests/engine [golden_tests]=tests/engine/golden)
 python=/usr/bin/python3
 
 rm -rf "$copy"
@@ -40,7 +42,7 @@ build_and_run() {  # prints the suites that failed, or "build" when it did not b
   fi
   local suite
   for suite in "${suites[@]}"; do
-    if ! "$build/tests/${suite%_tests}/$suite" --gtest_brief=1 >"$log.$suite" 2>&1; then
+    if ! "$build/${suite_dir[$suite]}/$suite" --gtest_brief=1 >"$log.$suite" 2>&1; then
       failed+=("$suite")
     fi
   done
