@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
-# Draws the program's two pictures with ImageMagick, so they can be redrawn from source:
+# Draws the program's pictures with ImageMagick, so they can be redrawn from source:
 #   vardeln.png        the 32 × 32 program icon, at most 16 colours (4-bit palette), as
 #                      installed and on the web page
 #   vardeln.bmp        the same icon, pixel for pixel, as the window reads it
 #   about_picture.png  the About box picture, 168 × 89, 256-colour (8-bit) palette
-# Run from anywhere; writes beside this script. The build only uses the committed PNGs.
+# Run from anywhere; writes beside this script. The build only uses the committed files.
 set -euo pipefail
 cd "$(dirname "$0")"
 
