@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
-# Draws the program's two pictures with ImageMagick, so they can be redrawn from source:
-#   vardeln.png        the 32 × 32 program icon, at most 16 colours (4-bit palette)
+# Draws the program's pictures with ImageMagick, so they can be redrawn from source:
+#   vardeln.png        the 32 × 32 program icon, at most 16 colours (4-bit palette), as
+#                      installed and on the web page
+#   vardeln.bmp        the same icon, pixel for pixel, as the window reads it
 #   about_picture.png  the About box picture, 168 × 89, 256-colour (8-bit) palette
-# Run from anywhere; writes beside this script. The build only uses the committed PNGs.
+# Run from anywhere; writes beside this script. The build only uses the committed files.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,6 +22,9 @@ convert -size 32x32 xc:none +antialias \
   -draw 'line 24,22 24,25' \
   +dither -colors 16 -define png:color-type=3 -define png:bit-depth=4 \
   -define png:exclude-chunks=date,time PNG8:vardeln.png
+# The window shows the icon from the moment it opens. Qt reads a BMP with its own few lines of
+# code; a PNG would bring the PNG decoder and zlib into the program for that alone.
+convert vardeln.png BMP:vardeln.bmp
 
 # The About picture: the name on a blue-to-teal ground above a ruler marked every sixth pixel,
 # with a long tick every ten marks and a middle one halfway between.

@@ -38,10 +38,12 @@ struct PictureCase {
 
 constexpr int kPaletteColourType = 3;
 
+// The pictures as committed: the program icon's PNG is installed and served by the web page,
+// not built into the window.
 // clang-format off
 const PictureCase kPictures[] = {
-    {"program_icon",  ":/vardeln/vardeln.png",       {32, 32},  4,  2,  16},
-    {"about_picture", ":/vardeln/about_picture.png", {168, 89}, 8, 17, 256},
+    {"program_icon",  VARDELN_PICTURES "/vardeln.png",       {32, 32},  4,  2,  16},
+    {"about_picture", VARDELN_PICTURES "/about_picture.png", {168, 89}, 8, 17, 256},
 };
 // clang-format on
 
@@ -65,6 +67,17 @@ TEST_P(AboutPictures, HaveTheirSizeAndPalette) {
 
 INSTANTIATE_TEST_SUITE_P(Table, AboutPictures, ::testing::ValuesIn(kPictures),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AboutProgramIcon, IsTheInstalledPicturePixelForPixel) {
+  const QImage installed(QStringLiteral(VARDELN_PICTURES "/vardeln.png"));
+  const QImage shown = vardeln::programPicture().toImage();
+  ASSERT_EQ(shown.size(), installed.size());
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      ASSERT_EQ(shown.pixel(x, y), installed.pixel(x, y)) << x << "," << y;
+    }
+  }
+}
 
 TEST(AboutProgramIcon, OffersThePictureAtItsOwnSize) {
   EXPECT_EQ(vardeln::programPicture().size(), QSize(32, 32));
