@@ -5,7 +5,7 @@
 # Usage: in_x_session.sh PROGRAM [ARGUMENTS...]
 set -euo pipefail
 here=$(dirname "$0")
-. "$here/../support/checks.sh"
+. "$here/../../support/checks.sh"
 . "$here/x_session.sh"
 
 start_x_session

@@ -5,7 +5,7 @@
 # session; set build to the build folder.
 
 e2e_folder=$(dirname "${BASH_SOURCE[0]}")
-. "$e2e_folder/../support/checks.sh"
+. "$e2e_folder/../../support/checks.sh"
 . "$e2e_folder/x_session.sh"
 
 vardeln_runs=0
