@@ -7,6 +7,8 @@
 # "value", "unit" or nothing; and the category typed. Options may stand anywhere until "--",
 # a number is never an option, and where VALUE stands any other text is the value, as the
 # program reads its arguments.
+_vardeln_convert_options=(--all --exact --explain --json --list -h --help --version)
+
 _vardeln_convert_wanted() {
     local options_ended="" listing="" all="" word
     local -a operands=()
@@ -16,8 +18,12 @@ _vardeln_convert_wanted() {
                 --) options_ended=1 ;;
                 --list) listing=1 ;;
                 --all) all=1 ;;
-                --exact | --json | -h | --help | --version) ;;
-                *) ((${#operands[@]} == 1)) && operands+=("$word") ;;
+                *)
+                    # Where VALUE stands, text that is none of the program's options is the value.
+                    if ! _vardeln_convert_is_option "$word" && ((${#operands[@]} == 1)); then
+                        operands+=("$word")
+                    fi
+                    ;;
             esac
         else
             operands+=("$word")
@@ -38,13 +44,18 @@ _vardeln_convert_wanted() {
     fi
 }
 
+_vardeln_convert_is_option() {
+    [[ " ${_vardeln_convert_options[*]} " == *" $1 "* ]]
+}
+
 _vardeln_convert_is_number() {
     [[ $1 =~ ^[[:space:]]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[[:space:]]*$ ]]
 }
 
-# Offers the names that start with what was typed. In an open quote they are given as they
-# are (the shell closes the quote); otherwise blanks are escaped, so that a label such as
-# "Dynes / cm Square" stays one argument.
+# Offers the names that start with what was typed in any case, as the program matches them
+# ("c" offers "Celsius", whatever readline's completion-ignore-case). In an open quote they
+# are given as they are (the shell closes the quote); otherwise blanks are escaped, so that a
+# label such as "Dynes / cm Square" stays one argument.
 _vardeln_convert_offer() {
     local name typed=$cur quote=""
     if [[ $cur == [\"\']* ]]; then
@@ -54,7 +65,7 @@ _vardeln_convert_offer() {
         typed=${cur//\\/}
     fi
     while IFS= read -r name; do
-        [[ $name == "$typed"* ]] || continue
+        [[ ${name,,} == "${typed,,}"* ]] || continue
         if [[ -n $quote ]]; then
             COMPREPLY+=("$name")
         else
@@ -70,7 +81,7 @@ _vardeln_convert() {
     _vardeln_convert_wanted
     case $wanted in
         option)
-            mapfile -t COMPREPLY < <(compgen -W '--all --exact --explain --json --list -h --help --version --' -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "${_vardeln_convert_options[*]} --" -- "$cur")
             ;;
         category)
             _vardeln_convert_offer < <("${words[0]}" --list 2>/dev/null)

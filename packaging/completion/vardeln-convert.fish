@@ -20,7 +20,7 @@ function __vardeln_convert_wanted
                     set listing 1
                 case --all
                     set all 1
-                case --exact --json -h --help --version
+                case --exact --explain --json -h --help --version
                 case '*'
                     test (count $operands) -eq 1; and set -a operands $token
             end

@@ -34,15 +34,19 @@ fish_words() {
 
 zsh_words() {
   zsh -f -c '
-    _describe() { print -l -- ${${(P)${@[-1]}}%%:*}; }
+    setopt extendedglob
+    _describe() { print -l -- ${(M)${${(P)${@[-1]}}%%:*}:#${PREFIX}*}; }
     _wanted() { shift 3; "$@"; }
-    compadd() { [[ $1 == -a ]] && print -l -- ${(P)2}; }
+    compadd() {  # -M: the script asks for matching in any case
+      local fold; [[ $1 == -M ]] && fold="(#i)"
+      print -l -- ${(M)${(P)${@[-1]}}:#${~fold}${PREFIX}*}
+    }
     _message() { :; }
     _call_program() { shift; "$@"; }
     words=("${(@s:,:)2}")
     CURRENT=$#words
     PREFIX=${(Q)${words[-1]#[\"\x27]}}  # zsh leaves an opening quote out of PREFIX
-    source $1 | while IFS= read -r word; do [[ $word == ${PREFIX}* ]] && print -r -- $word; done
+    source $1
   ' zsh "$completions/_vardeln-convert" "$1" | sort
 }
 
@@ -74,6 +78,11 @@ a negative value is no option|vardeln-convert,temperature,-40,Ce|Celsius|=|=
 after --|vardeln-convert,--,temperature,-5,R|Rankine,Réaumur|=|=
 options between the operands|vardeln-convert,length,1,--json,Feet,Met|Meters|=|=
 a category in any case|vardeln-convert,TEMPERATURE,1,Ré|Réaumur|=|=
+names typed in any case|vardeln-convert,temperature,1,c|Celsius|=|=
+a category typed in any case|vardeln-convert,TE|temperature|=|=
+fish prefers the case typed|vardeln-convert,energy,1,E|Ergs,electronVolts|Ergs|Ergs,electronVolts
+options after the category|vardeln-convert,temperature,--e|--exact,--explain|=|=
+--explain after the category|vardeln-convert,temperature,--explain,1,Celsius,K|Kelvin|=|=
 --all takes no TO|vardeln-convert,--all,temperature,1,Celsius,||=|=
 an unknown category has no units|vardeln-convert,lenght,1,F||=|=
 TABLE
