@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kNull = "null";
 constexpr std::string_view kExactKey = ",\"exact\":";
+constexpr std::string_view kNumberKey = ",\"number\":";
 constexpr std::string_view kOutcomeKey = ",\"outcome\":";
 
 std::string_view outcomeName(const ConvertedForms& result) {
@@ -20,7 +21,7 @@ std::string_view outcomeName(const ConvertedForms& result) {
     case ExitStatus::InvalidNumber:
       return "invalid";
     default:
-      return result.shown;  // the fault's name
+      return result.infinite ? "infinite" : result.shown;  // or the fault's name
   }
 }
 
@@ -62,15 +63,17 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
 std::string_view ConversionRecords::record(std::optional<std::string_view> value,
                                            const ConvertedForms& result) {
   const bool converted = result.status == ExitStatus::Success;
-  const bool fault = result.status == ExitStatus::Fault;
+  const bool fault = result.status == ExitStatus::Fault && !result.infinite;
   const std::optional<std::string_view> shown = fault ? std::nullopt : std::optional(result.shown);
   const std::optional<std::string_view> exact =
-      converted ? std::optional(result.exact) : std::nullopt;
+      converted || result.infinite ? std::optional(result.exact) : std::nullopt;
+  // The shortest form of a finite double is a JSON number as it stands.
+  const std::string_view number = converted ? result.exact : kNull;
   const std::string_view outcome = outcomeName(result);
 
   const std::size_t room = head_.size() + bound(value) + units_.size() + bound(shown) +
-                           kExactKey.size() + bound(exact) + kOutcomeKey.size() + bound(outcome) +
-                           1;
+                           kExactKey.size() + bound(exact) + kNumberKey.size() + number.size() +
+                           kOutcomeKey.size() + bound(outcome) + 1;
   if (buffer_.size() < room) buffer_.resize(std::max(room, 2 * buffer_.size()));
   char* const start = buffer_.data();
   char* out = write(head_, start);
@@ -79,6 +82,8 @@ std::string_view ConversionRecords::record(std::optional<std::string_view> value
   out = writeStringOrNull(shown, out);
   out = write(kExactKey, out);
   out = writeStringOrNull(exact, out);
+  out = write(kNumberKey, out);
+  out = write(number, out);
   out = write(kOutcomeKey, out);
   out = writeJsonString(outcome, out);
   *out++ = '}';

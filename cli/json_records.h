@@ -22,11 +22,12 @@ struct ConversionNames {
 /// Writes the JSON records of conversions between one pair of units, each one object on one
 /// line:
 /// {"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464",
-///  "exact":"0.3047999902464003","outcome":"ok"}
+///  "exact":"0.3047999902464003","number":0.3047999902464003,"outcome":"ok"}
 /// "value" is the text as given, or null for a batch line too long to keep; "result" is the
 /// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
-/// "exact" is null unless the value was converted; "outcome" is "ok", "invalid" or the
-/// fault's name. The parts every record shares are escaped once, and records are written
+/// "exact" is null unless the value was converted ("inf" or "-inf" for an infinite result);
+/// "number" is the result as a JSON number, null unless it is finite; "outcome" is "ok",
+/// "invalid", "infinite" or the fault's name. The parts every record shares are escaped once, and records are written
 /// into one kept buffer, so that a batch needs no memory per line.
 class ConversionRecords {
  public:

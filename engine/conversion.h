@@ -34,6 +34,10 @@ Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, do
 Conversion convert(const Category& category, std::size_t from, std::size_t to,
                    std::string_view numberText);
 
+/// Whether the conversion gave a result beyond the double range: the window shows it
+/// ("Infinity", "-Infinity"), but it is no number to compute with.
+bool isInfiniteResult(const Conversion& conversion);
+
 /// The name a person reads for a fault: "Overflow", "Division by zero", "Invalid operation".
 std::string_view faultName(FloatingPointFault fault);
 

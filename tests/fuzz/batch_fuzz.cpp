@@ -100,7 +100,7 @@ void checkRecords(const vardeln::cli::ConversionNames& names, bool exact,
   for (std::size_t i = 0; i < records.size(); ++i) {
     const nlohmann::json record = nlohmann::json::parse(records[i], nullptr, false);
     require(record.is_object(), "a record that is not valid JSON");
-    require(record.size() == 7, "a record without its seven fields");
+    require(record.size() == 8, "a record without its eight fields");
     // A field's text; nothing for null or a missing field.
     const auto field = [&](const char* key) -> std::optional<std::string> {
       const auto at = record.find(key);
@@ -119,8 +119,11 @@ void checkRecords(const vardeln::cli::ConversionNames& names, bool exact,
     } else if (isFaultName(plain)) {
       require(outcome == plain && !field("result"), "not the fault plain names");
     } else {
-      require(outcome == "ok" && field(exact ? "exact" : "result") == plain,
+      require((outcome == "ok" || outcome == "infinite") &&
+                  field(exact ? "exact" : "result") == plain,
               "another result than plain");
+      require(record["number"].is_number() == (outcome == "ok"),
+              "a number for an infinity, or none for a finite result");
     }
   }
 }
