@@ -48,8 +48,7 @@ BatchOutcome convertBatchToJson(ValueConverter& converter, const ConversionNames
     const ConvertedForms converted =
         line.tooLong ? ConvertedForms{ExitStatus::InvalidNumber, kInvalidNumber, {}}
                      : converter.convertBothForms(line.text);
-    results.writeLine(
-        records.record(line.tooLong ? std::nullopt : std::optional(line.text), converted));
+    records.writeLine(line.tooLong ? std::nullopt : std::optional(line.text), converted, results);
     return converted.status;
   });
 }

@@ -39,6 +39,20 @@ char* writeStringOrNull(std::optional<std::string_view> text, char* out) {
   return text ? writeJsonString(*text, out) : write(kNull, out);
 }
 
+// The program's own texts (numbers, "Invalid Number", "Infinity", the faults' and outcomes'
+// names) are plain ASCII with nothing to escape: they are quoted as they stand.
+char* writeOwnText(std::optional<std::string_view> text, char* out) {
+  if (!text) return write(kNull, out);
+  *out++ = '"';
+  out = write(*text, out);
+  *out++ = '"';
+  return out;
+}
+
+std::size_t ownTextBound(std::optional<std::string_view> text) {
+  return text ? text->size() + 2 : kNull.size();
+}
+
 // ,"key": after another member, or {"key": to open an object.
 void appendKey(std::string& json, std::string_view key, char before = ',') {
   json += before;
@@ -60,34 +74,50 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
   appendKey(units_, "result");
 }
 
-std::string_view ConversionRecords::record(std::optional<std::string_view> value,
-                                           const ConvertedForms& result) {
+ConversionRecords::Fields ConversionRecords::fieldsOf(std::optional<std::string_view> value,
+                                                     const ConvertedForms& result) const {
   const bool converted = result.status == ExitStatus::Success;
   const bool fault = result.status == ExitStatus::Fault && !result.infinite;
-  const std::optional<std::string_view> shown = fault ? std::nullopt : std::optional(result.shown);
-  const std::optional<std::string_view> exact =
-      converted || result.infinite ? std::optional(result.exact) : std::nullopt;
-  // The shortest form of a finite double is a JSON number as it stands.
-  const std::string_view number = converted ? result.exact : kNull;
-  const std::string_view outcome = outcomeName(result);
+  Fields fields{value,
+                fault ? std::nullopt : std::optional(result.shown),
+                converted || result.infinite ? std::optional(result.exact) : std::nullopt,
+                // The shortest form of a finite double is a JSON number as it stands.
+                converted ? result.exact : kNull,
+                outcomeName(result),
+                0};
+  fields.bound = head_.size() + bound(value) + units_.size() + ownTextBound(fields.shown) +
+                 kExactKey.size() + ownTextBound(fields.exact) + kNumberKey.size() +
+                 fields.number.size() + kOutcomeKey.size() + ownTextBound(fields.outcome) + 1;
+  return fields;
+}
 
-  const std::size_t room = head_.size() + bound(value) + units_.size() + bound(shown) +
-                           kExactKey.size() + bound(exact) + kNumberKey.size() + number.size() +
-                           kOutcomeKey.size() + bound(outcome) + 1;
-  if (buffer_.size() < room) buffer_.resize(std::max(room, 2 * buffer_.size()));
-  char* const start = buffer_.data();
-  char* out = write(head_, start);
-  out = writeStringOrNull(value, out);
+char* ConversionRecords::writeFields(const Fields& fields, char* out) const {
+  out = write(head_, out);
+  out = writeStringOrNull(fields.value, out);
   out = write(units_, out);
-  out = writeStringOrNull(shown, out);
+  out = writeOwnText(fields.shown, out);
   out = write(kExactKey, out);
-  out = writeStringOrNull(exact, out);
+  out = writeOwnText(fields.exact, out);
   out = write(kNumberKey, out);
-  out = write(number, out);
+  out = write(fields.number, out);
   out = write(kOutcomeKey, out);
-  out = writeJsonString(outcome, out);
+  out = writeOwnText(fields.outcome, out);
   *out++ = '}';
-  return {start, static_cast<std::size_t>(out - start)};
+  return out;
+}
+
+std::string_view ConversionRecords::record(std::optional<std::string_view> value,
+                                           const ConvertedForms& result) {
+  const Fields fields = fieldsOf(value, result);
+  if (buffer_.size() < fields.bound) buffer_.resize(std::max(fields.bound, 2 * buffer_.size()));
+  const char* const end = writeFields(fields, buffer_.data());
+  return {buffer_.data(), static_cast<std::size_t>(end - buffer_.data())};
+}
+
+void ConversionRecords::writeLine(std::optional<std::string_view> value,
+                                  const ConvertedForms& result, BlockWriter& lines) const {
+  const Fields fields = fieldsOf(value, result);
+  lines.endLine(writeFields(fields, lines.lineRoom(fields.bound)));
 }
 
 void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order) {

@@ -1,8 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "conversion.h"
 
-#include <cmath>
-
 #include "number_text.h"
 
 namespace vardeln {
@@ -25,10 +23,6 @@ Conversion convert(const Category& category, std::size_t from, std::size_t to,
   const std::optional<double> x = parseNumber(numberText);
   if (!x) return {};
   return convertThroughBase(category.rules()[from], category.rules()[to], *x);
-}
-
-bool isInfiniteResult(const Conversion& conversion) {
-  return conversion.outcome == Conversion::Outcome::Result && std::isinf(conversion.result);
 }
 
 std::string_view faultName(FloatingPointFault fault) {
