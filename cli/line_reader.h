@@ -22,7 +22,9 @@ struct InputLine {
 };
 
 /// Splits a stream into lines, reading it in blocks of what has arrived, up to the block
-/// size. The last line needs no line feed; empty input has no lines.
+/// size. The last line needs no line feed; empty input has no lines. The stream is read
+/// through its file descriptor (a file, a pipe, a terminal; not a memory stream), and only
+/// by this reader.
 class LineReader {
  public:
   /// `beforeWaiting` is called before a read that may wait for more input, that is once

@@ -81,8 +81,11 @@ struct BatchRun {
 
 template <typename Batch>
 BatchRun runBatch(std::string& input, Batch batch) {
-  std::FILE* in = fmemopen(input.data(), input.size(), "r");
-  require(in != nullptr, "no input stream");
+  // A file, not a memory stream: the batch reads what the file descriptor has.
+  std::FILE* in = std::tmpfile();
+  require(in != nullptr && std::fwrite(input.data(), 1, input.size(), in) == input.size(),
+          "no input stream");
+  std::rewind(in);
   CapturedStream out;
   const vardeln::cli::BatchOutcome outcome = batch(in, out.stream());
   std::fclose(in);
