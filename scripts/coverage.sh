@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # Runs the coverage workflow (a Debug build with gcov's counters and every headless test), then
-# prints the share of lines the tests run in the engine, the converter model, the command line
+# prints the share of lines the tests run in the engine, the converter model, the command line,
 # the numeric services and the reading of standard input: one line per folder and their total.
 set -euo pipefail
 cd "$(dirname "$0")/.."
