@@ -9,12 +9,14 @@ namespace vardeln::cli {
 namespace {
 
 // Reads the lines, hands each to `writeResult(line, results)`, which writes its output line
-// and says the line's status, and ends with the most serious status.
+// and says the line's status, and ends with the most serious status. The answers to the lines
+// in hand go out before any wait for more input, so that a reader waiting on them (a person,
+// a coprocess) gets them at once.
 template <typename WriteResult>
 BatchOutcome eachLine(std::FILE* in, std::FILE* out, std::size_t blockSize,
                       WriteResult writeResult) {
-  LineReader lines(in, blockSize);
   BlockWriter results(out, blockSize);
+  LineReader lines(in, blockSize, [&results] { results.flush(); });
   ExitStatus status = ExitStatus::Success;
   while (const std::optional<InputLine> line = lines.next()) {
     status = worse(status, writeResult(*line, results));
@@ -46,8 +48,7 @@ BatchOutcome convertBatchToJson(ValueConverter& converter, const ConversionNames
     const ConvertedForms converted =
         line.tooLong ? ConvertedForms{ExitStatus::InvalidNumber, kInvalidNumber, {}}
                      : converter.convertBothForms(line.text);
-    results.writeLine(
-        records.record(line.tooLong ? std::nullopt : std::optional(line.text), converted));
+    records.writeLine(line.tooLong ? std::nullopt : std::optional(line.text), converted, results);
     return converted.status;
   });
 }

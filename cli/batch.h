@@ -22,7 +22,8 @@ struct BatchOutcome {
 /// Converts one value per input line and writes one line per input line, in order: the
 /// result, "Invalid Number", or the name of the fault. A line of only blanks is not a
 /// number, as an empty input box is not; so is a line too long to read as one, that is a
-/// line of at least `blockSize` bytes. Reading and writing go in blocks of that size.
+/// line of at least `blockSize` bytes. Reading and writing go in blocks of up to that size;
+/// the results of the lines read are written before the batch waits for more input.
 BatchOutcome convertBatch(ValueConverter& converter, std::FILE* in, std::FILE* out,
                           std::size_t blockSize = kBlockSize);
 

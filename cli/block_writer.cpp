@@ -22,6 +22,20 @@ void BlockWriter::writeLine(std::string_view text) {
   block_[used_++] = '\n';
 }
 
+char* BlockWriter::lineRoom(std::size_t size) {
+  if (block_.size() - used_ <= size) {
+    writeOut({block_.data(), used_});
+    used_ = 0;
+    if (block_.size() <= size) block_.resize(size + 1);
+  }
+  return block_.data() + used_;
+}
+
+void BlockWriter::endLine(char* end) {
+  *end++ = '\n';
+  used_ = static_cast<std::size_t>(end - block_.data());
+}
+
 bool BlockWriter::flush() {
   writeOut({block_.data(), used_});
   used_ = 0;

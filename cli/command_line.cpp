@@ -129,13 +129,14 @@ ExitStatus writeRecord(ValueConverter& converter, const ConversionNames& names,
 }
 
 // One value's result: its JSON record; or its result line, where a fault is named on standard
-// error instead, with nothing on standard output.
+// error instead, with nothing on standard output. An infinite result is shown, as the window
+// shows it, and ends with the fault status.
 ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
                           const ConversionNames& names, std::string_view value,
                           const Streams& streams) {
   if (output.json) return writeRecord(converter, names, value, streams.out);
   const ConvertedValue converted = converter.convert(value);
-  if (converted.status == ExitStatus::Fault) {
+  if (converted.status == ExitStatus::Fault && !converted.infinite) {
     reportError(streams.err, "floating-point fault: " + std::string(converted.text));
   } else {
     writeLine(streams.out, converted.text);

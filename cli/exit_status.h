@@ -8,7 +8,7 @@ enum class ExitStatus {
   Success = 0,        ///< every result, or the text asked for, was written
   InvalidNumber = 1,  ///< a value was not a number ("Invalid Number" was written)
   UsageError = 2,     ///< bad arguments, an unknown category or an unknown unit
-  Fault = 3,          ///< a conversion stopped on a floating-point fault
+  Fault = 3,          ///< a floating-point fault, or an infinite result (shown, no number)
   IoFailure = 4,      ///< standard input could not be read or standard output written
 };
 

@@ -55,7 +55,7 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
     case Conversion::Outcome::Result:
       appendValue(text, "result", form == ResultForm::Exact ? exactText(conversion.result)
                                                             : resultText(conversion));
-      return {text, ExitStatus::Success};
+      return {text, statusOf(conversion)};
     case Conversion::Outcome::Fault:
       if (!toBaseFault) appendValue(text, "result", faultName(conversion.fault));
       text.append("The floating-point fault ").append(faultName(conversion.fault));

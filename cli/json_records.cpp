@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kNull = "null";
 constexpr std::string_view kExactKey = ",\"exact\":";
+constexpr std::string_view kNumberKey = ",\"number\":";
 constexpr std::string_view kOutcomeKey = ",\"outcome\":";
 
 std::string_view outcomeName(const ConvertedForms& result) {
@@ -20,7 +21,7 @@ std::string_view outcomeName(const ConvertedForms& result) {
     case ExitStatus::InvalidNumber:
       return "invalid";
     default:
-      return result.shown;  // the fault's name
+      return result.infinite ? "infinite" : result.shown;  // or the fault's name
   }
 }
 
@@ -36,6 +37,20 @@ char* write(std::string_view bytes, char* out) {
 
 char* writeStringOrNull(std::optional<std::string_view> text, char* out) {
   return text ? writeJsonString(*text, out) : write(kNull, out);
+}
+
+// The program's own texts (numbers, "Invalid Number", "Infinity", the faults' and outcomes'
+// names) are plain ASCII with nothing to escape: they are quoted as they stand.
+char* writeOwnText(std::optional<std::string_view> text, char* out) {
+  if (!text) return write(kNull, out);
+  *out++ = '"';
+  out = write(*text, out);
+  *out++ = '"';
+  return out;
+}
+
+std::size_t ownTextBound(std::optional<std::string_view> text) {
+  return text ? text->size() + 2 : kNull.size();
 }
 
 // ,"key": after another member, or {"key": to open an object.
@@ -59,30 +74,50 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
   appendKey(units_, "result");
 }
 
+ConversionRecords::Fields ConversionRecords::fieldsOf(std::optional<std::string_view> value,
+                                                     const ConvertedForms& result) const {
+  const bool converted = result.status == ExitStatus::Success;
+  const bool fault = result.status == ExitStatus::Fault && !result.infinite;
+  Fields fields{value,
+                fault ? std::nullopt : std::optional(result.shown),
+                converted || result.infinite ? std::optional(result.exact) : std::nullopt,
+                // The shortest form of a finite double is a JSON number as it stands.
+                converted ? result.exact : kNull,
+                outcomeName(result),
+                0};
+  fields.bound = head_.size() + bound(value) + units_.size() + ownTextBound(fields.shown) +
+                 kExactKey.size() + ownTextBound(fields.exact) + kNumberKey.size() +
+                 fields.number.size() + kOutcomeKey.size() + ownTextBound(fields.outcome) + 1;
+  return fields;
+}
+
+char* ConversionRecords::writeFields(const Fields& fields, char* out) const {
+  out = write(head_, out);
+  out = writeStringOrNull(fields.value, out);
+  out = write(units_, out);
+  out = writeOwnText(fields.shown, out);
+  out = write(kExactKey, out);
+  out = writeOwnText(fields.exact, out);
+  out = write(kNumberKey, out);
+  out = write(fields.number, out);
+  out = write(kOutcomeKey, out);
+  out = writeOwnText(fields.outcome, out);
+  *out++ = '}';
+  return out;
+}
+
 std::string_view ConversionRecords::record(std::optional<std::string_view> value,
                                            const ConvertedForms& result) {
-  const bool converted = result.status == ExitStatus::Success;
-  const bool fault = result.status == ExitStatus::Fault;
-  const std::optional<std::string_view> shown = fault ? std::nullopt : std::optional(result.shown);
-  const std::optional<std::string_view> exact =
-      converted ? std::optional(result.exact) : std::nullopt;
-  const std::string_view outcome = outcomeName(result);
+  const Fields fields = fieldsOf(value, result);
+  if (buffer_.size() < fields.bound) buffer_.resize(std::max(fields.bound, 2 * buffer_.size()));
+  const char* const end = writeFields(fields, buffer_.data());
+  return {buffer_.data(), static_cast<std::size_t>(end - buffer_.data())};
+}
 
-  const std::size_t room = head_.size() + bound(value) + units_.size() + bound(shown) +
-                           kExactKey.size() + bound(exact) + kOutcomeKey.size() + bound(outcome) +
-                           1;
-  if (buffer_.size() < room) buffer_.resize(std::max(room, 2 * buffer_.size()));
-  char* const start = buffer_.data();
-  char* out = write(head_, start);
-  out = writeStringOrNull(value, out);
-  out = write(units_, out);
-  out = writeStringOrNull(shown, out);
-  out = write(kExactKey, out);
-  out = writeStringOrNull(exact, out);
-  out = write(kOutcomeKey, out);
-  out = writeJsonString(outcome, out);
-  *out++ = '}';
-  return {start, static_cast<std::size_t>(out - start)};
+void ConversionRecords::writeLine(std::optional<std::string_view> value,
+                                  const ConvertedForms& result, BlockWriter& lines) const {
+  const Fields fields = fieldsOf(value, result);
+  lines.endLine(writeFields(fields, lines.lineRoom(fields.bound)));
 }
 
 void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "block_writer.h"
 #include "value_converter.h"
 
 namespace vardeln::cli {
@@ -22,12 +23,14 @@ struct ConversionNames {
 /// Writes the JSON records of conversions between one pair of units, each one object on one
 /// line:
 /// {"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464",
-///  "exact":"0.3047999902464003","outcome":"ok"}
+///  "exact":"0.3047999902464003","number":0.3047999902464003,"outcome":"ok"}
 /// "value" is the text as given, or null for a batch line too long to keep; "result" is the
 /// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
-/// "exact" is null unless the value was converted; "outcome" is "ok", "invalid" or the
-/// fault's name. The parts every record shares are escaped once, and records are written
-/// into one kept buffer, so that a batch needs no memory per line.
+/// "exact" is null unless the value was converted ("inf" or "-inf" for an infinite result);
+/// "number" is the result as a JSON number, null unless it is finite; "outcome" is "ok",
+/// "invalid", "infinite" or the fault's name. The parts every record shares are escaped
+/// once, and a record is written in place, into one kept buffer or a batch's output block,
+/// so that a batch needs no memory per line.
 class ConversionRecords {
  public:
   explicit ConversionRecords(const ConversionNames& names);
@@ -35,7 +38,23 @@ class ConversionRecords {
   /// One record without its line feed; the text stays valid until the next call.
   std::string_view record(std::optional<std::string_view> value, const ConvertedForms& result);
 
+  /// One record as a line of the writer's block, written in place.
+  void writeLine(std::optional<std::string_view> value, const ConvertedForms& result,
+                 BlockWriter& lines) const;
+
  private:
+  // A record's own fields, and the most bytes the whole record takes.
+  struct Fields {
+    std::optional<std::string_view> value;
+    std::optional<std::string_view> shown;
+    std::optional<std::string_view> exact;
+    std::string_view number;
+    std::string_view outcome;
+    std::size_t bound;
+  };
+  Fields fieldsOf(std::optional<std::string_view> value, const ConvertedForms& result) const;
+  char* writeFields(const Fields& fields, char* out) const;
+
   std::string head_;   // {"category":"length","value":
   std::string units_;  // ,"from":"Feet","to":"Meters","result":
   std::vector<char> buffer_;

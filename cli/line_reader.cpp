@@ -2,10 +2,14 @@
 #include "line_reader.h"
 
 #include <cstring>
+#include <utility>
+
+#include "read_available.h"
 
 namespace vardeln::cli {
 
-LineReader::LineReader(std::FILE* in, std::size_t blockSize) : in_(in), block_(blockSize) {}
+LineReader::LineReader(std::FILE* in, std::size_t blockSize, std::function<void()> beforeWaiting)
+    : in_(in), beforeWaiting_(std::move(beforeWaiting)), block_(blockSize) {}
 
 std::optional<InputLine> LineReader::next() {
   bool tooLong = false;
@@ -27,7 +31,7 @@ std::optional<InputLine> LineReader::next() {
       // A whole block without a line feed: drop it and skip the rest of the line.
       tooLong = true;
       filled_ = 0;
-    } else {
+    } else if (start_ != 0) {
       std::memmove(block_.data(), unread, unreadSize);
       filled_ = unreadSize;
     }
@@ -37,12 +41,13 @@ std::optional<InputLine> LineReader::next() {
 }
 
 void LineReader::refill() {
-  const std::size_t wanted = block_.size() - filled_;
-  const std::size_t got = std::fread(block_.data() + filled_, 1, wanted, in_);
-  filled_ += got;
-  if (got < wanted) {
+  if (beforeWaiting_) beforeWaiting_();
+  const ReadAvailable got =
+      readAvailable(in_, block_.data() + filled_, block_.size() - filled_);
+  filled_ += got.size;
+  if (got.size == 0) {
     atEnd_ = true;
-    failed_ = std::ferror(in_) != 0;
+    failed_ = got.failed;
   }
 }
 

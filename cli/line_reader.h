@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -20,11 +21,17 @@ struct InputLine {
   bool tooLong = false;
 };
 
-/// Splits a stream into lines, reading it in large blocks. The last line needs no line
-/// feed; empty input has no lines.
+/// Splits a stream into lines, reading it in blocks of what has arrived, up to the block
+/// size. The last line needs no line feed; empty input has no lines. The stream is read
+/// through its file descriptor (a file, a pipe, a terminal; not a memory stream), and only
+/// by this reader.
 class LineReader {
  public:
-  explicit LineReader(std::FILE* in, std::size_t blockSize = kBlockSize);
+  /// `beforeWaiting` is called before a read that may wait for more input, that is once
+  /// every complete line read so far has been handed out, so that their answers can be
+  /// written first.
+  explicit LineReader(std::FILE* in, std::size_t blockSize = kBlockSize,
+                      std::function<void()> beforeWaiting = {});
 
   /// The next line, or nothing at the end of the input or after a read error. The text
   /// stays valid until the next call.
@@ -37,6 +44,7 @@ class LineReader {
   void refill();
 
   std::FILE* in_;
+  std::function<void()> beforeWaiting_;
   std::vector<char> block_;
   std::size_t start_ = 0;   // first byte not yet returned
   std::size_t filled_ = 0;  // bytes read into the block

@@ -14,11 +14,12 @@ std::string_view usageText() {
          "\n"
          "Converts VALUE from unit FROM to unit TO and prints the result as Vardeln's\n"
          "result box shows it. With VALUE - it reads one value per line from standard\n"
-         "input and writes one result per line.\n"
+         "input and writes one result per line, each as soon as its line is read.\n"
          "\n"
          "  --exact     print the shortest text that reads back to the same double\n"
          "  --json      print one JSON object per line: category, value, from, to,\n"
-         "              result, exact and outcome (ok, invalid or the fault's name)\n"
+         "              result, exact, number and outcome (ok, invalid, infinite or\n"
+         "              the fault's name)\n"
          "  --all       convert VALUE to every unit of CATEGORY: label, tab, result\n"
          "  --explain   show the two rules that gave the result, as their tables write\n"
          "              them, with the base value between them\n"
@@ -32,7 +33,7 @@ std::string_view usageText() {
          "\"Dynes / cm Square\".\n"
          "\n"
          "Exit status: 0 converted, 1 not a number, 2 bad arguments or an unknown name,\n"
-         "3 floating-point fault, 4 input or output failed.\n";
+         "3 floating-point fault or infinite result, 4 input or output failed.\n";
 }
 
 std::string_view versionText() { return "vardeln-convert " VARDELN_VERSION "\n"; }

@@ -6,7 +6,6 @@
 #include "conversion.h"
 
 namespace vardeln::cli {
-namespace {
 
 ExitStatus statusOf(const Conversion& conversion) {
   switch (conversion.outcome) {
@@ -14,10 +13,8 @@ ExitStatus statusOf(const Conversion& conversion) {
     case Conversion::Outcome::Fault: return ExitStatus::Fault;
     case Conversion::Outcome::Result: break;
   }
-  return ExitStatus::Success;
+  return isInfiniteResult(conversion) ? ExitStatus::Fault : ExitStatus::Success;
 }
-
-}  // namespace
 
 // std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
 std::string_view writeExact(double value, char* buffer) {
@@ -32,18 +29,20 @@ ValueConverter::ValueConverter(const Category& category, std::size_t from, std::
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
   const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
   const ExitStatus status = statusOf(converted);
-  if (form_ == ResultForm::Exact && status == ExitStatus::Success) {
-    return {writeExact(converted.result, text_), status};
+  const bool infinite = isInfiniteResult(converted);
+  if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
+    return {writeExact(converted.result, text_), status, infinite};
   }
-  return {writeResultText(converted, text_), status};
+  return {writeResultText(converted, text_), status, infinite};
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
   const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
-  const ExitStatus status = statusOf(converted);
-  const std::string_view exact =
-      status == ExitStatus::Success ? writeExact(converted.result, exactText_) : "";
-  return {status, writeResultText(converted, text_), exact};
+  const std::string_view exact = converted.outcome == Conversion::Outcome::Result
+                                     ? writeExact(converted.result, exactText_)
+                                     : "";
+  return {statusOf(converted), writeResultText(converted, text_), exact,
+          isInfiniteResult(converted)};
 }
 
 }  // namespace vardeln::cli

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "category.h"
+#include "conversion.h"
 #include "exit_status.h"
 #include "number_text.h"
 
@@ -18,11 +19,17 @@ enum class ResultForm { Shown, Exact };
 /// into a buffer of at least kMaxFormattedLength characters.
 std::string_view writeExact(double value, char* buffer);
 
+/// The status a conversion of one value ends with: a result beyond the double range is no
+/// number a script can use, so it ends as a fault does, though its text is shown.
+ExitStatus statusOf(const Conversion& conversion);
+
 /// What one value gave: the text of its output line and the status a conversion of that
-/// value alone ends with. For a fault the text is the fault's name.
+/// value alone ends with. For a fault the text is the fault's name; an infinite result is
+/// shown as the window shows it and ends with the fault status.
 struct ConvertedValue {
   std::string_view text;
   ExitStatus status;
+  bool infinite = false;
 };
 
 /// What one value gave in both written forms, for output that carries both (JSON).
@@ -30,6 +37,7 @@ struct ConvertedForms {
   ExitStatus status;
   std::string_view shown;  ///< the result box's text, "Invalid Number", or the fault's name
   std::string_view exact;  ///< the shortest text that reads back; empty unless converted
+  bool infinite = false;   ///< the result is beyond the double range
 };
 
 /// Converts value texts between two units of a category, given by their indices in list

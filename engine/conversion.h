@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -33,6 +34,13 @@ Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, do
 /// category (indices in list order, both below the number of units).
 Conversion convert(const Category& category, std::size_t from, std::size_t to,
                    std::string_view numberText);
+
+/// Whether the conversion gave a result beyond the double range: the window shows it
+/// ("Infinity", "-Infinity"), but it is no number to compute with. Inline, as a batch asks
+/// it of every line.
+inline bool isInfiniteResult(const Conversion& conversion) {
+  return conversion.outcome == Conversion::Outcome::Result && std::isinf(conversion.result);
+}
 
 /// The name a person reads for a fault: "Overflow", "Division by zero", "Invalid operation".
 std::string_view faultName(FloatingPointFault fault);

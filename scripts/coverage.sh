@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # Runs the coverage workflow (a Debug build with gcov's counters and every headless test), then
-# prints the share of lines the tests run in the engine, the converter model, the command line
-# and the numeric services: one line per folder and their total.
+# prints the share of lines the tests run in the engine, the converter model, the command line,
+# the numeric services and the reading of standard input: one line per folder and their total.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-folders=(engine/ model/ cli/ platform/numeric/)
+folders=(engine/ model/ cli/ platform/numeric/ platform/stream/)
 build=build-coverage   # the coverage preset's folder
 
 # Counts left by an earlier run would add to this one's.

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"empty value",                  {"length", "", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n", ""},
     Invocation{"to-base overflow",             {"length", "1e308", "Kilometers", "Meters"}, "", kFault, "",
                                                "vardeln-convert: floating-point fault: Overflow\n"},
-    Invocation{"infinite result is shown",     {"area", "1e300", "Meters Square", "Shed"}, "", kOk, "Infinity\n", ""},
+    Invocation{"infinite result is shown",     {"area", "1e300", "Meters Square", "Shed"}, "", kFault, "Infinity\n", ""},
     Invocation{"unknown unit",                 {"length", "1", "Fet", "Meters"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"},
     Invocation{"unknown target unit",          {"length", "1", "Feet", "meter"}, "", kUsage, "",
@@ -213,20 +213,20 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
     Invocation{"converted",                      {"--json", "length", "1", "feet", "METERS"}, "", kOk,
-                                                 R"({"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464","exact":"0.3047999902464003","outcome":"ok"})" "\n", ""},
+                                                 R"({"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464","exact":"0.3047999902464003","number":0.3047999902464003,"outcome":"ok"})" "\n", ""},
     Invocation{"--exact changes nothing",        {"--json", "--exact", "temperature", "-40", "Celsius", "Fahrenheit"}, "", kOk,
-                                                 R"({"category":"temperature","value":"-40","from":"Celsius","to":"Fahrenheit","result":"-40","exact":"-40","outcome":"ok"})" "\n", ""},
-    Invocation{"infinite result",                {"--json", "area", "1e300", "Meters Square", "Shed"}, "", kOk,
-                                                 R"({"category":"area","value":"1e300","from":"Meters Square","to":"Shed","result":"Infinity","exact":"inf","outcome":"ok"})" "\n", ""},
+                                                 R"({"category":"temperature","value":"-40","from":"Celsius","to":"Fahrenheit","result":"-40","exact":"-40","number":-40,"outcome":"ok"})" "\n", ""},
+    Invocation{"infinite result",                {"--json", "area", "1e300", "Meters Square", "Shed"}, "", kFault,
+                                                 R"({"category":"area","value":"1e300","from":"Meters Square","to":"Shed","result":"Infinity","exact":"inf","number":null,"outcome":"infinite"})" "\n", ""},
     Invocation{"no number, value escaped",       {"--json", "pressure", "\"1\"\\\n", "Barye", "Dynes / cm Square"}, "", kInvalid,
-                                                 R"({"category":"pressure","value":"\"1\"\\\n","from":"Barye","to":"Dynes / cm Square","result":"Invalid Number","exact":null,"outcome":"invalid"})" "\n", ""},
+                                                 R"({"category":"pressure","value":"\"1\"\\\n","from":"Barye","to":"Dynes / cm Square","result":"Invalid Number","exact":null,"number":null,"outcome":"invalid"})" "\n", ""},
     Invocation{"fault on standard output only",  {"--json", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
-                                                 R"({"category":"length","value":"1e308","from":"Kilometers","to":"Meters","result":null,"exact":null,"outcome":"Overflow"})" "\n", ""},
+                                                 R"({"category":"length","value":"1e308","from":"Kilometers","to":"Meters","result":null,"exact":null,"number":null,"outcome":"Overflow"})" "\n", ""},
     Invocation{"unknown unit: message, no record", {"--json", "length", "1", "Fet", "Meters"}, "", kUsage, "",
                                                  "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"},
     Invocation{"batch, line as given",           {"--json", "temperature", "-", "Kelvin", "Celsius"}, "0\r\n\xff\n", kInvalid,
-                                                 R"({"category":"temperature","value":"0\r","from":"Kelvin","to":"Celsius","result":"-273.15","exact":"-273.15","outcome":"ok"})" "\n"
-                                                 R"({"category":"temperature","value":")" "\xEF\xBF\xBD" R"(","from":"Kelvin","to":"Celsius","result":"Invalid Number","exact":null,"outcome":"invalid"})" "\n", ""},
+                                                 R"({"category":"temperature","value":"0\r","from":"Kelvin","to":"Celsius","result":"-273.15","exact":"-273.15","number":-273.15,"outcome":"ok"})" "\n"
+                                                 R"({"category":"temperature","value":")" "\xEF\xBF\xBD" R"(","from":"Kelvin","to":"Celsius","result":"Invalid Number","exact":null,"number":null,"outcome":"invalid"})" "\n", ""},
     Invocation{"categories",                     {"--list", "--json"}, "", kOk,
                                                  R"({"category":"area","order":0})" "\n" R"({"category":"density","order":1})" "\n"
                                                  R"({"category":"energy","order":2})" "\n" R"({"category":"force","order":3})" "\n"

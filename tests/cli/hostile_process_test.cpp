@@ -123,7 +123,7 @@ TEST(HostileProgram, MegabytesOfRandomBytesGiveOneLinePerLine) {
   EXPECT_EQ(json.status, 1);
   EXPECT_EQ(json.err, "");
   EXPECT_EQ(lineCount(json.out), lineCount(input));
-  EXPECT_TRUE(json.out.ends_with(R"("result":"1000","exact":"1000","outcome":"ok"})"
+  EXPECT_TRUE(json.out.ends_with(R"("result":"1000","exact":"1000","number":1000,"outcome":"ok"})"
                                  "\n"));
 }
 

@@ -2,6 +2,7 @@
 // The installed program itself, run as scripts run it: arguments, standard input and exit
 // status through a real process.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "version.h"
@@ -75,6 +77,37 @@ TEST(Program, ReportsOutputThatCannotBeWritten) {
   const int waitStatus = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(waitStatus));
   EXPECT_EQ(WEXITSTATUS(waitStatus), 4);
+}
+
+// As a coprocess uses it: one line written, its answer awaited, with the input still open.
+TEST(Program, AnswersEachLineBeforeTheInputEnds) {
+  int toProgram[2];
+  int fromProgram[2];
+  ASSERT_EQ(pipe(toProgram), 0);
+  ASSERT_EQ(pipe(fromProgram), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(toProgram[0], STDIN_FILENO);
+    dup2(fromProgram[1], STDOUT_FILENO);
+    for (const int end : {toProgram[0], toProgram[1], fromProgram[0], fromProgram[1]}) close(end);
+    execl(VARDELN_CONVERT, VARDELN_CONVERT, "length", "-", "Feet", "Meters", nullptr);
+    _exit(127);
+  }
+  close(toProgram[0]);
+  close(fromProgram[1]);
+  for (const auto& [line, answer] : {std::pair{"1\n", "0.3047999902464\n"}, {"2\n", "0.609599980492801\n"}}) {
+    ASSERT_EQ(write(toProgram[1], line, 2), 2);
+    pollfd answered{fromProgram[0], POLLIN, 0};
+    ASSERT_EQ(poll(&answered, 1, 10'000), 1) << "no answer to " << line;  // generous when busy
+    char text[64];
+    const ssize_t size = read(fromProgram[0], text, sizeof text);
+    EXPECT_EQ(std::string(text, size > 0 ? static_cast<std::size_t>(size) : 0), answer);
+  }
+  close(toProgram[1]);
+  close(fromProgram[0]);
+  int waitStatus = 0;
+  ASSERT_EQ(waitpid(child, &waitStatus, 0), child);
+  EXPECT_TRUE(WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == 0);
 }
 
 }  // namespace
