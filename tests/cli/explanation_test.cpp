@@ -1,16 +1,14 @@
 // Vardeln — MIT licence, see LICENSE.
-// Every explanation, read back as a person would and redone in doubles, gives what it says.
+// Every unit's explanation, read back as a person reads it and redone in doubles, gives the
+// values it prints to the last bit, and defines every name it uses.
 #include "explanation.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <regex>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "categories.h"
 #include "conversion.h"
@@ -19,100 +17,82 @@
 namespace vardeln::cli {
 namespace {
 
+// Each name with the sides of its equation: "B" with "x × 1000", "2 × 1000" and "2000".
 using Equations = std::map<std::string, std::vector<std::string>, std::less<>>;
 
-// Arithmetic as --explain writes it, computed in doubles in the usual order of operations;
-// a name is worked out from its own equation, and one with none fails the test.
-class Reader {
- public:
-  Reader(std::string_view text, const Equations& equations, double x)
-      : text_(text), equations_(equations), x_(x) {}
+// Arithmetic in the usual order of operations, in doubles; a name is worked out from its
+// equation, and a name with none fails the test.
+struct Reader {
+  std::string_view s;  // what is left to read, in a string that ends in a null
+  const Equations& equations;
+  double x;
 
-  double value() {
-    const double value = sum();
-    EXPECT_EQ(at_, text_.size()) << "unread: " << text_.substr(at_);
-    return value;
+  bool take(std::string_view sign) {
+    return s.starts_with(sign) && (s.remove_prefix(sign.size()), true);
   }
-
- private:
-  bool take(std::string_view s) { return text_.substr(at_).starts_with(s) && (at_ += s.size()); }
-
+  double all() {
+    const double v = sum();
+    return s.empty() ? v : (ADD_FAILURE() << "cannot read " << s, NAN);
+  }
   double sum() {
     for (double v = product();;) {
-      if (take(" + "))
+      if (take(" + ")) {
         v += product();
-      else if (take(" - "))
+      } else if (take(" - ")) {
         v -= product();
-      else
+      } else {
         return v;
+      }
     }
   }
-
   double product() {
     for (double v = power();;) {
-      if (take(" × ") || take(" * "))
+      if (take(" × ") || take(" * ")) {
         v *= power();
-      else if (take(" ÷ ") || take(" / "))
+      } else if (take(" ÷ ") || take(" / ")) {
         v /= power();
-      else
+      } else {
         return v;
+      }
     }
   }
-
-  // A power is written with a caret (ASCII) or as a superscript after its base.
-  double power() {
+  double power() {  // a superscript exponent, or ^ and one
+    static constexpr std::string_view kRaised[] = {"⁰", "¹", "²", "³", "⁴", "⁵",
+                                                   "⁶", "⁷", "⁸", "⁹", "⁻"};
     const double base = primary();
-    if (take("^")) return std::pow(base, number());
-    static const std::string_view kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴",
-                                                     "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string exponent;
-    for (bool more = true; more;) {
-      more = take("⁻") && (exponent += '-', true);
-      for (int d = 0; d < 10; ++d) {
-        if (take(kSuperscripts[d])) exponent += static_cast<char>('0' + d), more = true;
-      }
+    std::string exponent = take("^") ? std::to_string(number()) : "";
+    for (int d = 0; d < 11; ++d) {
+      if (take(kRaised[d])) exponent += "0123456789-"[d], d = -1;
     }
     return exponent.empty() ? base : std::pow(base, std::stod(exponent));
   }
-
   double primary() {
-    if (take("(") || take("sqrt(")) {
-      const bool root = text_[at_ - 2] == 't';
+    const bool root = take("sqrt(") || take("√(");
+    if (root || take("(")) {
       const double v = sum();
       EXPECT_TRUE(take(")"));
       return root ? std::sqrt(v) : v;
     }
     if (take("√")) return std::sqrt(primary());
-    if (std::isalpha(static_cast<unsigned char>(text_[at_])) == 0) return number();
-    const std::size_t start = at_;
-    while (at_ < text_.size() && std::isalpha(static_cast<unsigned char>(text_[at_])) != 0) ++at_;
-    return valueOf(text_.substr(start, at_ - start));
+    if (std::isalpha(static_cast<unsigned char>(s[0])) == 0) return number();
+    std::size_t length = 0;
+    while (std::isalpha(static_cast<unsigned char>(s[length])) != 0) ++length;
+    const std::string name(s.substr(0, length));
+    s.remove_prefix(length);
+    if (name == "x") return x;
+    if (!equations.contains(name)) return ADD_FAILURE() << name << " is not defined", NAN;
+    return Reader{equations.at(name).front(), equations, x}.all();
   }
-
   double number() {
-    double v = NAN;
-    const auto [end, error] = std::from_chars(text_.data() + at_, text_.data() + text_.size(), v);
-    EXPECT_EQ(error, std::errc()) << "no number at: " << text_.substr(at_);
-    at_ = static_cast<std::size_t>(end - text_.data());
+    char* end = nullptr;
+    const double v = std::strtod(s.data(), &end);
+    s.remove_prefix(static_cast<std::size_t>(end - s.data()));
     return v;
   }
-
-  double valueOf(std::string_view name) {
-    if (name == "x") return x_;
-    const auto equation = equations_.find(name);
-    if (equation == equations_.end()) ADD_FAILURE() << name << " is not defined";
-    return equation == equations_.end() ? NAN
-                                        : Reader(equation->second.front(), equations_, x_).value();
-  }
-
-  std::string_view text_;
-  const Equations& equations_;
-  double x_;
-  std::size_t at_ = 0;
 };
 
-// The equations an explanation writes: "B = x × 1000" and the steps under it ("= 2000"), and
-// each constant's "where" line.
+// The equations an explanation writes: "B = x × 1000" with the steps under it ("= 2000"), and
+// each constant's line after "where".
 Equations equationsIn(const std::string& explanation) {
   static const std::regex kLine(R"(^ *(?:to base: *|from base: *|where *)?(?:(\w+) = |= )(.*)$)");
   Equations equations;
@@ -121,38 +101,35 @@ Equations equationsIn(const std::string& explanation) {
     std::smatch match;
     if (!std::regex_match(line, match, kLine)) continue;
     if (match[1].matched) name = match[1];
-    for (std::string rest = match[2];;) {
-      const std::size_t equals = rest.find(" = ");
-      equations[name].push_back(rest.substr(0, equals));
-      if (equals == std::string::npos) break;
-      rest.erase(0, equals + 3);
+    std::string sides = match[2];
+    for (std::size_t at; (at = sides.find(" = ")) != std::string::npos; sides.erase(0, at + 3)) {
+      equations[name].push_back(sides.substr(0, at));
     }
+    equations[name].push_back(sides);
   }
   return equations;
 }
 
-TEST(Explanations, DefineEveryNameAndRedoneInDoublesGiveTheirResult) {
+TEST(Explanations, DefineEveryNameAndRedoneInDoublesGiveWhatTheyPrint) {
   for (const Category& category : allCategories()) {
-    const std::size_t units = category.rules().size();
-    for (std::size_t from = 0; from < units; ++from) {
+    for (std::size_t from = 0, units = category.rules().size(); from < units; ++from) {
       for (const Script script : {Script::Unicode, Script::Ascii}) {
-        for (const char* value : {"1.75", "-3"}) {
-          const std::size_t to = (from + 1) % units;
+        for (const double x : {1.75, -3.0}) {
+          const std::string value = testing::shortest(x);
           const std::string text =
-              explain(category, from, to, value, ResultForm::Exact, script).text;
+              explain(category, from, (from + 1) % units, value, ResultForm::Exact, script).text;
           SCOPED_TRACE(text);
           const Equations equations = equationsIn(text);
-          for (const auto& [name, steps] : equations) {
-            const double last = Reader(steps.back(), equations, std::stod(value)).value();
-            for (const std::string& step : steps) {
+          for (const auto& [name, sides] : equations) {
+            for (const std::string& side : sides) {
               EXPECT_TRUE(
-                  testing::sameDouble(Reader(step, equations, std::stod(value)).value(), last))
-                  << step;
+                  testing::sameDouble(Reader{side, equations, x}.all(), std::stod(sides.back())))
+                  << side;
             }
           }
-          ASSERT_EQ(equations.count("result"), 1u);
-          EXPECT_TRUE(testing::sameDouble(std::stod(equations.at("result").back()),
-                                          convert(category, from, to, value).result));
+          EXPECT_TRUE(
+              testing::sameDouble(std::stod(equations.at("result").back()),
+                                  convert(category, from, (from + 1) % units, value).result));
         }
       }
     }

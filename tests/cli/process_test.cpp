@@ -74,15 +74,14 @@ INSTANTIATE_TEST_SUITE_P(Program, ProcessRuns, ::testing::Values(
                                  "  from base: result = B + 273.15\n"
                                  "                    = 1 + 273.15\n"
                                  "                    = 274.15\n", ""},
-    ProcessRun{"explained in ASCII where the locale is not UTF-8", {"--explain", "length", "1", "Link", "Feet"}, "", 0,
-                                 "Link -> Feet (length, base unit Meters)\n"
-                                 "  to base:   B = (x * sqrt(62.75)) * (FootInMetres / 12)\n"
-                                 "               = (1 * sqrt(62.75)) * (FootInMetres / 12)\n"
-                                 "               = 0.20120583343690004\n"
-                                 "  from base: result = B / FootInMetres\n"
-                                 "                    = 0.20120583343690004 / FootInMetres\n"
-                                 "                    = 0.6601241465731191\n"
-                                 "                    ~ 0.660124146573119\n"
+    ProcessRun{"explained in ASCII where the locale is not UTF-8", {"--explain", "length", "1", "Feet", "Meters"}, "", 0,
+                                 "Feet -> Meters (length, base unit Meters)\n"
+                                 "  to base:   B = x * FootInMetres\n"
+                                 "               = 1 * FootInMetres\n"
+                                 "               = 0.3047999902464003\n"
+                                 "  from base: result = B\n"
+                                 "                    = 0.3047999902464003\n"
+                                 "                    ~ 0.3047999902464\n"
                                  "  where FootInMetres = 1 / 3.28084 = 0.3047999902464003\n", "", "C"},
     ProcessRun{"version",        {"--version"}, "", 0, "vardeln-convert " VARDELN_VERSION "\n", ""}));
 // clang-format on
