@@ -1,6 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "explanation.h"
 
+#include <cmath>
+#include <limits>
+
 #include "conversion.h"
 #include "number_text.h"
 #include "quoted_name.h"
@@ -44,12 +47,18 @@ class Equation {
   std::string last_;
 };
 
+// What a value too large for a double is, in words.
+std::string beyondWords(std::string_view variable) {
+  return "  " + std::string(variable) + " is too large for a double, whose largest size is " +
+         exactText(std::numeric_limits<double>::max());
+}
+
 // A fault as a person says it of the value it struck.
 std::string faultWords(std::string_view variable, FloatingPointFault fault) {
   std::string words = "  " + std::string(variable);
   switch (fault) {
     case FloatingPointFault::Overflow:
-      words += " is beyond the largest number a double holds, 1.7976931348623157e+308";
+      words = beyondWords(variable);
       break;
     case FloatingPointFault::DivisionByZero:
       words += " would need a division by zero";
@@ -87,7 +96,10 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   if (converted && !toBaseFault) {
     fromBase.step("=", fromBaseArithmetic(target, script, exactText(conversion.base)));
   }
-  if (conversion.outcome == Conversion::Outcome::Result) {
+  if (conversion.outcome == Conversion::Outcome::Result && std::isinf(conversion.result)) {
+    text.append(beyondWords("result")).append(", so it shows as ");
+    text.append(resultText(conversion)).append(".\n");
+  } else if (conversion.outcome == Conversion::Outcome::Result) {
     fromBase.step("=", exactText(conversion.result));
     if (form == ResultForm::Shown) {
       fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion));

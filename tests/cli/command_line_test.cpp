@@ -211,9 +211,17 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "Kilometers \u2192 Meters (length, base unit Meters)\n"
                                                  "  to base:   B = x × 1000\n"
                                                  "               = 1e+308 × 1000\n"
-                                                 "  B is beyond the largest number a double holds, 1.7976931348623157e+308"
+                                                 "  B is too large for a double, whose largest size is 1.7976931348623157e+308"
                                                  " (Overflow), so there is no result.\n"
                                                  "  from base: result = B\n", ""},
+    Invocation{"an infinite result",             {"--explain", "length", "-1e300", "Meters", "Fermi"}, "", kOk,
+                                                 "Meters \u2192 Fermi (length, base unit Meters)\n"
+                                                 "  to base:   B = x\n"
+                                                 "               = -1e+300\n"
+                                                 "  from base: result = B ÷ 1e-15\n"
+                                                 "                    = -1e+300 ÷ 1e-15\n"
+                                                 "  result is too large for a double, whose largest size is 1.7976931348623157e+308,"
+                                                 " so it shows as -Infinity.\n", ""},
     Invocation{"not with --json",                {"--explain", "--json", "length", "1", "Feet", "Meters"}, "", kUsage, "", kNotWithExplain},
     Invocation{"not for standard input",         {"--explain", "length", "-", "Feet", "Meters"}, "1\n", kUsage, "", kNotWithExplain}));
 // clang-format on
