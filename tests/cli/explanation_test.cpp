@@ -67,16 +67,19 @@ struct Reader {
     return exponent.empty() ? base : std::pow(base, std::stod(exponent));
   }
   double primary() {
-    const bool root = take("sqrt(") || take("√(");
+    const bool root = take("sqrt(");
     if (root || take("(")) {
       const double v = sum();
       EXPECT_TRUE(take(")"));
       return root ? std::sqrt(v) : v;
     }
     if (take("√")) return std::sqrt(primary());
-    if (std::isalpha(static_cast<unsigned char>(s[0])) == 0) return number();
+    const auto letter = [&](std::size_t at) {
+      return at < s.size() && std::isalpha(static_cast<unsigned char>(s[at])) != 0;
+    };
+    if (!letter(0)) return number();
     std::size_t length = 0;
-    while (std::isalpha(static_cast<unsigned char>(s[length])) != 0) ++length;
+    while (letter(length)) ++length;
     const std::string name(s.substr(0, length));
     s.remove_prefix(length);
     if (name == "x") return x;
