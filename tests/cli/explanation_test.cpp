@@ -31,29 +31,16 @@ struct Reader {
     return s.starts_with(sign) && (s.remove_prefix(sign.size()), true);
   }
   double all() {
-    const double v = sum();
+    const double v = chain(true);
     return s.empty() ? v : (ADD_FAILURE() << "cannot read " << s, NAN);
   }
-  double sum() {
-    for (double v = product();;) {
-      if (take(" + ")) {
-        v += product();
-      } else if (take(" - ")) {
-        v -= product();
-      } else {
-        return v;
-      }
-    }
-  }
-  double product() {
-    for (double v = power();;) {
-      if (take(" × ") || take(" * ")) {
-        v *= power();
-      } else if (take(" ÷ ") || take(" / ")) {
-        v /= power();
-      } else {
-        return v;
-      }
+  // One rank of signs, taken left to right: sums of products of powers.
+  double chain(bool sums) {
+    for (double v = sums ? chain(false) : power();;) {
+      const bool up = take(sums ? " + " : " × ") || (!sums && take(" * "));
+      if (!up && !take(sums ? " - " : " ÷ ") && (sums || !take(" / "))) return v;
+      const double w = sums ? chain(false) : power();
+      v = sums ? (up ? v + w : v - w) : (up ? v * w : v / w);
     }
   }
   double power() {  // a superscript exponent, or ^ and one
@@ -69,7 +56,7 @@ struct Reader {
   double primary() {
     const bool root = take("sqrt(");
     if (root || take("(")) {
-      const double v = sum();
+      const double v = chain(true);
       EXPECT_TRUE(take(")"));
       return root ? std::sqrt(v) : v;
     }

@@ -44,7 +44,6 @@ INSTANTIATE_TEST_SUITE_P(Tables, RuleTexts, ::testing::Values(
               "B = x * CubicFootInCubicMetres"},
     Explained{"area",        "Feet Square", "B = x × (1 ÷ 3.28084)²",          "result = B ÷ (1 ÷ 3.28084)²", "", "B = x * (1 / 3.28084)^2"},
     Explained{"prefix",      "Kibi",       "B = 10¹⁰ × x",                     "result = B ÷ 10¹⁰",          "", "B = 10^10 * x"},
-    Explained{"time",        "Shake",      "B = 10⁻⁸ × x",                     "result = B ÷ 10⁻⁸",          "", "B = 10^-8 * x"},
     Explained{"length",      "Link",       "B = (x × √62.75) × (FootInMetres ÷ 12)", "result = B ÷ ((FootInMetres ÷ 12) × √62.75)",
               "where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003", "B = (x * sqrt(62.75)) * (FootInMetres / 12)"}));
 // clang-format on
