@@ -155,7 +155,7 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
 
   if (request.output.explain) {
     const Explanation explanation =
-        explain(category, source->from, *to, request.value, request.output.form);
+        explain(category, source->from, *to, request.value, request.output.form, streams.script);
     write(streams.out, explanation.text);
     return explanation.status;
   }

@@ -6,20 +6,23 @@
 
 #include "category.h"
 #include "exit_status.h"
+#include "rule_text.h"
 #include "value_converter.h"
 
 namespace vardeln::cli {
 
-/// How one value's result was computed, as lines for a person: the two units and the base
-/// unit, the source unit's to-base rule and the target unit's from-base rule as their tables
-/// write them, each shared constant with its definition, and the value each rule gave. A
-/// value that is no number, or a fault, is said plainly, and the rules still stand.
+/// How one value's result was computed, as arithmetic a person reads: the two units and the
+/// base unit, the source unit's to-base rule and the target unit's from-base rule, each with
+/// the value in place of its variable and what it gave, then every shared constant they name
+/// down to plain numbers. A value that is no number, or a fault, is said in plain words, and
+/// the rules still stand. Written in `script`: ASCII where the reader's character set is no
+/// more.
 struct Explanation {
   std::string text;
   ExitStatus status;
 };
 
 Explanation explain(const Category& category, std::size_t from, std::size_t to,
-                    std::string_view value, ResultForm form);
+                    std::string_view value, ResultForm form, Script script);
 
 }  // namespace vardeln::cli

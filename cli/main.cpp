@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "command_line.h"
+#include "locale_script.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  return static_cast<int>(vardeln::cli::runCommandLine(arguments, {stdin, stdout, stderr}));
+  const vardeln::cli::Streams streams{stdin, stdout, stderr, vardeln::cli::localeScript()};
+  return static_cast<int>(vardeln::cli::runCommandLine(arguments, streams));
 }

@@ -2,7 +2,8 @@
 #include "rule_text.h"
 
 #include <cctype>
-#include <vector>
+
+#include "decimal_text.h"
 
 namespace vardeln {
 namespace {
@@ -11,22 +12,133 @@ bool identifierCharacter(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
 }
 
-// The formula's text with the library's "std::" left out and its variable, written `from` in
-// the code, named `to` as the table names it (b becomes B). Only whole identifiers are renamed.
-std::string shown(std::string_view formula, char from, char to) {
-  std::string text;
-  for (std::size_t i = 0; i < formula.size();) {
-    if (formula.substr(i).starts_with("std::")) {
-      i += 5;
-      continue;
+// A constant's value as the shortest text that reads back to the same double. Written with
+// "%.*g" at growing precision, since the browser's C++ library cannot write a double itself.
+std::string exactText(double value) {
+  char text[kMaxDecimalLength];
+  for (int digits = 1;; ++digits) {
+    const std::string_view written(
+        text, static_cast<std::size_t>(writeDecimal(value, digits, text) - text));
+    double back = 0;
+    if (digits == 17 || (readDecimal(written, back) == DecimalReading::Value && back == value)) {
+      return std::string(written);
     }
-    const bool alone = formula[i] == from && (i == 0 || !identifierCharacter(formula[i - 1])) &&
-                       (i + 1 == formula.size() || !identifierCharacter(formula[i + 1]));
-    text.push_back(alone ? to : formula[i]);
-    ++i;
   }
-  return text;
 }
+
+// A written piece of a formula, and whether it reads as one whole, so that a power of it
+// needs no parentheses.
+struct Piece {
+  std::string text;
+  bool whole;
+};
+
+// Reads a formula as the tables write it in C++ (numbers, names, + - * /, parentheses,
+// std::pow and std::sqrt) and writes it as a person does, keeping every parenthesis, so that
+// the usual order of arithmetic gives the very grouping the rule computes with.
+class Writer {
+ public:
+  Writer(std::string_view formula, char variable, std::string_view value, Script script)
+      : formula_(formula), variable_(variable), value_(value), script_(script) {}
+
+  std::string written() { return sum().text; }
+
+ private:
+  Piece sum() {
+    Piece piece = product();
+    while (next() == '+' || next() == '-') {
+      const char sign = formula_[at_++];
+      piece = {piece.text + ' ' + sign + ' ' + product().text, false};
+    }
+    return piece;
+  }
+
+  Piece product() {
+    Piece piece = factor();
+    while (next() == '*' || next() == '/') {
+      const bool times = formula_[at_++] == '*';
+      const std::string_view sign =
+          script_ == Script::Ascii ? (times ? " * " : " / ") : (times ? " × " : " ÷ ");
+      piece = {piece.text + std::string(sign) + factor().text, false};
+    }
+    return piece;
+  }
+
+  Piece factor() {
+    if (next() == '(') {
+      ++at_;
+      Piece inner = sum();
+      ++at_;  // ')'
+      return {'(' + inner.text + ')', true};
+    }
+    if (next() == '-') {
+      ++at_;
+      return {'-' + factor().text, false};
+    }
+    const bool opensGroup = at_ == 0 || formula_[at_ - 1] == '(';
+    const std::string word = token();
+    if (word == "pow") return power();
+    if (word == "sqrt") return root();
+    if (word.size() == 1 && word[0] == variable_) {
+      // A negative number after a sign is put in parentheses, as a person writes it.
+      const bool bare = opensGroup || !value_.starts_with('-');
+      return {bare ? std::string(value_) : '(' + std::string(value_) + ')', true};
+    }
+    // A whole number is written without the ".0" C++ needs to make it a double.
+    if (word.ends_with(".0")) return {word.substr(0, word.size() - 2), true};
+    return {word, true};
+  }
+
+  // std::pow(base, exponent): the base raised, its exponent a superscript.
+  Piece power() {
+    ++at_;  // '('
+    const Piece base = sum();
+    ++at_;  // ','
+    const std::string exponent = sum().text;
+    ++at_;  // ')'
+    std::string text = base.whole ? base.text : '(' + base.text + ')';
+    if (script_ == Script::Ascii) return {text + '^' + exponent, true};
+    static constexpr std::string_view kDigits[] = {"⁰", "¹", "²", "³", "⁴",
+                                                   "⁵", "⁶", "⁷", "⁸", "⁹"};
+    for (const char c : exponent) text += c == '-' ? "⁻" : kDigits[c - '0'];
+    return {text, true};
+  }
+
+  // std::sqrt(radicand): the square root sign before it.
+  Piece root() {
+    ++at_;  // '('
+    const Piece radicand = sum();
+    ++at_;  // ')'
+    if (script_ == Script::Ascii) return {"sqrt(" + radicand.text + ')', true};
+    return {"√" + (radicand.whole ? radicand.text : '(' + radicand.text + ')'), true};
+  }
+
+  // The next character that is not a space, without "std::".
+  char next() {
+    while (at_ < formula_.size() && formula_[at_] == ' ') ++at_;
+    if (formula_.substr(at_).starts_with("std::")) at_ += 5;
+    return at_ < formula_.size() ? formula_[at_] : '\0';
+  }
+
+  // A name or a number, with its exponent ("1.6021e-19").
+  std::string token() {
+    next();
+    const std::size_t start = at_;
+    while (at_ < formula_.size() &&
+           (identifierCharacter(formula_[at_]) || formula_[at_] == '.' ||
+            ((formula_[at_] == '+' || formula_[at_] == '-') && formula_[at_ - 1] == 'e' &&
+             std::isdigit(static_cast<unsigned char>(formula_[start])) != 0))) {
+      ++at_;
+    }
+    return std::string(formula_.substr(start, at_ - start));
+  }
+
+  std::string_view formula_;
+  char variable_;
+  std::string_view value_;
+  Script script_;
+  std::size_t at_ = 0;
+};
 
 // Whether the text names the identifier as a whole word.
 bool names(std::string_view text, std::string_view identifier) {
@@ -41,32 +153,49 @@ bool names(std::string_view text, std::string_view identifier) {
   return false;
 }
 
-// The shared constants a rule names, in the order sharedConstants() lists them.
-std::vector<SharedConstant> constantsIn(const Rule& rule) {
-  std::vector<SharedConstant> named;
-  for (const SharedConstant& constant : sharedConstants()) {
-    if (names(rule.text, constant.name)) named.push_back(constant);
-  }
-  return named;
-}
-
 }  // namespace
 
-std::string toBaseText(const UnitRule& unit) { return "B = " + shown(unit.toBase.text, 'x', 'x'); }
-
-std::string fromBaseText(const UnitRule& unit) {
-  return "result = " + shown(unit.fromBase.text, 'b', 'B');
+// The rules are written in x (to base) and b (from base) in the tables' code.
+std::string toBaseArithmetic(const UnitRule& unit, Script script, std::string_view x) {
+  return Writer(unit.toBase.text, 'x', x, script).written();
 }
 
-std::string constantText(const SharedConstant& constant) {
-  return std::string(constant.name) + " = " + shown(constant.definition, 'x', 'x');
+std::string fromBaseArithmetic(const UnitRule& unit, Script script, std::string_view b) {
+  return Writer(unit.fromBase.text, 'b', b, script).written();
 }
 
-std::string whereText(const Rule& rule) {
+std::string toBaseText(const UnitRule& unit, Script script) {
+  return "B = " + toBaseArithmetic(unit, script);
+}
+
+std::string fromBaseText(const UnitRule& unit, Script script) {
+  return "result = " + fromBaseArithmetic(unit, script);
+}
+
+// A constant is defined only by those listed before it, so one pass from the last finds all.
+std::vector<SharedConstant> constantsNamedBy(std::string_view formulas) {
+  std::string named(formulas);
+  std::vector<SharedConstant> constants;
+  const auto& all = sharedConstants();
+  for (auto constant = all.rbegin(); constant != all.rend(); ++constant) {
+    if (!names(named, constant->name)) continue;
+    named.append(" ").append(constant->definition);
+    constants.insert(constants.begin(), *constant);
+  }
+  return constants;
+}
+
+std::string constantText(const SharedConstant& constant, Script script) {
+  return std::string(constant.name) + " = " +
+         Writer(constant.definition, '\0', {}, script).written() + " = " +
+         exactText(constant.value);
+}
+
+std::string whereText(const Rule& rule, Script script) {
   std::string where;
-  for (const SharedConstant& constant : constantsIn(rule)) {
+  for (const SharedConstant& constant : constantsNamedBy(rule.text)) {
     where += where.empty() ? "where " : ", ";
-    where += constantText(constant);
+    where += constantText(constant, script);
   }
   return where;
 }

@@ -52,17 +52,17 @@ std::string_view Converter::toLabel() const { return category().labels()[to_]; }
 
 std::string Converter::howToBase() const {
   const UnitRule& unit = category().rules()[from_];
-  return howLine("to", toBaseText(unit), unit.toBase);
+  return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase);
 }
 
 std::string Converter::howFromBase() const {
   const UnitRule& unit = category().rules()[to_];
-  return howLine("from", fromBaseText(unit), unit.fromBase);
+  return howLine("from", fromBaseText(unit, Script::Unicode), unit.fromBase);
 }
 
 std::string Converter::howLine(std::string_view direction, const std::string& ruleText,
                                const Rule& rule) const {
-  const std::string where = whereText(rule);
+  const std::string where = whereText(rule, Script::Unicode);
   return std::string(direction) + " " + std::string(category().baseLabel()) + ": " + ruleText +
          (where.empty() ? "" : ", " + where);
 }

@@ -66,8 +66,9 @@ class Converter {
   const std::string& note() const { return note_; }
   NoteKind noteKind() const { return noteKind_; }
   /// How the result is computed: the source unit's rule to the base unit and the target
-  /// unit's rule from it, each a line as the tables write them ("to Meters: B = x *
-  /// FootInMetres, where FootInMetres = 1 / 3.28084", "from Meters: result = B").
+  /// unit's rule from it, each a line of arithmetic as `vardeln-convert --explain` writes it
+  /// ("to Meters: B = x × FootInMetres, where FootInMetres = 1 ÷ 3.28084 =
+  /// 0.3047999902464003", "from Meters: result = B").
   std::string howToBase() const;
   std::string howFromBase() const;
 

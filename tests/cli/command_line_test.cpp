@@ -178,33 +178,50 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
 constexpr std::string_view kNotWithExplain =
     "vardeln-convert: --explain explains one conversion: not with --list, --all, --json or VALUE -; see --help\n";
 
-// The two rules behind a result, with what each gave; a value that is no number or a fault
-// is said plainly, under the rules.
+// The two rules behind a result as arithmetic, the number in place of x, each step to what it
+// gave and every constant down to plain numbers; a value that is no number or a fault is said
+// in plain words, with the rules.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
-    Invocation{"a rule with a shared constant",  {"--explain", "length", "1", "Feet", "Meters"}, "", kOk,
-                                                 "Feet \u2192 Meters (length, base unit Meters)\n"
-                                                 "  to base:   B = x * FootInMetres     where FootInMetres = 1 / 3.28084\n"
-                                                 "             B = 0.3047999902464003\n"
-                                                 "  from base: result = B\n"
-                                                 "             result = 0.3047999902464\n", ""},
-    Invocation{"--exact result, powers",         {"area", "2", "Feet Square", "Acres", "--exact", "--explain"}, "", kOk,
+    Invocation{"a constant defined by another",  {"--explain", "volume", "2", "Cord", "Litre"}, "", kOk,
+                                                 "Cord \u2192 Litre (volume, base unit Cubic meter)\n"
+                                                 "  to base:   B = x × (CubicFootInCubicMetres × 128)\n"
+                                                 "               = 2 × (CubicFootInCubicMetres × 128)\n"
+                                                 "               = 7.249112031637223\n"
+                                                 "  from base: result = B ÷ 0.001\n"
+                                                 "                    = 7.249112031637223 ÷ 0.001\n"
+                                                 "                    = 7249.112031637223\n"
+                                                 "                    ≈ 7249.11203163722\n"
+                                                 "  where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003\n"
+                                                 "        CubicFootInCubicMetres = FootInMetres³ = 0.0283168438735829\n", ""},
+    Invocation{"--exact result, powers, a negative number", {"area", "-2", "Feet Square", "Acres", "--exact", "--explain"}, "", kOk,
                                                  "Feet Square \u2192 Acres (area, base unit Meters Square)\n"
-                                                 "  to base:   B = x * pow(1 / 3.28084, 2.0)\n"
-                                                 "             B = 0.18580606810841144\n"
-                                                 "  from base: result = B / (pow(3 / 3.28084, 2.0) * 4840)\n"
-                                                 "             result = 4.591368227731863e-05\n", ""},
+                                                 "  to base:   B = x × (1 ÷ 3.28084)²\n"
+                                                 "               = -2 × (1 ÷ 3.28084)²\n"
+                                                 "               = -0.18580606810841144\n"
+                                                 "  from base: result = B ÷ ((3 ÷ 3.28084)² × 4840)\n"
+                                                 "                    = -0.18580606810841144 ÷ ((3 ÷ 3.28084)² × 4840)\n"
+                                                 "                    = -4.591368227731863e-05\n", ""},
     Invocation{"no number: the rules still stand", {"--explain", "temperature", "x", "Kelvin", "Celsius"}, "", kInvalid,
                                                  "Kelvin \u2192 Celsius (temperature, base unit Celsius)\n"
                                                  "  to base:   B = x - 273.15\n"
                                                  "  from base: result = B\n"
-                                                 "\"x\" is not a number: Invalid Number\n", ""},
+                                                 "\"x\" is not a number (Invalid Number), so nothing stands in place of x.\n", ""},
     Invocation{"a fault on the way to the base", {"--explain", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
                                                  "Kilometers \u2192 Meters (length, base unit Meters)\n"
-                                                 "  to base:   B = x * 1000\n"
-                                                 "             B = Overflow\n"
-                                                 "  from base: result = B\n"
-                                                 "The floating-point fault Overflow stopped the conversion.\n", ""},
+                                                 "  to base:   B = x × 1000\n"
+                                                 "               = 1e+308 × 1000\n"
+                                                 "  B is too large for a double, whose largest size is 1.7976931348623157e+308"
+                                                 " (Overflow), so there is no result.\n"
+                                                 "  from base: result = B\n", ""},
+    Invocation{"an infinite result",             {"--explain", "length", "-1e300", "Meters", "Fermi"}, "", kFault,
+                                                 "Meters \u2192 Fermi (length, base unit Meters)\n"
+                                                 "  to base:   B = x\n"
+                                                 "               = -1e+300\n"
+                                                 "  from base: result = B ÷ 1e-15\n"
+                                                 "                    = -1e+300 ÷ 1e-15\n"
+                                                 "  result is too large for a double, whose largest size is 1.7976931348623157e+308,"
+                                                 " so it shows as -Infinity.\n", ""},
     Invocation{"not with --json",                {"--explain", "--json", "length", "1", "Feet", "Meters"}, "", kUsage, "", kNotWithExplain},
     Invocation{"not for standard input",         {"--explain", "length", "-", "Feet", "Meters"}, "1\n", kUsage, "", kNotWithExplain}));
 // clang-format on

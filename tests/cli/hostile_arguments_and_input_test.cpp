@@ -92,7 +92,7 @@ TEST_P(HostileValues, AreExplainedWithTheRulesStill) {
       testing::runCaptured({"--explain", "length", value, "Kilometers", "Meters"});
   EXPECT_EQ(run.status, v.status);
   EXPECT_EQ(run.err, "");
-  EXPECT_NE(run.out.find("  to base:   B = x * 1000\n"), std::string::npos);
+  EXPECT_NE(run.out.find("  to base:   B = x × 1000\n"), std::string::npos);
   EXPECT_LT(run.out.size(), 1024u);
   expectStillConverting();
 }

@@ -25,6 +25,7 @@ struct ProcessRun {
   int status;
   std::string out;
   std::string err;
+  std::string locale = "C.UTF-8";  // the character set the program writes for
 };
 
 std::ostream& operator<<(std::ostream& out, const ProcessRun& r) { return out << r.what; }
@@ -49,7 +50,7 @@ TEST_P(ProcessRuns, EndWithTheirStatusAndOutput) {
   // One name per process, so that runs in parallel do not share files.
   const std::string base = ::testing::TempDir() + "vardeln_convert_" + std::to_string(getpid());
   std::ofstream(base + ".in", std::ios::binary) << r.input;
-  std::string command = shellQuoted(VARDELN_CONVERT);
+  std::string command = "LC_ALL=" + r.locale + " " + shellQuoted(VARDELN_CONVERT);
   for (const std::string& argument : r.arguments) command += " " + shellQuoted(argument);
   command += " <" + base + ".in >" + base + ".out 2>" + base + ".err";
 
@@ -68,6 +69,22 @@ INSTANTIATE_TEST_SUITE_P(Program, ProcessRuns, ::testing::Values(
                                  "vardeln-convert: unknown unit \"Maunds\" in mass; closest: \"Maund\", \"Candy\", \"Pound\"\n"},
     ProcessRun{"batch from standard input", {"--exact", "length", "-", "feet", "METERS"}, "1\r\n2\nx", 1,
                                  "0.3047999902464003\n0.6095999804928006\nInvalid Number\n", ""},
+    ProcessRun{"explained in the signs of arithmetic in a UTF-8 locale", {"--explain", "temperature", "1", "Celsius", "Kelvin"}, "", 0,
+                                 "Celsius \u2192 Kelvin (temperature, base unit Celsius)\n"
+                                 "  to base:   B = x\n"
+                                 "               = 1\n"
+                                 "  from base: result = B + 273.15\n"
+                                 "                    = 1 + 273.15\n"
+                                 "                    = 274.15\n", ""},
+    ProcessRun{"explained in ASCII where the locale is not UTF-8", {"--explain", "length", "1", "Feet", "Meters"}, "", 0,
+                                 "Feet -> Meters (length, base unit Meters)\n"
+                                 "  to base:   B = x * FootInMetres\n"
+                                 "               = 1 * FootInMetres\n"
+                                 "               = 0.3047999902464003\n"
+                                 "  from base: result = B\n"
+                                 "                    = 0.3047999902464003\n"
+                                 "                    ~ 0.3047999902464\n"
+                                 "  where FootInMetres = 1 / 3.28084 = 0.3047999902464003\n", "", "C"},
     ProcessRun{"version",        {"--version"}, "", 0, "vardeln-convert " VARDELN_VERSION "\n", ""}));
 // clang-format on
 

@@ -1,5 +1,5 @@
 // Vardeln — MIT licence, see LICENSE.
-// A rule explained by the text it was compiled from, as its table writes it.
+// A rule explained by the text it was compiled from, written as a person writes arithmetic.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,30 +15,37 @@ struct Explained {
   const char* unit;
   const char* toBase;
   const char* fromBase;
-  const char* where;  // the shared constants the to-base rule names, with their definitions
+  const char* where;  // the shared constants the to-base rule names, down to plain numbers
+  const char* toBaseInAscii;
 };
 
 void PrintTo(const Explained& e, std::ostream* out) { *out << e.unit; }
 
 class RuleTexts : public ::testing::TestWithParam<Explained> {};
 
-TEST_P(RuleTexts, ReadAsTheTableWritesThem) {
+TEST_P(RuleTexts, ReadAsAPersonWritesArithmetic) {
   const Explained& e = GetParam();
   const Category& category = *categoryById(e.category);
   const UnitRule& unit = category.rules()[*category.unitIndex(e.unit)];
-  EXPECT_EQ(toBaseText(unit), e.toBase);
-  EXPECT_EQ(fromBaseText(unit), e.fromBase);
-  EXPECT_EQ(whereText(unit.toBase), e.where);
+  EXPECT_EQ(toBaseText(unit, Script::Unicode), e.toBase);
+  EXPECT_EQ(fromBaseText(unit, Script::Unicode), e.fromBase);
+  EXPECT_EQ(whereText(unit.toBase, Script::Unicode), e.where);
+  EXPECT_EQ(toBaseText(unit, Script::Ascii), e.toBaseInAscii);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tables, RuleTexts, ::testing::Values(
-    Explained{"length",      "Feet",       "B = x * FootInMetres",             "result = B / FootInMetres",  "where FootInMetres = 1 / 3.28084"},
-    Explained{"length",      "Meters",     "B = x",                            "result = B",                 ""},
-    Explained{"temperature", "Fahrenheit", "B = (x - 32) * (1 / 1.8)",         "result = (B * 1.8) + 32",    ""},
-    Explained{"area",        "Barn",       "B = x * 1e-28",                    "result = B / 1e-28",         ""},
-    Explained{"volume",      "Cubic Foot", "B = x * CubicFootInCubicMetres",   "result = B / CubicFootInCubicMetres", "where CubicFootInCubicMetres = pow(FootInMetres, 3.0)"},
-    Explained{"area",        "Feet Square", "B = x * pow(1 / 3.28084, 2.0)",   "result = B / pow(1 / 3.28084, 2.0)", ""}));
+    Explained{"length",      "Feet",       "B = x × FootInMetres",             "result = B ÷ FootInMetres",  "where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003", "B = x * FootInMetres"},
+    Explained{"length",      "Meters",     "B = x",                            "result = B",                 "", "B = x"},
+    Explained{"temperature", "Fahrenheit", "B = (x - 32) × (1 ÷ 1.8)",         "result = (B × 1.8) + 32",    "", "B = (x - 32) * (1 / 1.8)"},
+    Explained{"area",        "Barn",       "B = x × 1e-28",                    "result = B ÷ 1e-28",         "", "B = x * 1e-28"},
+    Explained{"volume",      "Cubic Foot", "B = x × CubicFootInCubicMetres",   "result = B ÷ CubicFootInCubicMetres",
+              "where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003, CubicFootInCubicMetres = FootInMetres³ = 0.0283168438735829",
+              "B = x * CubicFootInCubicMetres"},
+    Explained{"area",        "Feet Square", "B = x × (1 ÷ 3.28084)²",          "result = B ÷ (1 ÷ 3.28084)²", "", "B = x * (1 / 3.28084)^2"},
+    Explained{"prefix",      "Kibi",       "B = 10¹⁰ × x",                     "result = B ÷ 10¹⁰",          "", "B = 10^10 * x"},
+    Explained{"length",      "Link",       "B = (x × √62.75) × (FootInMetres ÷ 12)", "result = B ÷ ((FootInMetres ÷ 12) × √62.75)",
+              "where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003", "B = (x * sqrt(62.75)) * (FootInMetres / 12)"}));
 // clang-format on
 
 // Every rule is written in terms of its own variable: a row whose text lost it would explain a
@@ -46,8 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Tables, RuleTexts, ::testing::Values(
 TEST(RuleTexts, NameTheirVariable) {
   for (const Category& category : allCategories()) {
     for (const UnitRule& unit : category.rules()) {
-      EXPECT_NE(toBaseText(unit).find('x'), std::string::npos) << unit.label;
-      EXPECT_NE(fromBaseText(unit).substr(9).find('B'), std::string::npos) << unit.label;
+      EXPECT_NE(toBaseText(unit, Script::Ascii).find('x'), std::string::npos) << unit.label;
+      EXPECT_NE(fromBaseText(unit, Script::Ascii).substr(9).find('B'), std::string::npos) << unit.label;
     }
   }
 }

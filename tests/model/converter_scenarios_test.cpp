@@ -74,7 +74,7 @@ TEST(How, NamesTheRulesOfBothUnits) {
   converter.chooseCategory(*categoryIndex("length"));
   converter.chooseFrom(*converter.category().unitIndex("Feet"));
   converter.chooseTo(*converter.category().unitIndex("Meters"));
-  EXPECT_EQ(converter.howToBase(), "to Meters: B = x * FootInMetres, where FootInMetres = 1 / 3.28084");
+  EXPECT_EQ(converter.howToBase(), "to Meters: B = x × FootInMetres, where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003");
   EXPECT_EQ(converter.howFromBase(), "from Meters: result = B");
 }
 

@@ -82,7 +82,7 @@ test('choosing a unit with the keyboard recalculates and names only that side', 
   assert.equal(await title('inputUnit'), area[0]);
   assert.equal(await title('inputText'), area[0]);
   // "How" shows the two rules the result comes from (Acres to Ares).
-  assert.equal(await page.locator('#howFromBase').textContent(), 'from Meters Square: result = B / 100');
+  assert.equal(await page.locator('#howFromBase').textContent(), 'from Meters Square: result = B ÷ 100');
 });
 
 test('a category change refills both lists and starts both on its first unit', async () => {

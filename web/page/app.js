@@ -43,7 +43,7 @@ function show(changed) {
     // Resting the pointer on a box or its list names the unit it is in.
     inputUnit.title = inputText.title = category.units[converter.from()];
     outputUnit.title = outputText.title = category.units[converter.to()];
-    // How the result is computed: the two rules, as their tables write them.
+    // How the result is computed: the two rules as arithmetic, as --explain writes them.
     const [toBase, fromBase] = converter.how();
     howToBase.textContent = toBase;
     howFromBase.textContent = fromBase;
