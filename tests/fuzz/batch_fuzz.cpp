@@ -65,13 +65,11 @@ bool isFaultName(std::string_view text) {
   return false;
 }
 
-// A result as either form writes it: a number, or an infinity in the form's own spelling.
-bool isResultText(std::string_view text, bool exact) {
-  if (exact ? text == "inf" || text == "-inf" : text == "Infinity" || text == "-Infinity") {
-    return true;
-  }
-  return vardeln::isNumber(text);
+// An infinite result in the form's own spelling: shown, but no number, so a fault's status.
+bool isInfinityText(std::string_view text, bool exact) {
+  return exact ? text == "inf" || text == "-inf" : text == "Infinity" || text == "-Infinity";
 }
+
 
 // Everything a batch wrote to memory, and how it ended.
 struct BatchRun {
@@ -171,10 +169,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             "Invalid Number written for a number or missing");
     if (invalid) {
       worst = vardeln::cli::worse(worst, ExitStatus::InvalidNumber);
-    } else if (isFaultName(result)) {
+    } else if (isFaultName(result) || isInfinityText(result, exact)) {
       worst = vardeln::cli::worse(worst, ExitStatus::Fault);
     } else {
-      require(isResultText(result, exact), "a result line that is no number");
+      require(vardeln::isNumber(result), "a result line that is no number");
     }
   }
   require(outcome.status == worst, "the batch's status is not the most serious line's");
