@@ -1,7 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "explanation.h"
 
-#include <cmath>
 #include <limits>
 
 #include "conversion.h"
@@ -96,7 +95,7 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   if (converted && !toBaseFault) {
     fromBase.step("=", fromBaseArithmetic(target, script, exactText(conversion.base)));
   }
-  if (conversion.outcome == Conversion::Outcome::Result && isInfiniteResult(conversion)) {
+  if (isInfiniteResult(conversion)) {
     text.append(beyondWords("result")).append(", so it shows as ");
     text.append(resultText(conversion)).append(".\n");
   } else if (conversion.outcome == Conversion::Outcome::Result) {
