@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "program_under_test.h"
 #include "version.h"
 
 namespace {
@@ -50,7 +51,7 @@ TEST_P(ProcessRuns, EndWithTheirStatusAndOutput) {
   // One name per process, so that runs in parallel do not share files.
   const std::string base = ::testing::TempDir() + "vardeln_convert_" + std::to_string(getpid());
   std::ofstream(base + ".in", std::ios::binary) << r.input;
-  std::string command = "LC_ALL=" + r.locale + " " + shellQuoted(VARDELN_CONVERT);
+  std::string command = "LC_ALL=" + r.locale + " " + shellQuoted(programUnderTest());
   for (const std::string& argument : r.arguments) command += " " + shellQuoted(argument);
   command += " <" + base + ".in >" + base + ".out 2>" + base + ".err";
 
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Program, ProcessRuns, ::testing::Values(
 
 TEST(Program, ReportsOutputThatCannotBeWritten) {
   const std::string command =
-      shellQuoted(VARDELN_CONVERT) + " length 1 Feet Meters >/dev/full 2>/dev/null";
+      shellQuoted(programUnderTest()) + " length 1 Feet Meters >/dev/full 2>/dev/null";
   const int waitStatus = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(waitStatus));
   EXPECT_EQ(WEXITSTATUS(waitStatus), 4);
@@ -100,7 +101,7 @@ TEST(Program, AnswersEachLineBeforeTheInputEnds) {
     dup2(toProgram[0], STDIN_FILENO);
     dup2(fromProgram[1], STDOUT_FILENO);
     for (const int end : {toProgram[0], toProgram[1], fromProgram[0], fromProgram[1]}) close(end);
-    execl(VARDELN_CONVERT, VARDELN_CONVERT, "length", "-", "Feet", "Meters", nullptr);
+    execl(programUnderTest(), programUnderTest(), "length", "-", "Feet", "Meters", nullptr);
     _exit(127);
   }
   close(toProgram[0]);
