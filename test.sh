@@ -15,7 +15,8 @@
 #   web            the engine and the converter model as WebAssembly, the page tested in
 #                  Chromium against the normal build's vardeln-convert;
 #   windows        vardeln-convert.exe cross-built with mingw-w64, held under wine to the
-#                  golden table and the normal build's process tests, then packed as a zip.
+#                  engine's and the command line's tests and the normal build's process
+#                  tests, then packed as a zip.
 #
 # With arguments only the normal build runs, and the arguments go to its CTest, for a quick
 # run while working: ./test.sh -L unit for the fast headless tests, ./test.sh -R Hostile for
