@@ -13,7 +13,10 @@
 #                  test that needs no display or package tools;
 #   fuzz           clang's libFuzzer and each fuzz target for about a minute;
 #   web            the engine and the converter model as WebAssembly, the page tested in
-#                  Chromium against the normal build's vardeln-convert.
+#                  Chromium against the normal build's vardeln-convert;
+#   windows        vardeln-convert.exe cross-built with mingw-w64, held under wine to the
+#                  engine's and the command line's tests and the normal build's process
+#                  tests, then packed as a zip.
 #
 # With arguments only the normal build runs, and the arguments go to its CTest, for a quick
 # run while working: ./test.sh -L unit for the fast headless tests, ./test.sh -R Hostile for
@@ -30,11 +33,14 @@ fi
 
 stage() { printf '\n== %s (%s)\n' "$1" "$(date +%T)"; }
 
-for workflow in default release clang-release sanitize fuzz web; do
+for workflow in default release clang-release sanitize fuzz web windows; do
   # A workflow runs no npm: the page's test packages are fetched before it.
   [ "$workflow" != web ] || tests/web/fetch_test_packages.sh
   stage "workflow $workflow"
   cmake --workflow --preset "$workflow"
 done
+
+stage "the Windows zip"
+packaging/windows/pack_zip.sh
 
 stage "all stages passed"

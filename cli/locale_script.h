@@ -6,7 +6,8 @@
 namespace vardeln::cli {
 
 /// The characters the user's terminal shows, as the locale's character set says (LC_ALL,
-/// LC_CTYPE, LANG): the signs of arithmetic where it is UTF-8, plain ASCII otherwise.
+/// LC_CTYPE, LANG; always UTF-8 on Windows): the signs of arithmetic where it is UTF-8,
+/// plain ASCII otherwise.
 Script localeScript();
 
 }  // namespace vardeln::cli

@@ -17,6 +17,7 @@ test_packages=(
   debhelper lintian fakeroot
   bash-completion zsh fish
   chromium emscripten esbuild
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 zip
 )
 
 case "${1:-}" in

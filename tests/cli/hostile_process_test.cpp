@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "program_under_test.h"
+
 namespace {
 
 // The longest single argument Linux passes to a program, with its terminating NUL.
@@ -41,7 +43,7 @@ Ended run(const std::vector<std::string>& arguments, const std::string& input) {
       ::testing::TempDir() + "vardeln_convert_hostile_" + std::to_string(getpid());
   std::ofstream(base + ".in", std::ios::binary) << input;
 
-  std::vector<char*> argv{const_cast<char*>(VARDELN_CONVERT)};
+  std::vector<char*> argv{const_cast<char*>(programUnderTest())};
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t files;
@@ -53,7 +55,7 @@ Ended run(const std::vector<std::string>& arguments, const std::string& input) {
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t child = 0;
   const int spawnError =
-      posix_spawn(&child, VARDELN_CONVERT, &files, nullptr, argv.data(), environ);
+      posix_spawn(&child, programUnderTest(), &files, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&files);
   EXPECT_EQ(spawnError, 0);
   int waitStatus = 0;
