@@ -181,8 +181,9 @@ bool isCompoundDenominator(int denominator) {
   return denominator >= 2 && denominator <= 64 && (denominator & (denominator - 1)) == 0;
 }
 
-std::optional<double> readCompoundQuantity(const Category& category, const CompoundUnit& unit,
-                                           std::string_view text) {
+std::optional<CompoundReading> readCompoundQuantity(const Category& category,
+                                                    const CompoundUnit& unit,
+                                                    std::string_view text) {
   text = trimmed(text);
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
@@ -193,6 +194,8 @@ std::optional<double> readCompoundQuantity(const Category& category, const Compo
   const bool marked = !written->front().mark.empty();
   std::size_t part = unit.parts.size() - written->size();
   std::optional<double> base;
+  CompoundReading reading;
+  reading.parts.resize(unit.parts.size());
   for (std::size_t i = 0; i < written->size(); ++i) {
     const Item& item = (*written)[i];
     if (item.mark.empty() == marked) return std::nullopt;
@@ -209,10 +212,12 @@ std::optional<double> readCompoundQuantity(const Category& category, const Compo
     const std::optional<double> value =
         last ? lastValue(item) : (isDigits(item.number) ? parseNumber(item.number) : std::nullopt);
     if (!value) return std::nullopt;
+    reading.parts[part] = negative ? -*value : *value;
     const double partBase = ruleOf(category, unit.parts[part]).toBase(*value);
     base = base ? *base + partBase : partBase;
   }
-  return negative ? -*base : *base;
+  reading.base = negative ? -*base : *base;
+  return reading;
 }
 
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,

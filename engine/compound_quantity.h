@@ -27,8 +27,14 @@ namespace vardeln {
 /// The base value is the sum of each given part's to-base value, added largest part first
 /// in double arithmetic, as the tables compute: B = toBase₁(n₁) + toBase₂(n₂) + …, negated
 /// for a leading minus sign. Any other text is not a quantity (nothing is returned).
-std::optional<double> readCompoundQuantity(const Category& category, const CompoundUnit& unit,
-                                           std::string_view text);
+struct CompoundReading {
+  double base = 0.0;
+  /// Each part's number as read, largest first; nothing for a part left out.
+  std::vector<std::optional<double>> parts;
+};
+std::optional<CompoundReading> readCompoundQuantity(const Category& category,
+                                                    const CompoundUnit& unit,
+                                                    std::string_view text);
 
 /// The denominators a last part may be rounded to, as rulers and tapes are marked.
 bool isCompoundDenominator(int denominator);

@@ -27,13 +27,13 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   }
   QuantityConversion result;
   Conversion& conversion = result.conversion;
-  const std::optional<double> base =
-      from.compound ? readCompoundQuantity(category, category.compoundUnits()[from.index], text)
-                    : [&]() -> std::optional<double> {
-                        const std::optional<double> x = parseNumber(text);
-                        if (!x) return std::nullopt;
-                        return category.rules()[from.index].toBase(*x);
-                      }();
+  std::optional<double> base;
+  if (from.compound) {
+    const auto reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text);
+    if (reading) base = reading->base;
+  } else if (const std::optional<double> x = parseNumber(text)) {
+    base = category.rules()[from.index].toBase(*x);
+  }
   if (!base) return result;
   conversion.base = *base;
   conversion.fault = storedValueStatus(*base);

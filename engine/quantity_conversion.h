@@ -13,10 +13,13 @@
 namespace vardeln {
 
 /// A unit a quantity is written in: one of the table's units, or one of its compound units
-/// (`index` counts in compoundUnits()).
+/// (`index` counts in compoundUnits()). A single unit is known by its index alone, as
+/// everywhere else.
 struct QuantityUnit {
-  std::size_t index = 0;
-  bool compound = false;
+  QuantityUnit(std::size_t unitIndex, bool isCompound = false)  // NOLINT: a unit index is one
+      : index(unitIndex), compound(isCompound) {}
+  std::size_t index;
+  bool compound;
 };
 
 /// The unit or compound unit whose label is exactly `label`.
