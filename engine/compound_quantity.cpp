@@ -209,9 +209,8 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
       ++part;
     }
     const bool last = i + 1 == written->size();
-    const std::optional<double> value =
-        last ? lastValue(item) : (isDigits(item.number) ? parseNumber(item.number) : std::nullopt);
-    if (!value) return std::nullopt;
+    const std::optional<double> value = last ? lastValue(item) : parseNumber(item.number);
+    if (!value || (!last && std::floor(*value) != *value)) return std::nullopt;
     reading.parts[part] = negative ? -*value : *value;
     const double partBase = ruleOf(category, unit.parts[part]).toBase(*value);
     base = base ? *base + partBase : partBase;
@@ -231,7 +230,8 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
 
   CompoundQuantity quantity;
   double total = magnitude;
-  if (denominator != 0) {
+  // From 2^53 on a double holds no fraction, and there is nothing to round.
+  if (denominator != 0 && magnitude < 0x1p53) {
     total = std::round(magnitude * denominator) / denominator;
     const double roundedBy = roundedToPlace(total - magnitude, place);
     quantity.roundedBy = negative ? -roundedBy : roundedBy;
@@ -247,19 +247,22 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
   }
   std::vector<double> parts(count, 0.0);
   double rest = total;
+  // fmod's remainder is exact, so each smaller part stays within its step at any size.
   for (std::size_t k = 0; k + 1 < count; ++k) {
-    parts[k] = std::floor(rest / sizes[k]);
-    rest -= parts[k] * sizes[k];
-    if (rest < 0) {
-      parts[k] -= 1;
-      rest += sizes[k];
-    }
+    const double remainder = std::fmod(rest, sizes[k]);
+    parts[k] = std::round((rest - remainder) / sizes[k]);
+    rest = remainder;
   }
   parts[count - 1] = denominator != 0 ? rest : roundedToPlace(rest, place);
-  // A last part that the shown digits round up to a whole step carries into the larger ones.
-  for (std::size_t k = count - 1; k > 0 && parts[k] >= steps[k - 1]; --k) {
-    parts[k] -= steps[k - 1];
-    parts[k - 1] += 1;
+  // A part that the shown digits round up to a whole step carries into the larger ones.
+  // Beyond the digits a double holds (2^53 of the smallest unit) a smaller part may come
+  // out of its range: it is then below the quantity's precision, and zero.
+  for (std::size_t k = count - 1; k > 0; --k) {
+    if (parts[k] < steps[k - 1]) continue;
+    const double carry = std::floor(parts[k] / steps[k - 1]);
+    parts[k] -= carry * steps[k - 1];
+    parts[k - 1] += carry;
+    if (parts[k] < 0 || parts[k] >= steps[k - 1]) parts[k] = 0;
   }
 
   std::size_t first = 0;

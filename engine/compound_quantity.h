@@ -14,8 +14,8 @@ namespace vardeln {
 /// Reads a quantity written in a compound unit and gives its base value B.
 ///
 /// The text is an optional sign, then one number per part, largest part first:
-/// - every part but the last is a whole number (digits only); the last is a number as the
-///   number box reads it ("7", "7.25", "7e-1"), a fraction ("3/16") or a whole number and a
+/// - every number is read as the number box reads it; every part but the last is a whole
+///   number ("5", "1E+20"); the last may also be a fraction ("3/16") or a whole number and a
 ///   fraction ("7 3/16"), whose value is w + n / d in double arithmetic;
 /// - either every number is followed by its part's mark or label ("5 ft 7 3/16 in",
 ///   "5' 7 3/16\"", "2 Kanal 7 Marla", case ignored), and parts left out are zero, or no
@@ -62,6 +62,8 @@ struct CompoundQuantity {
 /// parts, see CompoundUnit), so 1 Chhatank is 1 Chhatank 0 Tola, never 4 Tola and 0.99999…
 /// With a denominator (2 to 64) the quantity is rounded to the nearest such fraction of the
 /// smallest part before the split, so a carry reaches the larger parts (never 5 ft 12 in).
+/// Beyond the digits a double holds (2^53 of the smallest part) the smaller parts are what
+/// those digits give, and zero below them.
 /// Larger parts that are zero before the first non-zero part are not written.
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double base, int denominator = 0);

@@ -122,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(Quantities, CompoundConversions, ::testing::Values(
     Case{"an unknown mark",                       "length", "5 yd",         "Feet and Inches", "Inches", 0,  "Invalid Number", ""},
     Case{"a zero denominator",                    "length", "1/0",          "Feet and Inches", "Inches", 0,  "Invalid Number", ""},
     Case{"a second sign",                         "length", "5 -7",         "Feet and Inches", "Inches", 0,  "Invalid Number", ""},
-    Case{"an overflowing part",                   "length", "1e308 0",      "Miles, Yard-Gaz, Feet and Inches", "Inches", 0, "Invalid Number", ""},
+    Case{"an overflowing part is a fault",        "length", "1e308 mi",     "Miles, Yard-Gaz, Feet and Inches", "Inches", 0, "Overflow", ""},
+    Case{"a quantity beyond a double's digits",   "length", "1e300",        "Meters", "Feet and Inches", 0, "3.28084E+300 ft 0 in", ""},
     Case{"an overflowing sum is a fault",         "length", "1e308",        "Kilometers", "Feet and Inches", 0,  "Overflow", ""}
 ));
 // clang-format on
