@@ -1,7 +1,10 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "arguments.h"
 
+#include <cmath>
 #include <vector>
+
+#include "compound_quantity.h"
 
 #include "number_text.h"
 #include "quoted_name.h"
@@ -23,7 +26,11 @@ struct Sorted {
   // The first text taken as VALUE that looked like an option: when the operands fit no form
   // it was more likely a mistyped option than a value.
   std::optional<std::string_view> optionLikeValue;
+  bool badDenominator = false;
 };
+
+// --fraction=16: a compound result's last part to the nearest sixteenth.
+constexpr std::string_view kFraction = "--fraction=";
 
 bool looksLikeOption(std::string_view argument) {
   return argument.size() > 1 && argument.front() == '-' && !isNumber(argument);
@@ -43,6 +50,11 @@ bool takeOption(std::string_view option, Sorted& sorted) {
     sorted.output.json = true;
   } else if (option == "--explain") {
     sorted.output.explain = true;
+  } else if (option.starts_with(kFraction)) {
+    const std::optional<double> n = parseNumber(option.substr(kFraction.size()));
+    sorted.output.denominator =
+        n && *n >= 2 && *n <= 64 && *n == std::floor(*n) ? static_cast<int>(*n) : 0;
+    sorted.badDenominator = !isCompoundDenominator(sorted.output.denominator);
   } else {
     return false;
   }
@@ -55,6 +67,9 @@ BadUsage unknownOption(std::string_view option) {
 
 Request request(const Sorted& sorted) {
   const std::vector<std::string_view>& operands = sorted.operands;
+  if (sorted.badDenominator) {
+    return BadUsage{"--fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help"};
+  }
   const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
                               sorted.output.explain ||
                               sorted.output.form == ResultForm::Exact || !operands.empty();

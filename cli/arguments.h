@@ -23,6 +23,7 @@ struct OutputForm {
   ResultForm form = ResultForm::Shown;
   bool json = false;
   bool explain = false;  ///< the rules that gave the result, for one conversion
+  int denominator = 0;   ///< --fraction=N: a compound result's last part to the nearest 1/N
 };
 
 /// --list, or --list CATEGORY; as JSON records with --json.

@@ -46,7 +46,7 @@ BatchOutcome convertBatchToJson(ValueConverter& converter, const ConversionNames
   ConversionRecords records(names);
   return eachLine(in, out, blockSize, [&](const InputLine& line, BlockWriter& results) {
     const ConvertedForms converted =
-        line.tooLong ? ConvertedForms{ExitStatus::InvalidNumber, kInvalidNumber, {}}
+        line.tooLong ? ConvertedForms{ExitStatus::InvalidNumber, kInvalidNumber, {}, false, {}}
                      : converter.convertBothForms(line.text);
     records.writeLine(line.tooLong ? std::nullopt : std::optional(line.text), converted, results);
     return converted.status;

@@ -65,34 +65,41 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
   return categoryById(match.name);
 }
 
-std::optional<std::size_t> resolveUnit(const Category& category, std::string_view typed,
-                                       std::FILE* err) {
-  const NameMatch match = matchName(category.labels(), typed);
+// The category's units and then its compound units, as --list names them.
+std::vector<std::string_view> unitNames(const Category& category) {
+  std::vector<std::string_view> names = category.labels();
+  names.insert(names.end(), category.compoundLabels().begin(), category.compoundLabels().end());
+  return names;
+}
+
+std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_view typed,
+                                        std::FILE* err) {
+  const NameMatch match = matchName(unitNames(category), typed);
   if (match.kind != NameMatch::Kind::Found) {
     const std::string context = " in " + std::string(category.id());
     reportError(err, nameProblem("unit", typed, context, match));
     return std::nullopt;
   }
-  return category.unitIndex(match.name);
+  return quantityUnit(category, match.name);
 }
 
 // The category and the source unit a request names; nothing once a problem is reported.
 struct Source {
   const Category& category;
-  std::size_t from;
+  QuantityUnit from;
 };
 
 std::optional<Source> resolveSource(std::string_view typedCategory, std::string_view typedFrom,
                                     std::FILE* err) {
   const Category* category = resolveCategory(typedCategory, err);
   if (category == nullptr) return std::nullopt;
-  const std::optional<std::size_t> from = resolveUnit(*category, typedFrom, err);
+  const std::optional<QuantityUnit> from = resolveUnit(*category, typedFrom, err);
   if (!from) return std::nullopt;
   return Source{*category, *from};
 }
 
-ConversionNames namesOf(const Category& category, std::size_t from, std::size_t to) {
-  return {category.id(), category.labels()[from], category.labels()[to]};
+ConversionNames namesOf(const Category& category, QuantityUnit from, QuantityUnit to) {
+  return {category.id(), quantityUnitLabel(category, from), quantityUnitLabel(category, to)};
 }
 
 ExitStatus list(const ListNames& request, const Streams& streams) {
@@ -101,8 +108,9 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
     category = resolveCategory(*request.category, streams.err);
     if (category == nullptr) return ExitStatus::UsageError;
   }
-  const std::span<const std::string_view> names =
-      category == nullptr ? categoryIds() : category->labels();
+  const std::vector<std::string_view> names =
+      category == nullptr ? std::vector(categoryIds().begin(), categoryIds().end())
+                          : unitNames(*category);
   std::string record;
   for (std::size_t order = 0; order < names.size(); ++order) {
     if (!request.json) {
@@ -150,16 +158,21 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   const std::optional<Source> source = resolveSource(request.category, request.from, streams.err);
   if (!source) return ExitStatus::UsageError;
   const Category& category = source->category;
-  const std::optional<std::size_t> to = resolveUnit(category, request.to, streams.err);
+  const std::optional<QuantityUnit> to = resolveUnit(category, request.to, streams.err);
   if (!to) return ExitStatus::UsageError;
 
   if (request.output.explain) {
     const Explanation explanation =
-        explain(category, source->from, *to, request.value, request.output.form, streams.script);
+        source->from.compound || to->compound
+            ? explainQuantity(category, source->from, *to, request.value,
+                              request.output.denominator, streams.script)
+            : explain(category, source->from.index, to->index, request.value,
+                      request.output.form, streams.script);
     write(streams.out, explanation.text);
     return explanation.status;
   }
-  ValueConverter converter(category, source->from, *to, request.output.form);
+  ValueConverter converter(category, source->from, *to, request.output.form,
+                           request.output.denominator);
   const ConversionNames names = namesOf(category, source->from, *to);
   if (request.value != kBatchValue) {
     return writeOneResult(converter, request.output, names, request.value, streams);
@@ -179,15 +192,17 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   const Category& category = source->category;
 
   ExitStatus status = ExitStatus::Success;
-  for (std::size_t to = 0; to < category.labels().size(); ++to) {
-    ValueConverter converter(category, source->from, to, request.output.form);
+  for (const std::string_view label : unitNames(category)) {
+    const QuantityUnit to = *quantityUnit(category, label);
+    ValueConverter converter(category, source->from, to, request.output.form,
+                             request.output.denominator);
     if (request.output.json) {
       const ConversionNames names = namesOf(category, source->from, to);
       status = worse(status, writeRecord(converter, names, request.value, streams.out));
       continue;
     }
     const ConvertedValue converted = converter.convert(request.value);
-    write(streams.out, category.labels()[to]);
+    write(streams.out, label);
     write(streams.out, "\t");
     writeLine(streams.out, converted.text);
     status = worse(status, converted.status);

@@ -70,6 +70,15 @@ std::string faultWords(std::string_view variable, FloatingPointFault fault) {
   return words + " (" + std::string(faultName(fault)) + "), so there is no result.\n";
 }
 
+// "where FootInMetres = …", each constant the formulas name, down to plain numbers.
+void appendConstants(std::string& text, const std::string& formulas, Script script) {
+  std::string_view where = kWhere;
+  for (const SharedConstant& constant : constantsNamedBy(formulas)) {
+    text.append(where).append(constantText(constant, script)).push_back('\n');
+    where = kUnderWhere;
+  }
+}
+
 }  // namespace
 
 Explanation explain(const Category& category, std::size_t from, std::size_t to,
@@ -107,17 +116,100 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
     text.append(faultWords("result", conversion.fault));
   }
 
-  std::string_view where = kWhere;
-  for (const SharedConstant& constant : constantsNamedBy(std::string(source.toBase.text) + " " +
-                                                         std::string(target.fromBase.text))) {
-    text.append(where).append(constantText(constant, script)).push_back('\n');
-    where = kUnderWhere;
-  }
+  appendConstants(text, std::string(source.toBase.text) + " " + std::string(target.fromBase.text),
+                  script);
 
   if (!converted) {
     text.append(quotedName(value)).append(" is not a number (").append(kInvalidNumber);
     text.append("), so nothing stands in place of x.\n");
   }
+  return {text, statusOf(conversion)};
+}
+
+Explanation explainQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
+                            std::string_view value, int denominator, Script script) {
+  const QuantityConversion converted = convertQuantity(category, from, to, value, denominator);
+  const Conversion& conversion = converted.conversion;
+  const bool read = conversion.outcome != Conversion::Outcome::InvalidNumber;
+  std::string rules;  // the formulas used, for the constants they name
+
+  std::string text(quantityUnitLabel(category, from));
+  text.append(script == Script::Ascii ? " -> " : " \u2192 ").append(quantityUnitLabel(category, to));
+  text.append(" (").append(category.id()).append(", base unit ").append(category.baseLabel());
+  text.append(")\n");
+  if (!read) {
+    text.append(quotedName(value)).append(" is not a quantity in ");
+    text.append(quantityUnitLabel(category, from)).append(" (").append(kInvalidNumber);
+    text.append(").\n");
+    return {text, statusOf(conversion)};
+  }
+
+  if (from.compound) {
+    text.append("  Each part given to the base unit, added largest first:\n");
+    const CompoundUnit& unit = category.compoundUnits()[from.index];
+    const auto reading = readCompoundQuantity(category, unit, value);
+    std::string sum;
+    for (std::size_t k = 0; k < unit.parts.size(); ++k) {
+      if (!reading->parts[k]) continue;
+      const UnitRule& rule = category.rules()[*category.unitIndex(unit.parts[k].label)];
+      const std::string number = exactText(*reading->parts[k]);
+      Equation part(text, "    " + std::string(rule.label) + ": ", "B",
+                    toBaseArithmetic(rule, script));
+      part.step("=", toBaseArithmetic(rule, script, number));
+      const std::string partBase = exactText(rule.toBase(*reading->parts[k]));
+      part.step("=", partBase);
+      sum.append(sum.empty() ? "" : " + ").append(partBase);
+      rules.append(rule.toBase.text).push_back(' ');
+    }
+    text.append("  B = ").append(sum).push_back('\n');
+    if (conversion.outcome != Conversion::Outcome::Fault) {
+      text.append("    = ").append(exactText(conversion.base)).push_back('\n');
+    }
+  } else {
+    const UnitRule& rule = category.rules()[from.index];
+    Equation toBase(text, kToBase, "B", toBaseArithmetic(rule, script));
+    toBase.step("=", toBaseArithmetic(rule, script, exactText(*parseNumber(value))));
+    if (conversion.outcome != Conversion::Outcome::Fault) toBase.step("=", exactText(conversion.base));
+    rules.append(rule.toBase.text).push_back(' ');
+  }
+  if (conversion.outcome == Conversion::Outcome::Fault) {
+    text.append(faultWords("B", conversion.fault));
+    return {text, statusOf(conversion)};
+  }
+
+  if (!to.compound) {
+    const UnitRule& rule = category.rules()[to.index];
+    rules.append(rule.fromBase.text);
+    Equation fromBase(text, kFromBase, "result", fromBaseArithmetic(rule, script));
+    fromBase.step("=", fromBaseArithmetic(rule, script, exactText(conversion.base)));
+    fromBase.step("=", exactText(conversion.result));
+    fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion));
+    appendConstants(text, rules, script);
+    return {text, statusOf(conversion)};
+  }
+  const CompoundUnit& unit = category.compoundUnits()[to.index];
+  const UnitRule& smallest = category.rules()[*category.unitIndex(unit.parts.back().label)];
+  rules.append(smallest.fromBase.text);
+  Equation fromBase(text, kFromBase, smallest.label, fromBaseArithmetic(smallest, script));
+  fromBase.step("=", fromBaseArithmetic(smallest, script, exactText(conversion.base)));
+  if (!converted.compound) {
+    text.append(beyondWords(smallest.label)).append(", so it has no parts.\n");
+    return {text, statusOf(conversion)};
+  }
+  fromBase.step("=", exactText(smallest.fromBase(conversion.base)));
+  text.append("  Split as the result box shows it (15 significant digits)");
+  if (denominator != 0) text.append(", to the nearest 1/").append(std::to_string(denominator));
+  text.append(", by the whole steps");
+  for (std::size_t k = 0; k + 1 < unit.parts.size(); ++k) {
+    text.append(k == 0 ? ": " : ", ").append("1 ").append(unit.parts[k].label).append(" = ");
+    text.append(exactText(compoundStep(category, unit.parts[k], unit.parts[k + 1])));
+    text.append(" ").append(unit.parts[k + 1].label);
+  }
+  text.append("\n  = ").append(converted.compound->text).push_back('\n');
+  if (!converted.compound->roundingNote.empty()) {
+    text.append("  (").append(converted.compound->roundingNote).append(")\n");
+  }
+  appendConstants(text, rules, script);
   return {text, statusOf(conversion)};
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "category.h"
+#include "quantity_conversion.h"
 #include "exit_status.h"
 #include "rule_text.h"
 #include "value_converter.h"
@@ -24,5 +25,11 @@ struct Explanation {
 
 Explanation explain(const Category& category, std::size_t from, std::size_t to,
                     std::string_view value, ResultForm form, Script script);
+
+/// How a quantity with a compound unit on either side was computed: each part of a compound
+/// source taken to the base unit and the parts added, largest first; a compound target's
+/// smallest part computed from the base value and split into the parts by their steps.
+Explanation explainQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
+                            std::string_view value, int denominator, Script script);
 
 }  // namespace vardeln::cli

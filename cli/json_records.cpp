@@ -13,6 +13,15 @@ constexpr std::string_view kNull = "null";
 constexpr std::string_view kExactKey = ",\"exact\":";
 constexpr std::string_view kNumberKey = ",\"number\":";
 constexpr std::string_view kOutcomeKey = ",\"outcome\":";
+constexpr std::string_view kPartsKey = ",\"parts\":[";
+constexpr std::string_view kRoundingKey = ",\"rounding\":";
+
+// ,"parts":[5,7.000002144] and ,"rounding":"…" of a compound result.
+std::size_t compoundBound(const std::optional<CompoundParts>& compound) {
+  if (!compound) return 0;
+  return kPartsKey.size() + compound->parts.size() * (kMaxFormattedLength + 1) + 1 +
+         kRoundingKey.size() + compound->rounding.size() + 2;
+}
 
 std::string_view outcomeName(const ConvertedForms& result) {
   switch (result.status) {
@@ -84,10 +93,11 @@ ConversionRecords::Fields ConversionRecords::fieldsOf(std::optional<std::string_
                 // The shortest form of a finite double is a JSON number as it stands.
                 converted ? result.exact : kNull,
                 outcomeName(result),
+                result.compound,
                 0};
   fields.bound = head_.size() + bound(value) + units_.size() + ownTextBound(fields.shown) +
                  kExactKey.size() + ownTextBound(fields.exact) + kNumberKey.size() +
-                 fields.number.size() + kOutcomeKey.size() + ownTextBound(fields.outcome) + 1;
+                 fields.number.size() + kOutcomeKey.size() + ownTextBound(fields.outcome) + compoundBound(fields.compound) + 1;
   return fields;
 }
 
@@ -100,6 +110,18 @@ char* ConversionRecords::writeFields(const Fields& fields, char* out) const {
   out = writeOwnText(fields.exact, out);
   out = write(kNumberKey, out);
   out = write(fields.number, out);
+  if (fields.compound) {
+    out = write(kPartsKey, out);
+    for (std::size_t part = 0; part < fields.compound->parts.size(); ++part) {
+      if (part > 0) *out++ = ',';
+      out += writeExact(fields.compound->parts[part], out).size();
+    }
+    *out++ = ']';
+    if (!fields.compound->rounding.empty()) {
+      out = write(kRoundingKey, out);
+      out = writeOwnText(fields.compound->rounding, out);
+    }
+  }
   out = write(kOutcomeKey, out);
   out = writeOwnText(fields.outcome, out);
   *out++ = '}';

@@ -6,7 +6,7 @@
 namespace vardeln::cli {
 
 std::string_view usageText() {
-  return "Usage: vardeln-convert [--exact] [--json] CATEGORY VALUE FROM TO\n"
+  return "Usage: vardeln-convert [--exact] [--json] [--fraction=N] CATEGORY VALUE FROM TO\n"
          "       vardeln-convert [--exact] --explain CATEGORY VALUE FROM TO\n"
          "       vardeln-convert [--exact] [--json] --all CATEGORY VALUE FROM\n"
          "       vardeln-convert --list [--json] [CATEGORY]\n"
@@ -23,14 +23,20 @@ std::string_view usageText() {
          "  --all       convert VALUE to every unit of CATEGORY: label, tab, result\n"
          "  --explain   show the two rules that gave the result as arithmetic, with\n"
          "              VALUE in place of x and every constant defined\n"
+         "  --fraction=N  write the last part of a compound unit (\"Feet and Inches\")\n"
+         "              to the nearest 1/N, N one of 2, 4, 8, 16, 32, 64, and say by\n"
+         "              how much that rounded\n"
          "  --list      print the category names, or the unit labels of CATEGORY\n"
+         "              (its compound units after its single units)\n"
          "  -h, --help  print this help\n"
          "  --version   print the version\n"
          "\n"
          "Options may come before or after the other arguments; -- ends them. A number\n"
          "such as -5 is never an option. Names and labels match exactly, otherwise\n"
          "ignoring case. Quote a label with blanks or slashes as one argument:\n"
-         "\"Dynes / cm Square\".\n"
+         "\"Dynes / cm Square\". A compound unit takes one number per part, largest\n"
+         "first, the last with a fraction if need be: \"5 7 3/16\", \"5 ft 7 3/16 in\",\n"
+         "\"1:23:20\"; with fewer numbers than parts they fill the smallest parts.\n"
          "\n"
          "Exit status: 0 converted, 1 not a number, 2 bad arguments or an unknown name,\n"
          "3 floating-point fault or infinite result, 4 input or output failed.\n";

@@ -22,12 +22,40 @@ std::string_view writeExact(double value, char* buffer) {
   return {buffer, static_cast<std::size_t>(end - buffer)};
 }
 
-ValueConverter::ValueConverter(const Category& category, std::size_t from, std::size_t to,
-                               ResultForm form)
-    : category_(category), from_(from), to_(to), form_(form) {}
+ValueConverter::ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to,
+                               ResultForm form, int denominator)
+    : category_(category), from_(from), to_(to), form_(form), denominator_(denominator) {}
+
+ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
+  const QuantityConversion converted =
+      convertQuantity(category_, from_, to_, valueText, denominator_);
+  const Conversion& conversion = converted.conversion;
+  compoundText_ = quantityText(converted);
+  ConvertedForms forms{statusOf(conversion), compoundText_,
+                       conversion.outcome == Conversion::Outcome::Result
+                           ? writeExact(conversion.result, exactText_)
+                           : "",
+                       isInfiniteResult(conversion), std::nullopt};
+  if (converted.compound) {
+    parts_ = converted.compound->parts;
+    rounding_ = converted.compound->roundingNote;
+    forms.compound = CompoundParts{parts_, rounding_};
+  }
+  return forms;
+}
 
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
-  const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
+  if (from_.compound || to_.compound) {
+    const ConvertedForms forms = convertCompound(valueText);
+    // A plain line says what rounding the last part did after the quantity.
+    if (forms.compound && !forms.compound->rounding.empty()) {
+      compoundText_ += " (" + rounding_ + ")";
+    }
+    const bool exact = form_ == ResultForm::Exact && !to_.compound &&
+                       (forms.status == ExitStatus::Success || forms.infinite);
+    return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
+  }
+  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText);
   const ExitStatus status = statusOf(converted);
   const bool infinite = isInfiniteResult(converted);
   if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
@@ -37,12 +65,13 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
-  const Conversion converted = vardeln::convert(category_, from_, to_, valueText);
+  if (from_.compound || to_.compound) return convertCompound(valueText);
+  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText);
   const std::string_view exact = converted.outcome == Conversion::Outcome::Result
                                      ? writeExact(converted.result, exactText_)
                                      : "";
   return {statusOf(converted), writeResultText(converted, text_), exact,
-          isInfiniteResult(converted)};
+          isInfiniteResult(converted), std::nullopt};
 }
 
 }  // namespace vardeln::cli

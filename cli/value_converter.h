@@ -2,12 +2,17 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "category.h"
 #include "conversion.h"
 #include "exit_status.h"
 #include "number_text.h"
+#include "quantity_conversion.h"
 
 namespace vardeln::cli {
 
@@ -32,21 +37,30 @@ struct ConvertedValue {
   bool infinite = false;
 };
 
+/// A compound result's parts, largest first, and what rounding its last part did.
+struct CompoundParts {
+  std::span<const double> parts;
+  std::string_view rounding;
+};
+
 /// What one value gave in both written forms, for output that carries both (JSON).
 struct ConvertedForms {
   ExitStatus status;
   std::string_view shown;  ///< the result box's text, "Invalid Number", or the fault's name
   std::string_view exact;  ///< the shortest text that reads back; empty unless converted
   bool infinite = false;   ///< the result is beyond the double range
+  std::optional<CompoundParts> compound;  ///< set when the target is a compound unit
 };
 
 /// Converts value texts between two units of a category, given by their indices in list
 /// order, without allocating, so that a batch of a million lines costs little more than
 /// reading and writing the numbers. The shown form is exactly the text the window's result
-/// box would show.
+/// box would show. Where either unit is compound, each value is read or written in parts
+/// (the last rounded to 1/denominator when one is given), and the shown text is the parts'.
 class ValueConverter {
  public:
-  ValueConverter(const Category& category, std::size_t from, std::size_t to, ResultForm form);
+  ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to, ResultForm form,
+                 int denominator = 0);
 
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
@@ -56,10 +70,17 @@ class ValueConverter {
   ConvertedForms convertBothForms(std::string_view valueText);
 
  private:
+  // A conversion with a compound unit on either side, and the texts it keeps.
+  ConvertedForms convertCompound(std::string_view valueText);
+
   const Category& category_;
-  std::size_t from_;
-  std::size_t to_;
+  QuantityUnit from_;
+  QuantityUnit to_;
   ResultForm form_;
+  int denominator_;
+  std::string compoundText_;
+  std::string rounding_;
+  std::vector<double> parts_;
   // Room for the shown form and for the longest shortest-form double
   // ("-2.2250738585072014e-308").
   char text_[kMaxFormattedLength];

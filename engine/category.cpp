@@ -6,10 +6,12 @@
 namespace vardeln {
 
 Category::Category(std::string_view id, std::string_view baseLabel,
-                   std::initializer_list<UnitRule> rowsInListOrder)
-    : id_(id), baseLabel_(baseLabel), rules_(rowsInListOrder) {
+                   std::initializer_list<UnitRule> rowsInListOrder,
+                   std::initializer_list<CompoundUnit> compoundUnits)
+    : id_(id), baseLabel_(baseLabel), rules_(rowsInListOrder), compoundUnits_(compoundUnits) {
   labels_.reserve(rules_.size());
   for (const UnitRule& rule : rules_) labels_.push_back(rule.label);
+  for (const CompoundUnit& unit : compoundUnits_) compoundLabels_.push_back(unit.label);
 }
 
 std::optional<std::size_t> Category::unitIndex(std::string_view label) const {

@@ -27,12 +27,29 @@ struct UnitRule {
   Rule fromBase;
 };
 
+/// One part of a compound unit: a unit of the category's table, and the marks a person writes
+/// after its number, the first of them the one Vardeln writes ("ft|'": 5 ft, 5').
+struct CompoundPart {
+  std::string_view label;
+  std::string_view marks;
+};
+
+/// A quantity written in several units of one table, largest first ("Feet and Inches": 5 ft
+/// 7 in). Between neighbouring parts the table's rules give a whole number, or one that the
+/// result box shows as whole (1 Marla is 9.000000000000002 Square Karam): that whole number
+/// is the step between them.
+struct CompoundUnit {
+  std::string_view label;
+  std::vector<CompoundPart> parts;
+};
+
 /// One of the thirteen categories: its id, the label of its base unit, and its units in list
 /// order. A unit is known by its index in that order; no two labels of a category are equal.
 class Category {
  public:
   Category(std::string_view id, std::string_view baseLabel,
-           std::initializer_list<UnitRule> rowsInListOrder);
+           std::initializer_list<UnitRule> rowsInListOrder,
+           std::initializer_list<CompoundUnit> compoundUnits = {});
 
   Category(const Category&) = delete;
   Category& operator=(const Category&) = delete;
@@ -47,11 +64,17 @@ class Category {
   /// The index of the unit whose label is exactly `label` (whole text, case-sensitive).
   std::optional<std::size_t> unitIndex(std::string_view label) const;
 
+  /// The quantities people write in several of this table's units, after the single units.
+  const std::vector<CompoundUnit>& compoundUnits() const { return compoundUnits_; }
+  const std::vector<std::string_view>& compoundLabels() const { return compoundLabels_; }
+
  private:
   std::string_view id_;
   std::string_view baseLabel_;
   std::vector<UnitRule> rules_;
   std::vector<std::string_view> labels_;
+  std::vector<CompoundUnit> compoundUnits_;
+  std::vector<std::string_view> compoundLabels_;
 };
 
 }  // namespace vardeln

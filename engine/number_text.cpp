@@ -13,9 +13,6 @@ static_assert(kMaxFormattedLength >= kMaxDecimalLength);
 
 namespace {
 
-// How many significant digits the result box shows.
-constexpr int kShownSignificantDigits = 15;
-
 bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }

@@ -23,6 +23,9 @@ std::optional<double> parseNumber(std::string_view text);
 /// The numeric test: whether parseNumber accepts the text.
 bool isNumber(std::string_view text);
 
+/// The significant digits the result box shows.
+inline constexpr int kShownSignificantDigits = 15;
+
 /// Longest text formatDouble can produce ("-1.23456789012345E-308" and the like).
 inline constexpr std::size_t kMaxFormattedLength = 32;
 

@@ -42,6 +42,14 @@ const Category& areaCategory() {
       {"Square Flooring",       TO_BASE((x * 100) * std::pow(1 / 3.28084, 2.0)),                FROM_BASE(b / (std::pow(1 / 3.28084, 2.0) * 100))},
       {"Square Karam",          TO_BASE((x * 30.25) * std::pow(1 / 3.28084, 2.0)),              FROM_BASE(b / (std::pow(1 / 3.28084, 2.0) * 30.25))},
       {"Yard-Gaz Square",       TO_BASE(x * std::pow(3 / 3.28084, 2.0)),                        FROM_BASE(b / std::pow(3 / 3.28084, 2.0))},
+      },
+      // Quantities written in several of the units above, largest first, and the marks
+      // people write after each part's number (the first is the one Vardeln writes).
+      // label                           parts
+      {
+      {"Bigha, Kanal and Marla",         {{"Bigha", "bigha"}, {"Kanal", "kanal"}, {"Marla", "marla"}}},
+      {"Kanal and Marla",                {{"Kanal", "kanal"}, {"Marla", "marla"}}},
+      {"Kanal, Marla and Square Karam",  {{"Kanal", "kanal"}, {"Marla", "marla"}, {"Square Karam", "karam"}}},
       });
   // clang-format on
   return category;

@@ -69,6 +69,14 @@ const Category& lengthCategory() {
       {"Verst",             TO_BASE(x * (FootInMetres * 3500)),                     FROM_BASE(b / (FootInMetres * 3500))},
       {"X Unit",            TO_BASE(x * 1.0021e-13),                                FROM_BASE(b / 1.0021e-13)},
       {"Yard-Gaz",          TO_BASE((x * 3) * FootInMetres),                        FROM_BASE(b / (FootInMetres * 3))},
+      },
+      // Quantities written in several of the units above, largest first, and the marks
+      // people write after each part's number (the first is the one Vardeln writes).
+      // label                           parts
+      {
+      {"Miles, Yard-Gaz, Feet and Inches", {{"Miles", "mi"}, {"Yard-Gaz", "yd"}, {"Feet", "ft|'"}, {"Inches", "in|\""}}},
+      {"Yard-Gaz, Feet and Inches",        {{"Yard-Gaz", "yd"}, {"Feet", "ft|'"}, {"Inches", "in|\""}}},
+      {"Feet and Inches",                  {{"Feet", "ft|'"}, {"Inches", "in|\""}}},
       });
   // clang-format on
   return category;

@@ -50,6 +50,15 @@ const Category& massCategory() {
       {"Solar Mass",         TO_BASE(x * 1.9891e+30),                                            FROM_BASE(b / 1.9891e+30)},
       {"Stone",              TO_BASE((x * 14) * PoundInKilograms),                               FROM_BASE(b / (PoundInKilograms * 14))},
       {"Tola",               TO_BASE(((x * 12) * 8) * 0.0001215),                                FROM_BASE(b / 0.011664)},
+      },
+      // Quantities written in several of the units above, largest first, and the marks
+      // people write after each part's number (the first is the one Vardeln writes).
+      // label                           parts
+      {
+      {"Maund, Seer, Chhatank and Tola", {{"Maund", "maund"}, {"Seer", "seer"}, {"Chhatank", "chhatank"}, {"Tola", "tola"}}},
+      {"Seer and Chhatank",              {{"Seer", "seer"}, {"Chhatank", "chhatank"}}},
+      {"Stone, Pound and Ounce",         {{"Stone", "st"}, {"Pound", "lb"}, {"Ounce", "oz"}}},
+      {"Pound and Ounce",                {{"Pound", "lb"}, {"Ounce", "oz"}}},
       });
   // clang-format on
   return category;

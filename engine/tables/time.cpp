@@ -43,6 +43,14 @@ const Category& timeCategory() {
       {"Tropical Year",   TO_BASE(x * 31556925.9747),                         FROM_BASE(b / 31556925.9747)},
       {"Watches",         TO_BASE(x * 14400),                                 FROM_BASE(b / 14400)},
       {"Year",            TO_BASE(x * 31556925.9747),                         FROM_BASE(b / 31556925.9747)},
+      },
+      // Quantities written in several of the units above, largest first, and the marks
+      // people write after each part's number (the first is the one Vardeln writes).
+      // label                           parts
+      {
+      {"Day, Hour, Minute and Second",   {{"Day", "d"}, {"Hour", "h"}, {"Minute", "min"}, {"Second", "s"}}},
+      {"Hour, Minute and Second",        {{"Hour", "h"}, {"Minute", "min"}, {"Second", "s"}}},
+      {"Minute and Second",              {{"Minute", "min"}, {"Second", "s"}}},
       });
   // clang-format on
   return category;

@@ -20,7 +20,7 @@ function __vardeln_convert_wanted
                     set listing 1
                 case --all
                     set all 1
-                case --exact --explain --json -h --help --version
+                case --exact --explain '--fraction=*' --json -h --help --version
                 case '*'
                     test (count $operands) -eq 1; and set -a operands $token
             end
@@ -59,6 +59,7 @@ complete -c vardeln-convert -f
 complete -c vardeln-convert -l all -d 'Convert VALUE to every unit of CATEGORY'
 complete -c vardeln-convert -l exact -d 'Shortest text that reads back to the same double'
 complete -c vardeln-convert -l explain -d 'The two rules that gave the result'
+complete -c vardeln-convert -l fraction -x -a '2 4 8 16 32 64' -d 'Last part of a compound unit to the nearest 1/N'
 complete -c vardeln-convert -l json -d 'One JSON object per line'
 complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'
 complete -c vardeln-convert -s h -l help -d 'Show the help'

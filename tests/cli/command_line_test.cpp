@@ -81,6 +81,16 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
                                                "1000\nInvalid Number\nOverflow\n2000\n", ""},
     Invocation{"batch: invalid lines only",    {"--exact", "length", "-", "Feet", "Meters"}, "1\n\n", kInvalid,
                                                "0.3047999902464003\nInvalid Number\n", ""},
+    Invocation{"metres into feet and inches",  {"length", "1.7018", "Meters", "Feet and Inches"}, "", kOk, "5 ft 7.000002144 in\n", ""},
+    Invocation{"sixteenths say what they rounded", {"--fraction=16", "length", "1.7018", "Meters", "feet and inches"}, "", kOk,
+                                               "5 ft 7 in (rounded down by 0.000002144 in)\n", ""},
+    Invocation{"parts read back",              {"length", "5 ft 7.000002144 in", "Feet and Inches", "Meters"}, "", kOk, "1.7018\n", ""},
+    Invocation{"kanal and marla",              {"area", "2 7", "Kanal and Marla", "Meters Square"}, "", kOk, "1188.7639979991\n", ""},
+    Invocation{"parts in JSON",                {"--json", "--fraction=16", "length", "1.7018", "Meters", "Feet and Inches"}, "", kOk,
+                                               "{\"category\":\"length\",\"value\":\"1.7018\",\"from\":\"Meters\",\"to\":\"Feet and Inches\",\"result\":\"5 ft 7 in\","
+                                               "\"exact\":\"67\",\"number\":67,\"parts\":[5,7],\"rounding\":\"rounded down by 0.000002144 in\",\"outcome\":\"ok\"}\n", ""},
+    Invocation{"a fraction ruler has no thirds", {"--fraction=3", "length", "1", "Feet", "Inches"}, "", kUsage, "",
+                                               "vardeln-convert: --fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help\n"},
     Invocation{"batch: unknown unit reads nothing", {"length", "-", "Fet", "Meters"}, "1\n", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"}));
 // clang-format on
@@ -96,7 +106,8 @@ TEST(CommandLine, ListsTheThirteenCategoriesInDispatchOrder) {
 TEST(CommandLine, HelpShowsEveryFormAndStatus) {
   const testing::CapturedRun run = testing::runCaptured({"--help"});
   EXPECT_EQ(run.status, ExitStatus::Success);
-  EXPECT_TRUE(run.out.starts_with("Usage: vardeln-convert [--exact] [--json] CATEGORY VALUE FROM TO\n"));
+  EXPECT_TRUE(run.out.starts_with(
+      "Usage: vardeln-convert [--exact] [--json] [--fraction=N] CATEGORY VALUE FROM TO\n"));
   for (const char* part : {"--all CATEGORY VALUE FROM", "--list [--json] [CATEGORY]", "-h | --help",
                            "--version", "VALUE -", "-- ends", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;

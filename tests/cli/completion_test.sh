@@ -62,7 +62,7 @@ while IFS='|' read -r description words bash_expected fish_expected zsh_expected
   check_equal "fish: $description" "$fish_expected" "$(fish_words "$words" | joined)"
   check_equal "zsh: $description" "$zsh_expected" "$(zsh_words "$words" | joined)"
 done <<'TABLE'
-long options|vardeln-convert,--|--,--all,--exact,--explain,--help,--json,--list,--version|--all,--exact,--explain,--help,--json,--list,--version|--,--all,--exact,--explain,--help,--json,--list,--version
+long options|vardeln-convert,--|--,--all,--exact,--explain,--fraction=16,--fraction=2,--fraction=32,--fraction=4,--fraction=64,--fraction=8,--help,--json,--list,--version|--all,--exact,--explain,--fraction,--help,--json,--list,--version|--,--all,--exact,--explain,--fraction=16,--fraction=2,--fraction=32,--fraction=4,--fraction=64,--fraction=8,--help,--json,--list,--version
 categories|vardeln-convert,te|temperature|=|=
 a category after an option|vardeln-convert,--exact,p|power,prefix,pressure|=|=
 --list takes a category|vardeln-convert,--list,s|speed|=|=
@@ -83,6 +83,7 @@ a category typed in any case|vardeln-convert,TE|temperature|=|=
 fish prefers the case typed|vardeln-convert,energy,1,E|Ergs,electronVolts|Ergs|Ergs,electronVolts
 options after the category|vardeln-convert,temperature,--e|--exact,--explain|=|=
 --explain after the category|vardeln-convert,temperature,--explain,1,Celsius,K|Kelvin|=|=
+compound units, after a --fraction|vardeln-convert,length,--fraction=16,1,Meters,feet|Feet,Feet\ and\ Inches|Feet,Feet and Inches|=
 --all takes no TO|vardeln-convert,--all,temperature,1,Celsius,||=|=
 an unknown category has no units|vardeln-convert,lenght,1,F||=|=
 TABLE

@@ -1,0 +1,287 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "compound_quantity.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numeric>
+
+#include "case_folding.h"
+#include "number_text.h"
+
+namespace vardeln {
+namespace {
+
+const UnitRule& ruleOf(const Category& category, const CompoundPart& part) {
+  return category.rules()[*category.unitIndex(part.label)];
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The part a written mark names: its label or one of its marks, case ignored.
+bool namesPart(const CompoundPart& part, std::string_view mark) {
+  const std::string folded = foldCase(mark);
+  if (folded == foldCase(part.label)) return true;
+  std::string_view marks = part.marks;
+  while (!marks.empty()) {
+    const std::size_t bar = marks.find('|');
+    if (folded == foldCase(marks.substr(0, bar))) return true;
+    marks = bar == std::string_view::npos ? std::string_view{} : marks.substr(bar + 1);
+  }
+  return false;
+}
+
+std::string_view writtenMark(const CompoundPart& part) {
+  return part.marks.substr(0, part.marks.find('|'));
+}
+
+// One number of a written quantity: "5", "7.25", "3/16", with the mark written after it.
+struct Item {
+  std::string_view number;
+  std::string_view whole;  // the whole number in front of a fraction ("7" of "7 3/16")
+  std::string_view mark;
+};
+
+bool startsNumber(std::string_view text, std::size_t at) {
+  return isDigit(text[at]) ||
+         (text[at] == '.' && at + 1 < text.size() && isDigit(text[at + 1]));
+}
+
+// The end of the number starting at `at`: digits and points, an exponent, or "n/d".
+std::size_t numberEnd(std::string_view text, std::size_t at) {
+  std::size_t end = at;
+  while (end < text.size() && (isDigit(text[end]) || text[end] == '.')) ++end;
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+    std::size_t digits = end + 1;
+    if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
+    if (digits < text.size() && isDigit(text[digits])) {
+      end = digits;
+      while (end < text.size() && isDigit(text[end])) ++end;
+    }
+  } else if (end + 1 < text.size() && text[end] == '/' && isDigit(text[end + 1])) {
+    end += 1;
+    while (end < text.size() && isDigit(text[end])) ++end;
+  }
+  return end;
+}
+
+// Parts the text into numbers and their marks; colons may part numbers that have no marks.
+std::optional<std::vector<Item>> items(std::string_view text) {
+  std::vector<Item> found;
+  bool colons = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (isBlank(text[at])) {
+      ++at;
+    } else if (startsNumber(text, at)) {
+      const std::size_t end = numberEnd(text, at);
+      found.push_back({text.substr(at, end - at), {}, {}});
+      at = end;
+    } else if (text[at] == ':') {
+      if (found.empty() || !found.back().mark.empty()) return std::nullopt;
+      colons = true;
+      ++at;
+    } else {
+      std::size_t end = at;
+      while (end < text.size() && text[end] != ':' && !startsNumber(text, end)) ++end;
+      if (found.empty() || !found.back().mark.empty()) return std::nullopt;
+      found.back().mark = trimmed(text.substr(at, end - at));
+      at = end;
+    }
+  }
+  // "7 3/16": a whole number without a mark and the fraction after it are one number.
+  for (std::size_t i = 0; i + 1 < found.size(); ++i) {
+    if (isDigits(found[i].number) && found[i].mark.empty() &&
+        found[i + 1].number.find('/') != std::string_view::npos) {
+      found[i + 1].whole = found[i].number;
+      found.erase(found.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+  }
+  if (colons && std::any_of(found.begin(), found.end(), [](const Item& item) {
+        return !item.mark.empty();
+      })) {
+    return std::nullopt;
+  }
+  return found;
+}
+
+// The value of the last part: a number as the number box reads it, or w + n / d.
+std::optional<double> lastValue(const Item& item) {
+  const std::size_t slash = item.number.find('/');
+  if (slash == std::string_view::npos) return parseNumber(item.number);
+  const std::string_view numerator = item.number.substr(0, slash);
+  const std::optional<double> n = parseNumber(numerator);
+  const std::optional<double> d = parseNumber(item.number.substr(slash + 1));
+  const std::optional<double> w = parseNumber(item.whole.empty() ? "0" : item.whole);
+  if (!isDigits(numerator) || !n.has_value() || !d.has_value() || !w.has_value() || *d == 0) {
+    return std::nullopt;
+  }
+  return item.whole.empty() ? *n / *d : *w + *n / *d;
+}
+
+// The position of the last digit the result box shows of `value`: its 15th significant
+// digit, as a power of ten.
+int shownPlace(double magnitude) {
+  if (magnitude == 0) return 0;
+  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  if (std::pow(10.0, exponent) > magnitude) --exponent;
+  return exponent - (kShownSignificantDigits - 1);
+}
+
+double roundedToPlace(double value, int place) {
+  if (place >= 0) return std::round(value / std::pow(10.0, place)) * std::pow(10.0, place);
+  return std::round(value * std::pow(10.0, -place)) / std::pow(10.0, -place);
+}
+
+// A small amount in plain decimals ("0.000002144"), as a person reads a rounding.
+std::string plainDecimal(double magnitude, int place) {
+  if (place >= 0) return formatDouble(magnitude);
+  std::string digits = std::to_string(std::llround(magnitude * std::pow(10.0, -place)));
+  const std::size_t decimals = static_cast<std::size_t>(-place);
+  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  digits.insert(digits.size() - decimals, ".");
+  while (digits.back() == '0') digits.pop_back();
+  if (digits.back() == '.') digits.pop_back();
+  return digits;
+}
+
+std::string lastPartText(double last, int denominator) {
+  if (denominator == 0) return formatDouble(last);
+  const double whole = std::floor(last);
+  long long numerator = std::llround((last - whole) * denominator);
+  long long parts = denominator;
+  const long long common = std::gcd(numerator, parts);
+  if (numerator == 0) return formatDouble(whole);
+  numerator /= common;
+  parts /= common;
+  const std::string fraction = std::to_string(numerator) + "/" + std::to_string(parts);
+  return whole == 0 ? fraction : formatDouble(whole) + " " + fraction;
+}
+
+}  // namespace
+
+double compoundStep(const Category& category, const CompoundPart& larger,
+                    const CompoundPart& smaller) {
+  return std::round(ruleOf(category, smaller).fromBase(ruleOf(category, larger).toBase(1.0)));
+}
+
+bool isCompoundDenominator(int denominator) {
+  return denominator >= 2 && denominator <= 64 && (denominator & (denominator - 1)) == 0;
+}
+
+std::optional<CompoundReading> readCompoundQuantity(const Category& category,
+                                                    const CompoundUnit& unit,
+                                                    std::string_view text) {
+  text = trimmed(text);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (text.empty() || !startsNumber(text, 0)) return std::nullopt;
+  const std::optional<std::vector<Item>> written = items(text);
+  if (!written || written->empty() || written->size() > unit.parts.size()) return std::nullopt;
+
+  const bool marked = !written->front().mark.empty();
+  std::size_t part = unit.parts.size() - written->size();
+  std::optional<double> base;
+  CompoundReading reading;
+  reading.parts.resize(unit.parts.size());
+  for (std::size_t i = 0; i < written->size(); ++i) {
+    const Item& item = (*written)[i];
+    if (item.mark.empty() == marked) return std::nullopt;
+    if (marked) {
+      const std::size_t from = i == 0 ? 0 : part + 1;
+      std::size_t named = from;
+      while (named < unit.parts.size() && !namesPart(unit.parts[named], item.mark)) ++named;
+      if (named == unit.parts.size()) return std::nullopt;
+      part = named;
+    } else if (i > 0) {
+      ++part;
+    }
+    const bool last = i + 1 == written->size();
+    const std::optional<double> value = last ? lastValue(item) : parseNumber(item.number);
+    if (!value || (!last && std::floor(*value) != *value)) return std::nullopt;
+    reading.parts[part] = negative ? -*value : *value;
+    const double partBase = ruleOf(category, unit.parts[part]).toBase(*value);
+    base = base ? *base + partBase : partBase;
+  }
+  reading.base = negative ? -*base : *base;
+  return reading;
+}
+
+CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
+                                       double base, int denominator) {
+  const std::size_t count = unit.parts.size();
+  const double inSmallest = ruleOf(category, unit.parts.back()).fromBase(base);
+  const double shown = *parseNumber(formatDouble(inSmallest));
+  const bool negative = shown < 0;
+  const double magnitude = std::fabs(shown);
+  const int place = shownPlace(magnitude);
+
+  CompoundQuantity quantity;
+  double total = magnitude;
+  // From 2^53 on a double holds no fraction, and there is nothing to round.
+  if (denominator != 0 && magnitude < 0x1p53) {
+    total = std::round(magnitude * denominator) / denominator;
+    const double roundedBy = roundedToPlace(total - magnitude, place);
+    quantity.roundedBy = negative ? -roundedBy : roundedBy;
+  }
+  quantity.inSmallestUnit = negative ? -total : total;
+
+  // How many of the smallest unit each part holds, and the steps between neighbours.
+  std::vector<double> steps(count, 1.0);
+  std::vector<double> sizes(count, 1.0);
+  for (std::size_t k = count - 1; k-- > 0;) {
+    steps[k] = compoundStep(category, unit.parts[k], unit.parts[k + 1]);
+    sizes[k] = sizes[k + 1] * steps[k];
+  }
+  std::vector<double> parts(count, 0.0);
+  double rest = total;
+  // fmod's remainder is exact, so each smaller part stays within its step at any size.
+  for (std::size_t k = 0; k + 1 < count; ++k) {
+    const double remainder = std::fmod(rest, sizes[k]);
+    parts[k] = std::round((rest - remainder) / sizes[k]);
+    rest = remainder;
+  }
+  parts[count - 1] = denominator != 0 ? rest : roundedToPlace(rest, place);
+  // A part that the shown digits round up to a whole step carries into the larger ones.
+  // Beyond the digits a double holds (2^53 of the smallest unit) a smaller part may come
+  // out of its range: it is then below the quantity's precision, and zero.
+  for (std::size_t k = count - 1; k > 0; --k) {
+    if (parts[k] < steps[k - 1]) continue;
+    const double carry = std::floor(parts[k] / steps[k - 1]);
+    parts[k] -= carry * steps[k - 1];
+    parts[k - 1] += carry;
+    if (parts[k] < 0 || parts[k] >= steps[k - 1]) parts[k] = 0;
+  }
+
+  std::size_t first = 0;
+  while (first + 1 < count && parts[first] == 0) ++first;
+  if (negative && total != 0) quantity.text = "-";
+  for (std::size_t k = first; k < count; ++k) {
+    if (k > first) quantity.text += ' ';
+    quantity.text += k + 1 < count ? formatDouble(parts[k]) : lastPartText(parts[k], denominator);
+    quantity.text += ' ';
+    quantity.text += writtenMark(unit.parts[k]);
+  }
+  for (double& part : parts) quantity.parts.push_back(negative && part != 0 ? -part : part);
+
+  if (quantity.roundedBy != 0) {
+    quantity.roundingNote = std::string("rounded ") + (quantity.roundedBy > 0 ? "up" : "down") +
+                            " by " + plainDecimal(std::fabs(quantity.roundedBy), place) + " " +
+                            std::string(writtenMark(unit.parts.back()));
+  }
+  return quantity;
+}
+
+}  // namespace vardeln

@@ -1,0 +1,65 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "quantity_conversion.h"
+
+#include <cmath>
+
+#include "number_text.h"
+
+namespace vardeln {
+
+std::optional<QuantityUnit> quantityUnit(const Category& category, std::string_view label) {
+  if (const auto index = category.unitIndex(label)) return QuantityUnit{*index, false};
+  const auto& compounds = category.compoundLabels();
+  for (std::size_t index = 0; index < compounds.size(); ++index) {
+    if (compounds[index] == label) return QuantityUnit{index, true};
+  }
+  return std::nullopt;
+}
+
+std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit) {
+  return unit.compound ? category.compoundLabels()[unit.index] : category.labels()[unit.index];
+}
+
+QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
+                                   std::string_view text, int denominator) {
+  if (!from.compound && !to.compound) {
+    return {convert(category, from.index, to.index, text), std::nullopt};
+  }
+  QuantityConversion result;
+  Conversion& conversion = result.conversion;
+  std::optional<double> base;
+  if (from.compound) {
+    const auto reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text);
+    if (reading) base = reading->base;
+  } else if (const std::optional<double> x = parseNumber(text)) {
+    base = category.rules()[from.index].toBase(*x);
+  }
+  if (!base) return result;
+  conversion.base = *base;
+  conversion.fault = storedValueStatus(*base);
+  if (conversion.fault != FloatingPointFault::None) {
+    conversion.outcome = Conversion::Outcome::Fault;
+    return result;
+  }
+  conversion.outcome = Conversion::Outcome::Result;
+  if (!to.compound) {
+    conversion.result = category.rules()[to.index].fromBase(*base);
+    conversion.fault = shownValueStatus(conversion.result);
+    if (conversion.fault != FloatingPointFault::None) conversion.outcome = Conversion::Outcome::Fault;
+    return result;
+  }
+  const CompoundUnit& unit = category.compoundUnits()[to.index];
+  conversion.result = category.rules()[*category.unitIndex(unit.parts.back().label)].fromBase(*base);
+  // An infinite quantity has no parts: it is shown as the result box shows it.
+  if (std::isfinite(conversion.result)) {
+    result.compound = writeCompoundQuantity(category, unit, *base, denominator);
+    conversion.result = result.compound->inSmallestUnit;
+  }
+  return result;
+}
+
+std::string quantityText(const QuantityConversion& conversion) {
+  return conversion.compound ? conversion.compound->text : resultText(conversion.conversion);
+}
+
+}  // namespace vardeln

@@ -1,0 +1,43 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "category.h"
+#include "compound_quantity.h"
+#include "conversion.h"
+
+namespace vardeln {
+
+/// A unit a quantity is written in: one of the table's units, or one of its compound units
+/// (`index` counts in compoundUnits()). A single unit is known by its index alone, as
+/// everywhere else.
+struct QuantityUnit {
+  QuantityUnit(std::size_t unitIndex, bool isCompound = false)  // NOLINT: a unit index is one
+      : index(unitIndex), compound(isCompound) {}
+  std::size_t index;
+  bool compound;
+};
+
+/// The unit or compound unit whose label is exactly `label`.
+std::optional<QuantityUnit> quantityUnit(const Category& category, std::string_view label);
+std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit);
+
+/// A conversion whose units may be compound. Between single units it is exactly convert();
+/// a compound source is read by readCompoundQuantity, and a compound target written by
+/// writeCompoundQuantity, whose quantity in the smallest part's unit is the result.
+struct QuantityConversion {
+  Conversion conversion;
+  std::optional<CompoundQuantity> compound;
+};
+
+QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
+                                   std::string_view text, int denominator = 0);
+
+/// The compound text ("5 ft 7 in"), or the text the result box would show.
+std::string quantityText(const QuantityConversion& conversion);
+
+}  // namespace vardeln
