@@ -136,7 +136,9 @@ std::optional<double> lastValue(const Item& item) {
 int shownPlace(double magnitude) {
   if (magnitude == 0) return 0;
   int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  // log10 may err by one either way next to a power of ten.
   if (std::pow(10.0, exponent) > magnitude) --exponent;
+  if (std::pow(10.0, exponent + 1) <= magnitude) ++exponent;
   return exponent - (kShownSignificantDigits - 1);
 }
 
