@@ -150,13 +150,15 @@ double roundedToPlace(double value, int place) {
 // A small amount in plain decimals ("0.000002144"), as a person reads a rounding.
 std::string plainDecimal(double magnitude, int place) {
   if (place >= 0) return formatDouble(magnitude);
-  std::string digits = std::to_string(std::llround(magnitude * std::pow(10.0, -place)));
+  const std::string digits = std::to_string(std::llround(magnitude * std::pow(10.0, -place)));
   const std::size_t decimals = static_cast<std::size_t>(-place);
-  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
-  digits.insert(digits.size() - decimals, ".");
-  while (digits.back() == '0') digits.pop_back();
-  if (digits.back() == '.') digits.pop_back();
-  return digits;
+  const std::size_t whole = digits.size() > decimals ? digits.size() - decimals : 0;
+  std::string text = whole == 0 ? std::string("0") : digits.substr(0, whole);
+  text.push_back('.');
+  text.append(decimals - (digits.size() - whole), '0').append(digits, whole);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
 }
 
 std::string lastPartText(double last, int denominator) {
@@ -168,8 +170,8 @@ std::string lastPartText(double last, int denominator) {
   if (numerator == 0) return formatDouble(whole);
   numerator /= common;
   parts /= common;
-  const std::string fraction = std::to_string(numerator) + "/" + std::to_string(parts);
-  return whole == 0 ? fraction : formatDouble(whole) + " " + fraction;
+  std::string text = whole == 0 ? std::string() : formatDouble(whole).append(" ");
+  return text.append(std::to_string(numerator)).append("/").append(std::to_string(parts));
 }
 
 }  // namespace
@@ -269,7 +271,7 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
 
   std::size_t first = 0;
   while (first + 1 < count && parts[first] == 0) ++first;
-  if (negative && total != 0) quantity.text = "-";
+  if (negative && total != 0) quantity.text.push_back('-');
   for (std::size_t k = first; k < count; ++k) {
     if (k > first) quantity.text += ' ';
     quantity.text += k + 1 < count ? formatDouble(parts[k]) : lastPartText(parts[k], denominator);
@@ -279,9 +281,10 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
   for (double& part : parts) quantity.parts.push_back(negative && part != 0 ? -part : part);
 
   if (quantity.roundedBy != 0) {
-    quantity.roundingNote = std::string("rounded ") + (quantity.roundedBy > 0 ? "up" : "down") +
-                            " by " + plainDecimal(std::fabs(quantity.roundedBy), place) + " " +
-                            std::string(writtenMark(unit.parts.back()));
+    std::string& note = quantity.roundingNote;
+    note.append("rounded ").append(quantity.roundedBy > 0 ? "up" : "down").append(" by ");
+    note.append(plainDecimal(std::fabs(quantity.roundedBy), place)).append(" ");
+    note.append(writtenMark(unit.parts.back()));
   }
   return quantity;
 }
