@@ -79,7 +79,8 @@ std::string joined(std::span<const std::string> parts, std::size_t begin, std::s
 std::size_t mostPartsOfALabel(const Category& units) {
   std::size_t most = 1;
   for (const std::string_view label : units.labels()) {
-    most = std::max(most, 1 + static_cast<std::size_t>(std::ranges::count(label, '/')));
+    const auto slashes = std::count(label.begin(), label.end(), '/');
+    most = std::max(most, 1 + static_cast<std::size_t>(slashes));
   }
   return most;
 }
