@@ -144,8 +144,20 @@ unsigned Converter::reset() {
 
 unsigned Converter::openConversion(std::size_t category, std::size_t from, std::size_t to,
                                    std::string_view number) {
-  const unsigned changed = chooseCategory(category) | chooseFrom(from) | chooseTo(to);
-  return changed | (number.empty() ? reset() : setNumber(number));
+  if (utf16Length(number) > kLongestNumber) return refuseLongText();
+  std::string text = withLineBreaksAsBlanks(number);
+  unsigned changed = category != category_ ? kCategory : kNothing;
+  if (from != from_ || to != to_) changed |= kUnits;
+  if (text != number_) changed |= kNumber;
+  // All of it is set before the one conversion, so a fault keeps the result that was on
+  // screen, never one of a half-opened link.
+  category_ = category;
+  from_ = from;
+  to_ = to;
+  number_ = std::move(text);
+  changed |= recalculate();
+  // No number is what Reset leaves: no result either.
+  return number_.empty() ? changed | setResult({}, std::nullopt) : changed;
 }
 
 unsigned Converter::openUnknownLink(std::string note) {

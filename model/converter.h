@@ -97,8 +97,10 @@ class Converter {
   /// Empties the number and the result.
   unsigned reset();
 
-  /// Opens the conversion a link names: its category, units and number. An empty number is
-  /// what Reset leaves, with no result either.
+  /// Opens the conversion a link names, its category, units and number, as one act: it
+  /// converts once, and a fault keeps the result shown before, stale. An empty number is what
+  /// Reset leaves, with no result either; a number over kLongestNumber is refused whole, as
+  /// setNumber refuses it.
   unsigned openConversion(std::size_t category, std::size_t from, std::size_t to,
                           std::string_view number);
   /// A link that names no conversion of the converter's: the start's conversion, and the note

@@ -59,13 +59,30 @@ std::optional<std::string> decoded(std::string_view part) {
   return text;
 }
 
-std::string joined(const std::vector<std::string>& parts, std::size_t begin, std::size_t end) {
+std::size_t encodedLength(std::string_view text) {
+  std::string encoded;
+  appendEncoded(encoded, text);
+  return encoded.size();
+}
+
+std::string joined(std::span<const std::string> parts, std::size_t begin, std::size_t end) {
   std::string text;
   for (std::size_t i = begin; i < end; ++i) {
     if (i > begin) text.push_back('/');
     text += parts[i];
   }
   return text;
+}
+
+// How many parts of a link the longest of a category's labels takes when its slashes are
+// left unencoded.
+std::size_t mostPartsOfALabel(const Category& units) {
+  std::size_t most = 1;
+  for (const std::string_view label : units.labels()) {
+    const auto slashes = std::count(label.begin(), label.end(), '/');
+    most = std::max(most, 1 + static_cast<std::size_t>(slashes));
+  }
+  return most;
 }
 
 std::optional<std::size_t> found(std::span<const std::string_view> names, std::string_view name) {
@@ -88,9 +105,31 @@ std::string linkOf(const Converter& converter) {
   return link;
 }
 
+std::size_t longestLink() {
+  static const std::size_t longest = [] {
+    std::size_t category = 0;
+    std::size_t label = 0;
+    for (const Category& units : allCategories()) {
+      category = std::max(category, encodedLength(units.id()));
+      for (const std::string_view name : units.labels()) {
+        label = std::max(label, encodedLength(name));
+      }
+    }
+    // A UTF-16 code unit of the number takes at most three bytes of UTF-8, each written
+    // as three characters.
+    constexpr std::size_t kMostPerCodeUnit = 9;
+    return category + kMostPerCodeUnit * Converter::kLongestNumber + 2 * label + 3;
+  }();
+  return longest;
+}
+
 unsigned followLink(Converter& converter, std::string_view address) {
   if (address.starts_with('#')) address.remove_prefix(1);
   if (address.empty()) return converter.openConversion(0, 0, 0, "0");
+  if (address.size() > longestLink()) {
+    return converter.openUnknownLink("This link is too long: over " +
+                                     std::to_string(longestLink()) + " characters");
+  }
 
   std::vector<std::string> parts;
   for (std::size_t start = 0;;) {
@@ -108,15 +147,22 @@ unsigned followLink(Converter& converter, std::string_view address) {
     return converter.openUnknownLink("This link names no category " + quotedName(parts[0]));
   }
   const Category& units = allCategories()[*category];
-  // The two labels, with any slash of theirs left unencoded: every way of parting the rest in
-  // two is tried, so that "Dynes / cm Square" is found whole.
-  for (std::size_t split = 3; split < parts.size(); ++split) {
-    const auto from = found(units.labels(), joined(parts, 2, split));
-    const auto to = found(units.labels(), joined(parts, split, parts.size()));
-    if (from && to) return converter.openConversion(*category, *from, *to, parts[1]);
+  // The two labels, with any slash of theirs left unencoded, so that "Dynes / cm Square" is
+  // found whole: the source label is the longest known one that leaves a known label after
+  // it. A label spans only a few parts, so a link of many slashes is read in one pass.
+  const std::span<const std::string> labels = std::span(parts).subspan(2);
+  const std::size_t most = mostPartsOfALabel(units);
+  std::size_t knownFrom = 0;  // parts of the longest known source label, 0 for none
+  for (std::size_t taken = std::min(most, labels.size() - 1); taken > 0; --taken) {
+    const auto from = found(units.labels(), joined(labels, 0, taken));
+    if (!from) continue;
+    knownFrom = std::max(knownFrom, taken);
+    if (labels.size() - taken > most) continue;
+    const auto to = found(units.labels(), joined(labels, taken, labels.size()));
+    if (to) return converter.openConversion(*category, *from, *to, parts[1]);
   }
   const std::string unknown =
-      found(units.labels(), parts[2]) ? joined(parts, 3, parts.size()) : parts[2];
+      knownFrom > 0 ? joined(labels, knownFrom, labels.size()) : labels.front();
   return converter.openUnknownLink("This link names no unit " + quotedName(unknown) + " in " +
                                    std::string(units.id()));
 }

@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,11 +14,17 @@ namespace vardeln {
 /// encodeURIComponent does, so that a blank, a slash or a letter outside ASCII survives.
 std::string linkOf(const Converter& converter);
 
+/// The length of the longest address linkOf writes (without its "#"): the longest category
+/// id, a number of Converter::kLongestNumber code units encoded at their longest, two of the
+/// longest labels and their slashes.
+std::size_t longestLink();
+
 /// Opens the conversion an address names. Names match as the command line matches them: a
 /// name exactly, else the one name equal to it ignoring case. A label whose slash was left
 /// unencoded is found all the same. An address that names nothing the converter knows opens
 /// the start's conversion and says in the note what it could not find; an empty address
-/// opens the start.
+/// opens the start. An address longer than longestLink() is refused whole, with a note, and
+/// any other is read in time proportional to its length.
 unsigned followLink(Converter& converter, std::string_view address);
 
 }  // namespace vardeln

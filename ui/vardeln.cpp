@@ -88,6 +88,8 @@ Vardeln::Vardeln(QWidget* parent) : QMainWindow(parent) {
   showChanges(Converter::kCategory | Converter::kUnits | Converter::kNumber |
               Converter::kResult | Converter::kNote);
   inputText->setFocus();
+  // The first key replaces the start's number.
+  inputText->selectAll();
   centreOnScreen();
 }
 

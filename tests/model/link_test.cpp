@@ -2,6 +2,9 @@
 // Links as people write, edit and share them: what each opens, and what the note says.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 #include "converter.h"
 #include "link.h"
 
@@ -10,11 +13,20 @@ namespace {
 
 struct LinkCase {
   const char* name;
-  const char* address;
+  std::string address;
   const char* opened;  // the link of what the converter then shows
   const char* result;
-  const char* note;
+  std::string note;
 };
+
+std::string repeated(std::string_view text, std::size_t times) {
+  std::string all;
+  for (std::size_t i = 0; i < times; ++i) all += text;
+  return all;
+}
+
+const std::string tooLongNote =
+    "This link is too long: over " + std::to_string(longestLink()) + " characters";
 
 void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
 
@@ -23,8 +35,14 @@ class Links : public ::testing::TestWithParam<LinkCase> {};
 TEST_P(Links, OpenWhatTheyName) {
   const LinkCase& c = GetParam();
   Converter converter;
-  converter.chooseCategory(3);  // a link opens its conversion whatever was shown before
+  // A link opens its conversion whatever was shown before, and keeps that result when its own
+  // conversion faults.
+  converter.chooseCategory(3);
+  converter.setNumber("5");
+  const auto started = std::chrono::steady_clock::now();
   followLink(converter, c.address);
+  // At once, however many slashes: a reader that tried every way of parting them took minutes.
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
   EXPECT_EQ(linkOf(converter), c.opened);
   EXPECT_EQ(converter.result(), c.result);
   EXPECT_EQ(converter.note(), c.note);
@@ -47,7 +65,12 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
     LinkCase{"long name, control characters", "#length/1/Feet/%0A%1B[2J" "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "#area/0/Acres/Acres", "0",
              "This link names no unit \"??[2Jaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\"... (72 bytes) in length"},
     LinkCase{"too few parts",        "#length/1/Feet",                      "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
-    LinkCase{"a broken escape",      "#length/1%/Feet/Meters",              "#area/0/Acres/Acres",                    "0", "This link holds no conversion"}));
+    LinkCase{"a broken escape",      "#length/1%/Feet/Meters",              "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
+    LinkCase{"a fault keeps what was shown", "#length/1e308/Miles/Meters",  "#length/1e308/Miles/Meters",             "5", "Overflow"},
+    LinkCase{"a number too long: refused", "#length/" + repeated("9", 4097) + "/Feet/Meters", "#force/5/Dyne/Dyne", "5", "Too long: over 4096 characters"},
+    LinkCase{"a unit named after a known one", "#pressure/1/Dynes / cm Square/Pascal/x", "#area/0/Acres/Acres",   "0", "This link names no unit \"Pascal/x\" in pressure"},
+    LinkCase{"slashes just under the bound", "#length/1/" + repeated("/", longestLink() - 30) + "Feet/Meters", "#area/0/Acres/Acres", "0", "This link names no unit \"\" in length"},
+    LinkCase{"longer than any link written", "#length/1/" + repeated("a/", 50000), "#area/0/Acres/Acres",         "0", tooLongNote}));
 // clang-format on
 
 }  // namespace

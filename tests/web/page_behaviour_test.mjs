@@ -56,6 +56,8 @@ test('starts on Area, 0 Acres in Acres, with the focus in the number box', async
     assert.equal(await title(id), 'Acres', `${id} names its unit`);
   }
   assert.equal(await page.title(), `Vardeln v${nativeVersion}`);
+  await page.keyboard.press('5');
+  assert.equal(await value('inputText'), '5', 'the first key replaces the "0"');
 });
 
 test('recalculates on every keystroke; text that is no number shows "Invalid Number"', async () => {
@@ -144,6 +146,21 @@ test('Ctrl+V in the number box goes through the converter', async () => {
   await page.locator('#inputText').press('Control+V');
   assert.equal(await value('inputText'), '12 3');
   assert.equal(await page.locator('#faultNote').textContent(), 'Too long: over 4096 characters');
+});
+
+test('undo and redo in the number box as in any text box, after a paste and Reset too', async () => {
+  const box = page.locator('#inputText');
+  await typeNumber('12');
+  await setClipboard('34');
+  await box.press('Control+V');
+  await box.press('Control+Z');
+  assert.equal(await value('inputText'), '12');
+  assert.equal(await result(), '12');
+  await page.click('#resetButton');
+  await box.press('Control+Z');
+  assert.equal(await value('inputText'), '12');
+  await box.press('Control+Shift+Z');
+  assert.equal(await value('inputText'), '');
 });
 
 test('a pasted text of megabytes is refused whole at once, and the address stays', async () => {

@@ -13,12 +13,14 @@ namespace {
 using StartUp = LoadedWindow;
 
 // What the window adds to the converter's start: the units' tool tips, the checked
-// category, and the focus in the number box.
+// category, and the focus in the number box, whose first key replaces the start's "0".
 TEST_F(StartUp, NamesTheUnitsChecksAreaAndFocusesTheNumber) {
   EXPECT_EQ(toolTips(), QStringList(4, QStringLiteral("Acres")));
   EXPECT_EQ(checkedCategoryItems(), QStringList({QStringLiteral("areaMenu")}));
   EXPECT_TRUE(faultNote->isHidden());
   EXPECT_EQ(window.focusWidget(), inputText);
+  QTest::keyClick(inputText, Qt::Key_5);
+  EXPECT_EQ(inputText->text(), QStringLiteral("5"));
 }
 
 using CategorySelection = LoadedWindow;

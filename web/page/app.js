@@ -74,30 +74,81 @@ function show(changed) {
   }
 }
 
-// The address is the conversion on screen the moment it shows, so a reload or a copied link
-// gives what the user sees. Browsers refuse to rewrite it more than a couple of hundred times in
-// ten seconds: a burst beyond what any typist makes is written once it has passed. After a
-// link that names nothing known, the user's address stays until the user changes something.
-const addressBudget = { writes: 100, seconds: 10 };
-let recentWrites = [];
+// The address is the conversion on screen within a moment, so a reload or a copied link gives
+// what the user sees. Browsers refuse to rewrite it more than a couple of hundred times in ten
+// seconds: writes are kept a tenth of a second apart, and one of a burst is written when that
+// has passed. After a link that names nothing known, the user's address stays until the user
+// changes something.
+const addressGap = 100;  // ms: a hundred writes in ten seconds at most
+let lastWrite = -Infinity;
 let pendingWrite = 0;
 function keepInAddress() {
-  if (converter.noteIsUnknownLink()) return;
-  const now = performance.now();
-  recentWrites = recentWrites.filter((time) => now - time < addressBudget.seconds * 1000);
   clearTimeout(pendingWrite);
-  if (recentWrites.length >= addressBudget.writes) {
-    pendingWrite = setTimeout(keepInAddress, 250);
+  if (converter.noteIsUnknownLink()) {
+    tabStorage.removeItem(shownKey);
     return;
   }
   const address = converter.link();
+  keepForReload(address);
   if (location.hash === address) return;
-  recentWrites.push(now);
+  const wait = lastWrite + addressGap - performance.now();
+  if (wait > 0) {
+    pendingWrite = setTimeout(keepInAddress, wait);
+    return;
+  }
+  lastWrite = performance.now();
   history.replaceState(null, '', address);
+  keepForReload(address);
 }
 
-function followAddress() {
-  show(converter.followLink(location.hash) | everything);
+// The tab keeps the conversion on screen at once, with the address it then had: a reload of
+// that address, before the address has caught up, gives what was on screen. A link the user
+// then follows or edits has another address, and wins. (A browser that keeps nothing for the
+// site refuses the storage itself.)
+const tabStorage = (() => {
+  try {
+    return sessionStorage;
+  } catch {
+    return { getItem: () => null, setItem() {}, removeItem() {} };
+  }
+})();
+const shownKey = 'vardeln-shown';
+function keepForReload(link) {
+  tabStorage.setItem(shownKey, JSON.stringify({ link, address: location.hash }));
+}
+
+function addressToOpen() {
+  const kept = JSON.parse(tabStorage.getItem(shownKey));
+  const reload = performance.getEntriesByType('navigation')[0]?.type === 'reload';
+  return reload && kept?.address === location.hash ? kept.link : location.hash;
+}
+
+function followAddress(address = location.hash) {
+  show(converter.followLink(address) | everything);
+}
+
+// A command's number goes into the box as an edit of the text from `start` to `end`, so the
+// browser's undo and redo hold it as they hold typing; the box takes the focus to be edited.
+let writing = false;
+function writeNumber(start = 0, end = inputText.value.length) {
+  const number = converter.number();
+  if (inputText.value === number) return;
+  const inserted = number.slice(start, number.length - (inputText.value.length - end));
+  inputText.focus();
+  inputText.setSelectionRange(start, end);
+  writing = true;
+  try {
+    if (!document.execCommand(inserted === '' ? 'delete' : 'insertText', false, inserted)) {
+      inputText.value = number;
+    }
+  } finally {
+    writing = false;
+  }
+}
+
+function showCommand(changed) {
+  writeNumber();
+  show(changed);
 }
 
 function showCommandNote(text) {
@@ -109,7 +160,7 @@ function showCommandNote(text) {
 // loses nothing.
 async function cut() {
   await navigator.clipboard.writeText(converter.number());
-  show(converter.cut().changed);
+  showCommand(converter.cut().changed);
 }
 
 async function copy() {
@@ -117,7 +168,7 @@ async function copy() {
 }
 
 async function paste() {
-  show(converter.paste(await navigator.clipboard.readText()));
+  showCommand(converter.paste(await navigator.clipboard.readText()));
 }
 
 // A browser may refuse the clipboard (no permission, no focus); say so instead of failing
@@ -140,8 +191,8 @@ function clipboardCommand(command, name) {
 }
 
 // A paste into the number box goes to the converter as the text the box would then hold, so
-// that the converter, not the browser, decides what a line break or a long text gives. The
-// paste itself is never refused: the converter takes the text in the box's place.
+// that the converter, not the browser, decides what a line break or a long text gives; what it
+// takes is then written as the browser's own paste would be, undoable.
 function pasteIntoBox(event) {
   if (event.inputType !== 'insertFromPaste') return;
   const pasted = event.dataTransfer?.getData('text/plain') ?? event.data;
@@ -149,11 +200,8 @@ function pasteIntoBox(event) {
   event.preventDefault();
   const { selectionStart: start, selectionEnd: end, value } = inputText;
   const changed = converter.setNumber(value.slice(0, start) + pasted + value.slice(end));
+  writeNumber(start, end);
   show(changed);
-  if (changed & Change.number) {
-    const caret = inputText.value.length - (value.length - end);
-    inputText.setSelectionRange(caret, caret);
-  }
 }
 
 for (const category of converter.categories) {
@@ -162,7 +210,9 @@ for (const category of converter.categories) {
 categoryList.addEventListener('change', () => {
   show(converter.chooseCategory(categoryList.selectedIndex));
 });
-inputText.addEventListener('input', () => show(converter.setNumber(inputText.value)));
+inputText.addEventListener('input', () => {
+  if (!writing) show(converter.setNumber(inputText.value));
+});
 inputText.addEventListener('beforeinput', pasteIntoBox);
 inputUnit.addEventListener('change', () => show(converter.chooseFrom(inputUnit.selectedIndex)));
 outputUnit.addEventListener('change', () => show(converter.chooseTo(outputUnit.selectedIndex)));
@@ -171,17 +221,19 @@ element('copyButton').addEventListener('click', clipboardCommand(copy, 'Copy'));
 element('pasteButton').addEventListener('click', clipboardCommand(paste, 'Paste'));
 element('resetButton').addEventListener('click', () => {
   showCommandNote('');
-  show(converter.reset());
+  showCommand(converter.reset());
 });
 
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());
 
-window.addEventListener('hashchange', followAddress);
+window.addEventListener('hashchange', () => followAddress());
 
 for (const control of [categoryList, inputText, inputUnit, outputUnit]) control.disabled = false;
-followAddress();
+followAddress(addressToOpen());
+// The first key replaces the start's number, as in the window.
 inputText.focus();
+inputText.select();
 document.documentElement.dataset.ready = 'true';
 
 watchForUpdates();

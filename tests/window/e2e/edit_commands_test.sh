@@ -12,7 +12,7 @@ build=$1
 start_x_session
 start_vardeln
 
-# The number box opens holding 0 with the caret after it.
+# The number box opens holding 0, selected.
 keys BackSpace
 type_text 12
 expect_copy "typing 12, then Copy" "12 Acres = 12 Acres"
