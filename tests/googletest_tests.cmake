@@ -14,10 +14,16 @@ target_compile_options(vardeln_test_support INTERFACE
   $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
 
 # A GoogleTest executable registered test by test with CTest, as ROOM.Suite.Case under the
-# given label. Listing its tests may take seconds where it runs under wine.
+# given label, and optionally TIMEOUT seconds for each test. Listing its tests may take
+# seconds where it runs under wine.
 function(vardeln_test name room label)
-  add_executable(${name} ${ARGN})
+  cmake_parse_arguments(PARSE_ARGV 3 test "" "TIMEOUT" "")
+  add_executable(${name} ${test_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main vardeln_test_support vardeln_options)
+  set(properties LABELS ${label})
+  if(test_TIMEOUT)
+    list(APPEND properties TIMEOUT ${test_TIMEOUT})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX ${room}. DISCOVERY_TIMEOUT 120
-    PROPERTIES LABELS ${label})
+    PROPERTIES ${properties})
 endfunction()
