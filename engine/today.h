@@ -1,0 +1,52 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "category.h"
+
+namespace vardeln {
+
+/// Today's definition of one unit beside its legacy rule, as engine/tables/today.tsv writes
+/// it: the value in the category's base unit ("—" where no single standard exists), its
+/// uncertainty, kind, definition in words, source and confirmation, and the legacy rule's
+/// deviation (legacy − today) ÷ today with the comparison in words ("100 times", "3.2e-8
+/// smaller than"), both computed in exact rational arithmetic ("—" without a standard).
+struct TodaysDefinition {
+  std::string_view category;
+  std::string_view label;
+  std::string_view today;
+  std::string_view uncertainty;
+  std::string_view kind;
+  std::string_view definition;
+  std::string_view source;
+  std::string_view confirmation;
+  std::string_view deviation;
+  std::string_view comparison;
+
+  /// Whether one standard defines the unit today, so that a deviation exists.
+  bool standard() const { return today != "—"; }
+};
+
+/// Every row of the table, category by category as the file lists them.
+std::span<const TodaysDefinition> todaysDefinitions();
+
+/// The row of a unit of a category; every unit has one.
+const TodaysDefinition& todaysDefinition(const Category& category, std::size_t unit);
+
+/// Whether the legacy rule is off by 0.1 % or more from today's definition.
+bool farFromToday(const TodaysDefinition& row);
+
+/// The deviation in one line a person reads: "this table's Grain is 100 times today's (1 gr
+/// = 1/7000 lb = 64.798 91 mg (exact))".
+std::string deviationWords(const TodaysDefinition& row);
+
+/// Today's definition in full: "Grain today: 1 gr = … (exact); 0.00006479891 Kilogram, exact
+/// by definition; source: …; confirmation: primary. This table's Grain is 100 times
+/// today's." Or that no single standard defines the unit, and what the research found.
+std::string todayText(const TodaysDefinition& row, std::string_view baseLabel);
+
+}  // namespace vardeln
