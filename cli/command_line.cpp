@@ -13,6 +13,7 @@
 #include "json_records.h"
 #include "name_match.h"
 #include "quoted_name.h"
+#include "today.h"
 #include "usage_text.h"
 #include "value_converter.h"
 
@@ -113,7 +114,8 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
     if (category == nullptr) {
       appendCategoryRecord(record, names[order], order);
     } else {
-      appendUnitRecord(record, category->id(), names[order], order);
+      appendUnitRecord(record, category->id(), names[order], order,
+                       todaysDefinition(*category, order));
     }
     writeLine(streams.out, record);
   }
@@ -159,6 +161,9 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     write(streams.out, explanation.text);
     return explanation.status;
   }
+  // A unit far from today's definition is said once, beside the results, never among them.
+  const std::string note = farFromTodayNote(category, source->from, *to);
+  if (!note.empty()) reportError(streams.err, "note: " + note);
   ValueConverter converter(category, source->from, *to, request.output.form);
   const ConversionNames names = namesOf(category, source->from, *to);
   if (request.value != kBatchValue) {
@@ -182,7 +187,8 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   for (std::size_t to = 0; to < category.labels().size(); ++to) {
     ValueConverter converter(category, source->from, to, request.output.form);
     if (request.output.json) {
-      const ConversionNames names = namesOf(category, source->from, to);
+      ConversionNames names = namesOf(category, source->from, to);
+      names.today = &todaysDefinition(category, to);
       status = worse(status, writeRecord(converter, names, request.value, streams.out));
       continue;
     }

@@ -7,6 +7,7 @@
 #include "number_text.h"
 #include "quoted_name.h"
 #include "rule_text.h"
+#include "today.h"
 
 namespace vardeln::cli {
 namespace {
@@ -17,6 +18,7 @@ constexpr std::string_view kToBase = "  to base:   ";
 constexpr std::string_view kFromBase = "  from base: ";
 constexpr std::string_view kWhere = "  where ";
 constexpr std::string_view kUnderWhere = "        ";
+constexpr std::string_view kToday = "  today: ";
 
 std::string exactText(double value) {
   char text[kMaxFormattedLength];
@@ -112,6 +114,12 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
                                                          std::string(target.fromBase.text))) {
     text.append(where).append(constantText(constant, script)).push_back('\n');
     where = kUnderWhere;
+  }
+
+  // Today's definition of each unit, and how far the table's rule is from it.
+  for (const std::size_t unit : {from, to}) {
+    if (unit == to && to == from) break;
+    text.append(kToday).append(todayText(category, unit)).push_back('\n');
   }
 
   if (!converted) {

@@ -21,24 +21,35 @@ bool farFromToday(const TodaysDefinition& row) {
   return row.standard() && std::abs(std::strtod(std::string(row.deviation).c_str(), nullptr)) >= 1e-3;
 }
 
-std::string deviationWords(const TodaysDefinition& row) {
-  return "this table's " + std::string(row.label) + " is " + std::string(row.comparison) +
-         " today's (" + std::string(row.definition) + ")";
+std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to) {
+  std::string note;
+  for (const std::size_t unit : {from, to}) {
+    const TodaysDefinition& row = todaysDefinition(category, unit);
+    if (!farFromToday(row) || (unit == to && to == from)) continue;
+    if (!note.empty()) note += "; ";
+    note += "this table's " + std::string(row.label) + " is " + std::string(row.comparison) +
+            " today's (" + std::string(row.definition) + ")";
+  }
+  return note;
 }
 
-std::string todayText(const TodaysDefinition& row, std::string_view baseLabel) {
-  std::string text = std::string(row.label) + " today: " + std::string(row.definition);
+std::string todayText(const Category& category, std::size_t unit) {
+  const TodaysDefinition& row = todaysDefinition(category, unit);
+  std::string text = std::string(row.label) + ": ";
   if (!row.standard()) {
-    return text + "; no single standard (" + std::string(row.kind) + "); source: " +
-           std::string(row.source) + "; confirmation: " + std::string(row.confirmation) + ".";
+    text += "no single standard today (" + std::string(row.kind) + "): ";
+    text += row.definition;
+  } else {
+    text += row.deviation == "0" ? "the same as today's: "
+                                 : "this table's is " + std::string(row.comparison) + " today's: ";
+    text += std::string(row.definition) + " = " + std::string(row.today) + " " +
+            std::string(category.baseLabel());
+    if (row.uncertainty != "exact") text += ", uncertainty " + std::string(row.uncertainty);
+    text += " (" + std::string(row.kind) + ")";
   }
-  text += "; " + std::string(row.today) + " " + std::string(baseLabel) + ", " +
-          std::string(row.uncertainty) + ", " + std::string(row.kind) + "; source: " +
-          std::string(row.source) + "; confirmation: " + std::string(row.confirmation) + ". ";
-  text += "This table's " + std::string(row.label) + " is " + std::string(row.comparison) +
-          " today's";
-  if (row.deviation != "0") text += " (deviation " + std::string(row.deviation) + ")";
-  return text + ".";
+  // "confirmed: what was read" is said as "confirmed": the table names the text.
+  const std::string_view confirmation = row.confirmation.substr(0, row.confirmation.find(':'));
+  return text + "; source: " + std::string(row.source) + "; " + std::string(confirmation);
 }
 
 }  // namespace vardeln

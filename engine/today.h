@@ -40,13 +40,15 @@ const TodaysDefinition& todaysDefinition(const Category& category, std::size_t u
 /// Whether the legacy rule is off by 0.1 % or more from today's definition.
 bool farFromToday(const TodaysDefinition& row);
 
-/// The deviation in one line a person reads: "this table's Grain is 100 times today's (1 gr
-/// = 1/7000 lb = 64.798 91 mg (exact))".
-std::string deviationWords(const TodaysDefinition& row);
+/// What a conversion between two units of a category says of those off by 0.1 % or more, in
+/// one line: "this table's Grain is 100 times today's (1 gr = 1/7000 lb = 64.798 91 mg
+/// (exact))", the two units joined by "; ", or the empty text when neither is.
+std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to);
 
-/// Today's definition in full: "Grain today: 1 gr = … (exact); 0.00006479891 Kilogram, exact
-/// by definition; source: …; confirmation: primary. This table's Grain is 100 times
-/// today's." Or that no single standard defines the unit, and what the research found.
-std::string todayText(const TodaysDefinition& row, std::string_view baseLabel);
+/// Today's definition of a unit in full, with the legacy rule's deviation: "Grain: this
+/// table's is 100 times today's: 1 gr = … (exact) = 0.00006479891 Kilogram (exact by
+/// definition); source: …; primary"; or that no single standard defines the unit
+/// today, and what the research found.
+std::string todayText(const Category& category, std::size_t unit);
 
 }  // namespace vardeln
