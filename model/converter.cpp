@@ -4,6 +4,7 @@
 #include "categories.h"
 #include "conversion.h"
 #include "rule_text.h"
+#include "today.h"
 
 namespace vardeln {
 namespace {
@@ -28,6 +29,13 @@ std::string withLineBreaksAsBlanks(std::string_view text) {
     oneLine.push_back(text[i] == '\r' || text[i] == '\n' ? ' ' : text[i]);
   }
   return oneLine;
+}
+
+// What the note says of units far from their definitions today, as a sentence.
+std::string farFromTodaySentence(const Category& category, std::size_t from, std::size_t to) {
+  std::string note = vardeln::farFromTodayNote(category, from, to);
+  if (!note.empty()) note[0] = 'T';  // "this table's" starts it
+  return note;
 }
 
 std::string tooLongNote() {
@@ -60,6 +68,10 @@ std::string Converter::howFromBase() const {
   return howLine("from", fromBaseText(unit, Script::Unicode), unit.fromBase);
 }
 
+std::string Converter::todayOfFrom() const { return todayText(category(), from_); }
+
+std::string Converter::todayOfTo() const { return todayText(category(), to_); }
+
 std::string Converter::howLine(std::string_view direction, const std::string& ruleText,
                                const Rule& rule) const {
   const std::string where = whereText(rule, Script::Unicode);
@@ -88,7 +100,9 @@ unsigned Converter::recalculate() {
     return setResult(result_, conversion.fault) |
            setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
   }
-  return setResult(resultText(conversion), std::nullopt) | setNote({}, NoteKind::None);
+  std::string note = farFromTodaySentence(category(), from_, to_);
+  const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
+  return setResult(resultText(conversion), std::nullopt) | setNote(std::move(note), kind);
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {
