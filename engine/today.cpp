@@ -18,7 +18,8 @@ const TodaysDefinition& todaysDefinition(const Category& category, std::size_t u
 // The shipped deviation's three digits are rounded so as never to cross 0.1 % (the table
 // test holds it), so reading them is exact enough to sort.
 bool farFromToday(const TodaysDefinition& row) {
-  return row.standard() && std::abs(std::strtod(std::string(row.deviation).c_str(), nullptr)) >= 1e-3;
+  return row.standard() &&
+         std::abs(std::strtod(std::string(row.deviation).c_str(), nullptr)) >= 1e-3;
 }
 
 std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to) {

@@ -54,11 +54,12 @@ constexpr NamedNumber kChanges[] = {{"category", Converter::kCategory},
                                     {"result", Converter::kResult},
                                     {"note", Converter::kNote}};
 
-constexpr NamedNumber kNoteKinds[] = {{"none", static_cast<unsigned>(NoteKind::None)},
-                                      {"fault", static_cast<unsigned>(NoteKind::Fault)},
-                                      {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
-                                      {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)},
-                                      {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)}};
+constexpr NamedNumber kNoteKinds[] = {
+    {"none", static_cast<unsigned>(NoteKind::None)},
+    {"fault", static_cast<unsigned>(NoteKind::Fault)},
+    {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
+    {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)},
+    {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)}};
 
 // Decimal digits without std::to_string, which would bring the C library's formatting into
 // the page.
