@@ -162,7 +162,8 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     return explanation.status;
   }
   // A unit far from today's definition is said once, beside the results, never among them.
-  const std::string note = farFromTodayNote(category, source->from, *to);
+  const std::string note =
+      farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
   ValueConverter converter(category, source->from, *to, request.output.form);
   const ConversionNames names = namesOf(category, source->from, *to);

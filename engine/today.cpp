@@ -22,14 +22,19 @@ bool farFromToday(const TodaysDefinition& row) {
          std::abs(std::strtod(std::string(row.deviation).c_str(), nullptr)) >= 1e-3;
 }
 
-std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to) {
+std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to,
+                             NoteDetail detail) {
   std::string note;
   for (const std::size_t unit : {from, to}) {
     const TodaysDefinition& row = todaysDefinition(category, unit);
     if (!farFromToday(row) || (unit == to && to == from)) continue;
     if (!note.empty()) note += "; ";
-    note += "this table's " + std::string(row.label) + " is " + std::string(row.comparison) +
-            " today's (" + std::string(row.definition) + ")";
+    if (detail == NoteDetail::Short) {
+      note += std::string(row.label) + ": " + std::string(row.comparison) + " today's";
+    } else {
+      note += "this table's " + std::string(row.label) + " is " + std::string(row.comparison) +
+              " today's (" + std::string(row.definition) + ")";
+    }
   }
   return note;
 }

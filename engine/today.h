@@ -40,10 +40,16 @@ const TodaysDefinition& todaysDefinition(const Category& category, std::size_t u
 /// Whether the legacy rule is off by 0.1 % or more from today's definition.
 bool farFromToday(const TodaysDefinition& row);
 
+/// How much a note of units far from today's definitions says: the unit and the deviation
+/// ("Grain: 100 times today's"), for a line as short as a window's; or that with today's
+/// definition, for a line on a terminal ("this table's Grain is 100 times today's (1 gr =
+/// 1/7000 lb = 64.798 91 mg (exact))").
+enum class NoteDetail { Short, WithDefinition };
+
 /// What a conversion between two units of a category says of those off by 0.1 % or more, in
-/// one line: "this table's Grain is 100 times today's (1 gr = 1/7000 lb = 64.798 91 mg
-/// (exact))", the two units joined by "; ", or the empty text when neither is.
-std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to);
+/// one line, the two units joined by "; ", or the empty text when neither is.
+std::string farFromTodayNote(const Category& category, std::size_t from, std::size_t to,
+                             NoteDetail detail);
 
 /// Today's definition of a unit in full, with the legacy rule's deviation: "Grain: this
 /// table's is 100 times today's: 1 gr = … (exact) = 0.00006479891 Kilogram (exact by

@@ -31,13 +31,6 @@ std::string withLineBreaksAsBlanks(std::string_view text) {
   return oneLine;
 }
 
-// What the note says of units far from their definitions today, as a sentence.
-std::string farFromTodaySentence(const Category& category, std::size_t from, std::size_t to) {
-  std::string note = vardeln::farFromTodayNote(category, from, to);
-  if (!note.empty()) note[0] = 'T';  // "this table's" starts it
-  return note;
-}
-
 std::string tooLongNote() {
   return "Too long: over " + std::to_string(Converter::kLongestNumber) + " characters";
 }
@@ -100,7 +93,7 @@ unsigned Converter::recalculate() {
     return setResult(result_, conversion.fault) |
            setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
   }
-  std::string note = farFromTodaySentence(category(), from_, to_);
+  std::string note = farFromTodayNote(category(), from_, to_, NoteDetail::Short);
   const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
   return setResult(resultText(conversion), std::nullopt) | setNote(std::move(note), kind);
 }
