@@ -13,6 +13,7 @@
 #include "json_records.h"
 #include "name_match.h"
 #include "quoted_name.h"
+#include "today.h"
 #include "usage_text.h"
 #include "value_converter.h"
 
@@ -121,7 +122,9 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
     if (category == nullptr) {
       appendCategoryRecord(record, names[order], order);
     } else {
-      appendUnitRecord(record, category->id(), names[order], order);
+      const bool single = order < category->labels().size();
+      appendUnitRecord(record, category->id(), names[order], order,
+                       single ? &todaysDefinition(*category, order) : nullptr);
     }
     writeLine(streams.out, record);
   }
@@ -171,6 +174,10 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     write(streams.out, explanation.text);
     return explanation.status;
   }
+  // A unit far from today's definition is said once, beside the results, never among them.
+  const std::string note =
+      farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
+  if (!note.empty()) reportError(streams.err, "note: " + note);
   ValueConverter converter(category, source->from, *to, request.output.form,
                            request.output.denominator);
   const ConversionNames names = namesOf(category, source->from, *to);
@@ -197,7 +204,9 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
     ValueConverter converter(category, source->from, to, request.output.form,
                              request.output.denominator);
     if (request.output.json) {
-      const ConversionNames names = namesOf(category, source->from, to);
+      ConversionNames names = namesOf(category, source->from, to);
+      // A compound unit has its parts' definitions, no single one of its own.
+      names.today = to.compound ? nullptr : &todaysDefinition(category, to.index);
       status = worse(status, writeRecord(converter, names, request.value, streams.out));
       continue;
     }

@@ -7,6 +7,7 @@
 #include "number_text.h"
 #include "quoted_name.h"
 #include "rule_text.h"
+#include "today.h"
 
 namespace vardeln::cli {
 namespace {
@@ -17,6 +18,7 @@ constexpr std::string_view kToBase = "  to base:   ";
 constexpr std::string_view kFromBase = "  from base: ";
 constexpr std::string_view kWhere = "  where ";
 constexpr std::string_view kUnderWhere = "        ";
+constexpr std::string_view kToday = "  today: ";
 
 std::string exactText(double value) {
   char text[kMaxFormattedLength];
@@ -119,6 +121,12 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   appendConstants(text, std::string(source.toBase.text) + " " + std::string(target.fromBase.text),
                   script);
 
+  // Today's definition of each unit, and how far the table's rule is from it.
+  for (const std::size_t unit : {from, to}) {
+    if (unit == to && to == from) break;
+    text.append(kToday).append(todayText(category, unit)).push_back('\n');
+  }
+
   if (!converted) {
     text.append(quotedName(value)).append(" is not a number (").append(kInvalidNumber);
     text.append("), so nothing stands in place of x.\n");
@@ -134,6 +142,15 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   std::string rules;  // the formulas used, for the constants they name
 
   std::string text(quantityUnitLabel(category, from));
+  // Each unit's definition today, and how far the table's rules are from it, end every
+  // explanation.
+  const auto explained = [&] {
+    text.append(kToday).append(todayText(category, from)).push_back('\n');
+    if (from.index != to.index || from.compound != to.compound) {
+      text.append(kToday).append(todayText(category, to)).push_back('\n');
+    }
+    return Explanation{text, statusOf(conversion)};
+  };
   text.append(script == Script::Ascii ? " -> " : " \u2192 ").append(quantityUnitLabel(category, to));
   text.append(" (").append(category.id()).append(", base unit ").append(category.baseLabel());
   text.append(")\n");
@@ -141,7 +158,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     text.append(quotedName(value)).append(" is not a quantity in ");
     text.append(quantityUnitLabel(category, from)).append(" (").append(kInvalidNumber);
     text.append(").\n");
-    return {text, statusOf(conversion)};
+    return explained();
   }
 
   if (from.compound) {
@@ -174,7 +191,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   }
   if (conversion.outcome == Conversion::Outcome::Fault) {
     text.append(faultWords("B", conversion.fault));
-    return {text, statusOf(conversion)};
+    return explained();
   }
 
   if (!to.compound) {
@@ -185,7 +202,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     fromBase.step("=", exactText(conversion.result));
     fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion));
     appendConstants(text, rules, script);
-    return {text, statusOf(conversion)};
+    return explained();
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];
   const UnitRule& smallest = category.rules()[*category.unitIndex(unit.parts.back().label)];
@@ -194,7 +211,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   fromBase.step("=", fromBaseArithmetic(smallest, script, exactText(conversion.base)));
   if (!converted.compound) {
     text.append(beyondWords(smallest.label)).append(", so it has no parts.\n");
-    return {text, statusOf(conversion)};
+    return explained();
   }
   fromBase.step("=", exactText(smallest.fromBase(conversion.base)));
   text.append("  Split as the result box shows it (15 significant digits)");
@@ -210,7 +227,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     text.append("  (").append(converted.compound->roundingNote).append(")\n");
   }
   appendConstants(text, rules, script);
-  return {text, statusOf(conversion)};
+  return explained();
 }
 
 }  // namespace vardeln::cli

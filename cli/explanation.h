@@ -15,7 +15,8 @@ namespace vardeln::cli {
 /// How one value's result was computed, as arithmetic a person reads: the two units and the
 /// base unit, the source unit's to-base rule and the target unit's from-base rule, each with
 /// the value in place of its variable and what it gave, then every shared constant they name
-/// down to plain numbers. A value that is no number, or a fault, is said in plain words, and
+/// down to plain numbers, and today's definition of each unit with the rule's deviation from
+/// it. A value that is no number, or a fault, is said in plain words, and
 /// the rules still stand. Written in `script`: ASCII where the reader's character set is no
 /// more.
 struct Explanation {

@@ -80,6 +80,7 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
   appendJsonString(units_, names.from);
   appendKey(units_, "to");
   appendJsonString(units_, names.to);
+  if (names.today != nullptr) appendTodayFields(units_, *names.today);
   appendKey(units_, "result");
 }
 
@@ -150,13 +151,29 @@ void appendCategoryRecord(std::string& json, std::string_view category, std::siz
 }
 
 void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
-                      std::size_t order) {
+                      std::size_t order, const TodaysDefinition* today) {
   appendKey(json, "category", '{');
   appendJsonString(json, category);
   appendKey(json, "unit");
   appendJsonString(json, unit);
   appendKey(json, "order");
-  json += std::to_string(order) + '}';
+  json += std::to_string(order);
+  if (today != nullptr) appendTodayFields(json, *today);
+  json += '}';
+}
+
+void appendTodayFields(std::string& json, const TodaysDefinition& row) {
+  appendKey(json, "today");
+  if (row.standard()) {
+    appendJsonString(json, row.today);
+  } else {
+    json += kNull;
+  }
+  appendKey(json, "kind");
+  appendJsonString(json, row.kind);
+  appendKey(json, "deviation");
+  // The table writes each deviation as a JSON number: "-3.20e-08".
+  json += row.standard() ? row.deviation : kNull;
 }
 
 }  // namespace vardeln::cli

@@ -8,22 +8,26 @@
 #include <vector>
 
 #include "block_writer.h"
+#include "today.h"
 #include "value_converter.h"
 
 namespace vardeln::cli {
 
 /// The names a conversion's record carries: the category's command-line name and the two
-/// unit labels as the unit lists write them, whatever case they were typed in.
+/// unit labels as the unit lists write them, whatever case they were typed in; and, where
+/// the record speaks of the target unit (--all), that unit's today's definition.
 struct ConversionNames {
   std::string_view category;
   std::string_view from;
   std::string_view to;
+  const TodaysDefinition* today = nullptr;
 };
 
 /// Writes the JSON records of conversions between one pair of units, each one object on one
 /// line:
 /// {"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464",
 ///  "exact":"0.3047999902464003","number":0.3047999902464003,"outcome":"ok"}
+/// with the target unit's today's fields after "to" where the names carry them.
 /// "value" is the text as given, or null for a batch line too long to keep; "result" is the
 /// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
 /// "exact" is null unless the value was converted ("inf" or "-inf" for an infinite result);
@@ -66,9 +70,16 @@ class ConversionRecords {
 /// {"category":"area","order":0}: a category and its place in the category menu.
 void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order);
 
-/// {"category":"temperature","unit":"Celsius","order":0}: a unit and its place in the unit
-/// lists.
+/// {"category":"temperature","unit":"Celsius","order":0,"today":"1","kind":…,"deviation":0}:
+/// a unit, its place in the unit lists and its today's fields (none for a compound unit,
+/// whose parts have theirs).
 void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
-                      std::size_t order);
+                      std::size_t order, const TodaysDefinition* today);
+
+/// ,"today":"0.3048","kind":"exact by definition","deviation":-3.20e-08: a unit's value
+/// today in the base unit (a fraction of decimals where the decimal does not end), the kind
+/// of its definition and the legacy rule's deviation (legacy − today) ÷ today; today and
+/// deviation null where no single standard defines the unit.
+void appendTodayFields(std::string& json, const TodaysDefinition& row);
 
 }  // namespace vardeln::cli

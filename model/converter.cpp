@@ -4,6 +4,7 @@
 #include "categories.h"
 #include "conversion.h"
 #include "rule_text.h"
+#include "today.h"
 
 namespace vardeln {
 namespace {
@@ -60,6 +61,10 @@ std::string Converter::howFromBase() const {
   return howLine("from", fromBaseText(unit, Script::Unicode), unit.fromBase);
 }
 
+std::string Converter::todayOfFrom() const { return todayText(category(), from_); }
+
+std::string Converter::todayOfTo() const { return todayText(category(), to_); }
+
 std::string Converter::howLine(std::string_view direction, const std::string& ruleText,
                                const Rule& rule) const {
   const std::string where = whereText(rule, Script::Unicode);
@@ -88,7 +93,9 @@ unsigned Converter::recalculate() {
     return setResult(result_, conversion.fault) |
            setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
   }
-  return setResult(resultText(conversion), std::nullopt) | setNote({}, NoteKind::None);
+  std::string note = farFromTodayNote(category(), from_, to_, NoteDetail::Short);
+  const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
+  return setResult(resultText(conversion), std::nullopt) | setNote(std::move(note), kind);
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {

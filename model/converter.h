@@ -18,7 +18,8 @@ namespace vardeln {
 /// user gives and answers what it changed (a set of Change bits), so a view redraws only that.
 ///
 /// The number is recalculated after every command that touches it or a unit: a number writes
-/// its result or "Invalid Number" and clears the note; a floating-point fault keeps the result
+/// its result or "Invalid Number" and clears the note, or, where either unit is off by 0.1 %
+/// or more from its definition today, says so in it; a floating-point fault keeps the result
 /// as it was, marks it stale and names the fault in the note, until the next result is
 /// written. While stale, Copy puts the fault's name where the result would stand.
 ///
@@ -41,8 +42,9 @@ class Converter {
   };
 
   /// What the note under the lists says: nothing, the fault that left the result stale, that a
-  /// text was too long, or what a link named that the converter does not know.
-  enum class NoteKind { None, Fault, TooLong, UnknownLink };
+  /// text was too long, what a link named that the converter does not know, or that a unit of
+  /// the conversion is off by 0.1 % or more from its definition today.
+  enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday };
 
   /// Longer than any number a user can mean (every double written out in full takes at most
   /// 1077 characters), short enough that every front end stays instant with a full box.
@@ -71,6 +73,10 @@ class Converter {
   /// 0.3047999902464003", "from Meters: result = B").
   std::string howToBase() const;
   std::string howFromBase() const;
+  /// Each unit's definition today, its source and how far the table's rule is from it, as
+  /// `vardeln-convert --explain` ends ("Grain: this table's is 100 times today's: 1 gr = …").
+  std::string todayOfFrom() const;
+  std::string todayOfTo() const;
 
   /// Makes a category current, both sides at its first unit, and converts. Also when it
   /// already was: the units chosen before are given up.

@@ -326,7 +326,13 @@ void Vardeln::showResult() {
 }
 
 void Vardeln::showNote() {
-  faultNote->setText(qText(converter.note()));
+  // The note is one line of the window's width: a longer one ends in "…", and the whole note
+  // is its tooltip, which a screen reader also hears.
+  const QString note = qText(converter.note());
+  const QString shown =
+      faultNote->fontMetrics().elidedText(note, Qt::ElideRight, faultNote->width());
+  faultNote->setText(shown);
+  faultNote->setToolTip(shown == note ? QString() : note);
   // A refused text is no fault of the result: its note is drawn in the window's own colour.
   if (converter.noteKind() == Converter::NoteKind::Fault) {
     paintTextIn(faultNote, QPalette::WindowText, faultColour(palette()));

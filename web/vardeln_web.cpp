@@ -54,10 +54,12 @@ constexpr NamedNumber kChanges[] = {{"category", Converter::kCategory},
                                     {"result", Converter::kResult},
                                     {"note", Converter::kNote}};
 
-constexpr NamedNumber kNoteKinds[] = {{"none", static_cast<unsigned>(NoteKind::None)},
-                                      {"fault", static_cast<unsigned>(NoteKind::Fault)},
-                                      {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
-                                      {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)}};
+constexpr NamedNumber kNoteKinds[] = {
+    {"none", static_cast<unsigned>(NoteKind::None)},
+    {"fault", static_cast<unsigned>(NoteKind::Fault)},
+    {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
+    {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)},
+    {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)}};
 
 // Decimal digits without std::to_string, which would bring the C library's formatting into
 // the page.
@@ -186,9 +188,18 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_stale_fault() {
 EMSCRIPTEN_KEEPALIVE const char* vardeln_note() { return hand(converter.note()); }
 
 /// How the result is computed: line 0 the source unit's rule to the base unit, line 1 the
-/// target unit's rule from it.
+/// target unit's rule from it, lines 2 and 3 each unit's definition today and its source.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_how(int line) {
-  return hand(line == 0 ? converter.howToBase() : converter.howFromBase());
+  switch (line) {
+    case 0:
+      return hand(converter.howToBase());
+    case 1:
+      return hand(converter.howFromBase());
+    case 2:
+      return hand(converter.todayOfFrom());
+    default:
+      return hand(converter.todayOfTo());
+  }
 }
 
 /// The note's kind, one of vardeln_interface_constants()'s noteKind.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <regex>
 
 #include "captured_run.h"
 #include "usage_text.h"
@@ -57,6 +58,11 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"to-base overflow",             {"length", "1e308", "Kilometers", "Meters"}, "", kFault, "",
                                                "vardeln-convert: floating-point fault: Overflow\n"},
     Invocation{"infinite result is shown",     {"area", "1e300", "Meters Square", "Shed"}, "", kFault, "Infinity\n", ""},
+    Invocation{"a unit far from today's: said on standard error", {"mass", "500", "Miligram", "Gram"}, "", kOk, "50\n",
+                                               "vardeln-convert: note: this table's Miligram is 100 times today's (1 mg = 1e-6 kg (exact))\n"},
+    Invocation{"both units far from today's: one line", {"mass", "1", "Grain", "Miligram"}, "", kOk, "64.8\n",
+                                               "vardeln-convert: note: this table's Grain is 100 times today's (1 gr = 1/7000 lb = 64.798 91 mg"
+                                               " (exact)); this table's Miligram is 100 times today's (1 mg = 1e-6 kg (exact))\n"},
     Invocation{"unknown unit",                 {"length", "1", "Fet", "Meters"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"},
     Invocation{"unknown target unit",          {"length", "1", "Feet", "meter"}, "", kUsage, "",
@@ -116,7 +122,7 @@ TEST(CommandLine, HelpShowsEveryFormAndStatus) {
 }
 
 // --all gives for each unit, in list order, what the single form gives for it, plain and
-// as JSON, in every category.
+// as JSON (there with the unit's today's fields), in every category.
 TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
   for (const std::string_view category : testing::linesOf(testing::runCaptured({"--list"}).out)) {
     const std::vector<std::string> labels =
@@ -132,7 +138,9 @@ TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
       const std::string_view to = labels[i];
       EXPECT_EQ(plain[i] + "\n", std::string(to) + "\t" +
                                      testing::runCaptured({category, "0.1", from, to}).out);
-      EXPECT_EQ(json[i] + "\n", testing::runCaptured({"--json", category, "0.1", from, to}).out);
+      static const std::regex kToday(R"(,"today":[^}]*,"deviation":[^,]*)");
+      EXPECT_EQ(std::regex_replace(json[i], kToday, "") + "\n",
+                testing::runCaptured({"--json", category, "0.1", from, to}).out);
     }
   }
 }
@@ -204,7 +212,9 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "                    = 7249.112031637223\n"
                                                  "                    ≈ 7249.11203163722\n"
                                                  "  where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003\n"
-                                                 "        CubicFootInCubicMetres = FootInMetres³ = 0.0283168438735829\n", ""},
+                                                 "        CubicFootInCubicMetres = FootInMetres³ = 0.0283168438735829\n"
+                                                 "  today: Cord: this table's is 9.6e-8 smaller than today's: 128 ft^3 = 3.624 556 363 776 m^3 (exact) = 3.624556363776 Cubic meter (exact by definition); source: NIST Handbook 44, Appendix C (General Tables of Units of Measurement); primary\n"
+                                                 "  today: Litre: the same as today's: 1 L = 1 dm^3 = 1e-3 m^3 (exact) = 0.001 Cubic meter (exact by definition); source: BIPM SI Brochure 9th ed. (2019, v2.01 2022) Table 8; UK Weights and Measures Act 1985, Schedule 1; confirmed\n", ""},
     Invocation{"--exact result, powers, a negative number", {"area", "-2", "Feet Square", "Acres", "--exact", "--explain"}, "", kOk,
                                                  "Feet Square \u2192 Acres (area, base unit Meters Square)\n"
                                                  "  to base:   B = x × (1 ÷ 3.28084)²\n"
@@ -212,11 +222,15 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "               = -0.18580606810841144\n"
                                                  "  from base: result = B ÷ ((3 ÷ 3.28084)² × 4840)\n"
                                                  "                    = -0.18580606810841144 ÷ ((3 ÷ 3.28084)² × 4840)\n"
-                                                 "                    = -4.591368227731863e-05\n", ""},
+                                                 "                    = -4.591368227731863e-05\n"
+                                                 "  today: Feet Square: this table's is 6.4e-8 smaller than today's: 1 ft^2 = 0.092 903 04 m^2 (exact) = 0.09290304 Meters Square (exact by definition); source: International yard and pound agreement (1 July 1959): yd = 0.9144 m, lb = 0.45359237 kg; India Standards of Weights and Measures Act 1976 s.85 conversion table; primary\n"
+                                                 "  today: Acres: this table's is 6.4e-8 smaller than today's: 4840 yd^2 = 43 560 ft^2 = 4046.856 422 4 m^2 (exact) = 4046.8564224 Meters Square (exact by definition); source: 1959 international yard; acre = 4840 yd^2 (NIST Handbook 44, Appendix C (General Tables of Units of Measurement)); US survey acre deprecated by NIST/NGS from 31 Dec 2022; secondary only\n", ""},
     Invocation{"no number: the rules still stand", {"--explain", "temperature", "x", "Kelvin", "Celsius"}, "", kInvalid,
                                                  "Kelvin \u2192 Celsius (temperature, base unit Celsius)\n"
                                                  "  to base:   B = x - 273.15\n"
                                                  "  from base: result = B\n"
+                                                 "  today: Kelvin: the same as today's: T/K = t/degC + 273.15 (offset 273.15, factor 1; exact); 1 K -> -272.15 degC = -272.15 Celsius (exact by definition); source: BIPM SI Brochure 9th ed. (2019); secondary only\n"
+                                                 "  today: Celsius: the same as today's: base scale: t/degC = T/K - 273.15 (offset -273.15 K, factor 1 relative to kelvin; exact); 1 degC -> 1 degC = 1 Celsius (exact by definition); source: BIPM SI Brochure 9th ed. (2019) (Celsius temperature definition); secondary only\n"
                                                  "\"x\" is not a number (Invalid Number), so nothing stands in place of x.\n", ""},
     Invocation{"a fault on the way to the base", {"--explain", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
                                                  "Kilometers \u2192 Meters (length, base unit Meters)\n"
@@ -224,7 +238,9 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "               = 1e+308 × 1000\n"
                                                  "  B is too large for a double, whose largest size is 1.7976931348623157e+308"
                                                  " (Overflow), so there is no result.\n"
-                                                 "  from base: result = B\n", ""},
+                                                 "  from base: result = B\n"
+                                                 "  today: Kilometers: the same as today's: 1 km = 1000 m (exact) = 1000 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019, v2.01 2022) SI prefixes; 27th CGPM (2022) Res. 3; primary\n"
+                                                 "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); primary\n", ""},
     Invocation{"an infinite result",             {"--explain", "length", "-1e300", "Meters", "Fermi"}, "", kFault,
                                                  "Meters \u2192 Fermi (length, base unit Meters)\n"
                                                  "  to base:   B = x\n"
@@ -232,7 +248,9 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "  from base: result = B ÷ 1e-15\n"
                                                  "                    = -1e+300 ÷ 1e-15\n"
                                                  "  result is too large for a double, whose largest size is 1.7976931348623157e+308,"
-                                                 " so it shows as -Infinity.\n", ""},
+                                                 " so it shows as -Infinity.\n"
+                                                 "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); primary\n"
+                                                 "  today: Fermi: the same as today's: 1 fermi = 1 fm = 1e-15 m (exact) = 1E-15 Meters (exact by definition); source: BIPM SI Brochure 8th ed. (2006) Table 10; primary\n", ""},
     Invocation{"not with --json",                {"--explain", "--json", "length", "1", "Feet", "Meters"}, "", kUsage, "", kNotWithExplain},
     Invocation{"not for standard input",         {"--explain", "length", "-", "Feet", "Meters"}, "1\n", kUsage, "", kNotWithExplain}));
 // clang-format on
@@ -264,11 +282,16 @@ INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
                                                  R"({"category":"temperature","order":10})" "\n" R"({"category":"time","order":11})" "\n"
                                                  R"({"category":"volume","order":12})" "\n", ""},
     Invocation{"labels of a category",           {"--json", "--list", "Temperature"}, "", kOk,
-                                                 R"({"category":"temperature","unit":"Celsius","order":0})" "\n"
-                                                 R"({"category":"temperature","unit":"Fahrenheit","order":1})" "\n"
-                                                 R"({"category":"temperature","unit":"Kelvin","order":2})" "\n"
-                                                 R"({"category":"temperature","unit":"Rankine","order":3})" "\n"
-                                                 R"({"category":"temperature","unit":"Réaumur","order":4})" "\n", ""}));
+                                                 R"({"category":"temperature","unit":"Celsius","order":0,"today":"1","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Fahrenheit","order":1,"today":"-155/9","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Kelvin","order":2,"today":"-272.15","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Rankine","order":3,"today":"-2453.35/9","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Réaumur","order":4,"today":"1.25","kind":"conventional","deviation":0})" "\n", ""},
+    Invocation{"--all: each target unit's today", {"--all", "--json", "power", "1", "Watt"}, "", kOk,
+                                                 R"j({"category":"power","value":"1","from":"Watt","to":"DonkeyPower","today":null,"kind":"regional-historical (no single standard)","deviation":null,"result":"0.004","exact":"0.004","number":0.004,"outcome":"ok"})j" "\n"
+                                                 R"({"category":"power","value":"1","from":"Watt","to":"HorsePower Imperial","today":"745.69987158227022","kind":"exact by definition","deviation":-7.81e-10,"result":"0.00134102209064215","exact":"0.001341022090642148","number":0.001341022090642148,"outcome":"ok"})" "\n"
+                                                 R"({"category":"power","value":"1","from":"Watt","to":"HorsePower Metric","today":"735.49875","kind":"exact by definition","deviation":0,"result":"0.0013596216173039","exact":"0.0013596216173039043","number":0.0013596216173039043,"outcome":"ok"})" "\n"
+                                                 R"({"category":"power","value":"1","from":"Watt","to":"Watt","today":"1","kind":"exact by definition","deviation":0,"result":"1","exact":"1","number":1,"outcome":"ok"})" "\n", ""}));
 // clang-format on
 
 }  // namespace

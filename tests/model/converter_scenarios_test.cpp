@@ -76,6 +76,9 @@ TEST(How, NamesTheRulesOfBothUnits) {
   converter.chooseTo(*converter.category().unitIndex("Meters"));
   EXPECT_EQ(converter.howToBase(), "to Meters: B = x × FootInMetres, where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003");
   EXPECT_EQ(converter.howFromBase(), "from Meters: result = B");
+  EXPECT_TRUE(converter.todayOfFrom().starts_with(
+      "Feet: this table's is 3.2e-8 smaller than today's: 1 ft = 0.3048 m"));
+  EXPECT_TRUE(converter.todayOfTo().starts_with("Meters: the same as today's"));
 }
 
 }  // namespace

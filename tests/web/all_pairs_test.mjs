@@ -60,7 +60,7 @@ async function convertAllPairs(categories) {
 }
 
 // The page's result for each input: the result box, or the fault note when the arithmetic
-// failed and the box kept its old text.
+// failed and the box kept its old text (a note in the page's plain colour names no fault).
 async function pageAllPairs(page, name) {
   return page.evaluate(({ name, inputs }) => {
     const $ = (id) => document.getElementById(id);
@@ -77,7 +77,8 @@ async function pageAllPairs(page, name) {
         set($('outputUnit'), target, 'change');
         results[`${name}\t${source}\t${target}`] = inputs.map((input) => {
           set($('inputText'), input, 'input');
-          return $('faultNote').hidden ? $('outputText').value : $('faultNote').textContent;
+          const fault = !$('faultNote').hidden && !$('faultNote').classList.contains('plain');
+          return fault ? $('faultNote').textContent : $('outputText').value;
         });
       }
     }

@@ -22,6 +22,8 @@ const faultNote = element('faultNote');
 const commandNote = element('commandNote');
 const howToBase = element('howToBase');
 const howFromBase = element('howFromBase');
+const todayOfFrom = element('todayOfFrom');
+const todayOfTo = element('todayOfTo');
 
 let drawn = false;
 
@@ -43,10 +45,13 @@ function show(changed) {
     // Resting the pointer on a box or its list names the unit it is in.
     inputUnit.title = inputText.title = category.units[converter.from()];
     outputUnit.title = outputText.title = category.units[converter.to()];
-    // How the result is computed: the two rules as arithmetic, as --explain writes them.
-    const [toBase, fromBase] = converter.how();
+    // How the result is computed: the two rules as arithmetic, as --explain writes them,
+    // and each unit's definition today with its source.
+    const [toBase, fromBase, todayFrom, todayTo] = converter.how();
     howToBase.textContent = toBase;
     howFromBase.textContent = fromBase;
+    todayOfFrom.textContent = todayFrom;
+    todayOfTo.textContent = todayTo;
   }
   // The converter may take a text otherwise than the box holds it, or refuse it.
   const number = converter.number();

@@ -108,7 +108,7 @@ export async function loadConverter(wasmBytes) {
     result: () => text(engine._vardeln_result()),
     staleBecause: () => text(engine._vardeln_stale_fault()),
     note: () => text(engine._vardeln_note()),
-    how: () => [text(engine._vardeln_how(0)), text(engine._vardeln_how(1))],
+    how: () => [0, 1, 2, 3].map((line) => text(engine._vardeln_how(line))),
     noteIsFault: () => engine._vardeln_note_kind() === noteKind.fault,
     noteIsUnknownLink: () => engine._vardeln_note_kind() === noteKind.unknownLink,
   };
