@@ -66,16 +66,9 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
   return categoryById(match.name);
 }
 
-// The category's units and then its compound units, as --list names them.
-std::vector<std::string_view> unitNames(const Category& category) {
-  std::vector<std::string_view> names = category.labels();
-  names.insert(names.end(), category.compoundLabels().begin(), category.compoundLabels().end());
-  return names;
-}
-
 std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_view typed,
                                         std::FILE* err) {
-  const NameMatch match = matchName(unitNames(category), typed);
+  const NameMatch match = matchName(quantityUnitLabels(category), typed);
   if (match.kind != NameMatch::Kind::Found) {
     const std::string context = " in " + std::string(category.id());
     reportError(err, nameProblem("unit", typed, context, match));
@@ -111,7 +104,7 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
   }
   const std::vector<std::string_view> names =
       category == nullptr ? std::vector(categoryIds().begin(), categoryIds().end())
-                          : unitNames(*category);
+                          : quantityUnitLabels(*category);
   std::string record;
   for (std::size_t order = 0; order < names.size(); ++order) {
     if (!request.json) {
@@ -199,7 +192,7 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   const Category& category = source->category;
 
   ExitStatus status = ExitStatus::Success;
-  for (const std::string_view label : unitNames(category)) {
+  for (const std::string_view label : quantityUnitLabels(category)) {
     const QuantityUnit to = *quantityUnit(category, label);
     ValueConverter converter(category, source->from, to, request.output.form,
                              request.output.denominator);

@@ -16,6 +16,17 @@ std::optional<QuantityUnit> quantityUnit(const Category& category, std::string_v
   return std::nullopt;
 }
 
+std::vector<std::string_view> quantityUnitLabels(const Category& category) {
+  std::vector<std::string_view> labels = category.labels();
+  labels.insert(labels.end(), category.compoundLabels().begin(), category.compoundLabels().end());
+  return labels;
+}
+
+QuantityUnit quantityUnitAt(const Category& category, std::size_t position) {
+  const std::size_t singles = category.labels().size();
+  return position < singles ? QuantityUnit{position} : QuantityUnit{position - singles, true};
+}
+
 std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit) {
   return unit.compound ? category.compoundLabels()[unit.index] : category.labels()[unit.index];
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "category.h"
 #include "compound_quantity.h"
@@ -21,6 +22,11 @@ struct QuantityUnit {
   std::size_t index;
   bool compound;
 };
+
+/// A category's units as the command line and the page list them: its single units in list
+/// order, then its compound units; a unit's position counts in that list.
+std::vector<std::string_view> quantityUnitLabels(const Category& category);
+QuantityUnit quantityUnitAt(const Category& category, std::size_t position);
 
 /// The unit or compound unit whose label is exactly `label`.
 std::optional<QuantityUnit> quantityUnit(const Category& category, std::string_view label);

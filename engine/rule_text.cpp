@@ -191,9 +191,11 @@ std::string constantText(const SharedConstant& constant, Script script) {
          exactText(constant.value);
 }
 
-std::string whereText(const Rule& rule, Script script) {
+std::string whereText(const Rule& rule, Script script) { return whereText(rule.text, script); }
+
+std::string whereText(std::string_view formulas, Script script) {
   std::string where;
-  for (const SharedConstant& constant : constantsNamedBy(rule.text)) {
+  for (const SharedConstant& constant : constantsNamedBy(formulas)) {
     where += where.empty() ? "where " : ", ";
     where += constantText(constant, script);
   }

@@ -39,5 +39,7 @@ std::string constantText(const SharedConstant& constant, Script script);
 /// What the shared constants a rule names stand for, "where FootInMetres = 1 ÷ 3.28084 =
 /// 0.3047999902464003", or the empty text when it names none.
 std::string whereText(const Rule& rule, Script script);
+/// The same for the constants several formulas name, each once.
+std::string whereText(std::string_view formulas, Script script);
 
 }  // namespace vardeln

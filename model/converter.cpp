@@ -3,6 +3,8 @@
 
 #include "categories.h"
 #include "conversion.h"
+#include "number_text.h"
+#include "quantity_conversion.h"
 #include "rule_text.h"
 #include "today.h"
 
@@ -47,27 +49,64 @@ unsigned Converter::showStart() {
 
 const Category& Converter::category() const { return allCategories()[category_]; }
 
-std::string_view Converter::fromLabel() const { return category().labels()[from_]; }
+std::string_view Converter::fromLabel() const {
+  return quantityUnitLabel(category(), quantityUnitAt(category(), from_));
+}
 
-std::string_view Converter::toLabel() const { return category().labels()[to_]; }
+std::string_view Converter::toLabel() const {
+  return quantityUnitLabel(category(), quantityUnitAt(category(), to_));
+}
 
 std::string Converter::howToBase() const {
-  const UnitRule& unit = category().rules()[from_];
-  return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase);
+  const QuantityUnit from = quantityUnitAt(category(), from_);
+  if (!from.compound) {
+    const UnitRule& unit = category().rules()[from.index];
+    return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase.text);
+  }
+  // "Feet and Inches adds its parts, largest first: Feet: B = …; Inches: B = …"
+  std::string rules = std::string(fromLabel()) + " adds its parts, largest first: ";
+  std::string formulas;
+  const CompoundUnit& unit = category().compoundUnits()[from.index];
+  for (const CompoundPart& part : unit.parts) {
+    const UnitRule& rule = category().rules()[*category().unitIndex(part.label)];
+    if (&part != &unit.parts.front()) rules += "; ";
+    rules.append(part.label).append(": ").append(toBaseText(rule, Script::Unicode));
+    formulas.append(rule.toBase.text).push_back(' ');
+  }
+  return howLine("to", rules, formulas);
 }
 
 std::string Converter::howFromBase() const {
-  const UnitRule& unit = category().rules()[to_];
-  return howLine("from", fromBaseText(unit, Script::Unicode), unit.fromBase);
+  const QuantityUnit to = quantityUnitAt(category(), to_);
+  if (!to.compound) {
+    const UnitRule& unit = category().rules()[to.index];
+    return howLine("from", fromBaseText(unit, Script::Unicode), unit.fromBase.text);
+  }
+  // "Feet and Inches: Inches = B ÷ …, split into whole Feet of 12 Inches"
+  const CompoundUnit& unit = category().compoundUnits()[to.index];
+  const UnitRule& smallest = category().rules()[*category().unitIndex(unit.parts.back().label)];
+  std::string rules = std::string(toLabel()) + ": " + std::string(smallest.label) + " = " +
+                      fromBaseArithmetic(smallest, Script::Unicode) + ", split into whole ";
+  for (std::size_t k = 0; k + 1 < unit.parts.size(); ++k) {
+    if (k > 0) rules += ", ";
+    rules.append(unit.parts[k].label).append(" of ");
+    rules.append(formatDouble(compoundStep(category(), unit.parts[k], unit.parts[k + 1])));
+    rules.append(" ").append(unit.parts[k + 1].label);
+  }
+  return howLine("from", rules, smallest.fromBase.text);
 }
 
-std::string Converter::todayOfFrom() const { return todayText(category(), from_); }
+std::string Converter::todayOfFrom() const {
+  return todayText(category(), quantityUnitAt(category(), from_));
+}
 
-std::string Converter::todayOfTo() const { return todayText(category(), to_); }
+std::string Converter::todayOfTo() const {
+  return todayText(category(), quantityUnitAt(category(), to_));
+}
 
 std::string Converter::howLine(std::string_view direction, const std::string& ruleText,
-                               const Rule& rule) const {
-  const std::string where = whereText(rule, Script::Unicode);
+                               std::string_view formulas) const {
+  const std::string where = whereText(formulas, Script::Unicode);
   return std::string(direction) + " " + std::string(category().baseLabel()) + ": " + ruleText +
          (where.empty() ? "" : ", " + where);
 }
@@ -87,15 +126,18 @@ unsigned Converter::setNote(std::string note, NoteKind kind) {
 }
 
 unsigned Converter::recalculate() {
-  const Conversion conversion = convert(category(), from_, to_, number_);
+  const QuantityConversion converted = convertQuantity(
+      category(), quantityUnitAt(category(), from_), quantityUnitAt(category(), to_), number_);
+  const Conversion& conversion = converted.conversion;
   if (conversion.outcome == Conversion::Outcome::Fault) {
     // The result keeps what it showed; the note says why it did not change.
     return setResult(result_, conversion.fault) |
            setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
   }
-  std::string note = farFromTodayNote(category(), from_, to_, NoteDetail::Short);
+  std::string note = farFromTodayNote(category(), quantityUnitAt(category(), from_),
+                                      quantityUnitAt(category(), to_), NoteDetail::Short);
   const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
-  return setResult(resultText(conversion), std::nullopt) | setNote(std::move(note), kind);
+  return setResult(quantityText(converted), std::nullopt) | setNote(std::move(note), kind);
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {

@@ -56,6 +56,9 @@ class Converter {
 
   std::size_t categoryIndex() const { return category_; }
   const Category& category() const;
+  /// The chosen units, by position among the category's units and then its compound units
+  /// (quantityUnitLabels): the window offers the units alone, the page both; a compound
+  /// unit's number is read and its result written in parts ("5 ft 7 3/16 in").
   std::size_t fromUnit() const { return from_; }
   std::size_t toUnit() const { return to_; }
   /// The labels of the chosen units; they also name the boxes beside the lists.
@@ -115,7 +118,7 @@ class Converter {
 
  private:
   std::string howLine(std::string_view direction, const std::string& ruleText,
-                      const Rule& rule) const;
+                      std::string_view formulas) const;
   // Area, the number 0 from the first unit to the first unit, converted.
   unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.

@@ -8,6 +8,7 @@
 
 #include "categories.h"
 #include "name_match.h"
+#include "quantity_conversion.h"
 #include "quoted_name.h"
 
 namespace vardeln {
@@ -78,7 +79,7 @@ std::string joined(std::span<const std::string> parts, std::size_t begin, std::s
 // left unencoded.
 std::size_t mostPartsOfALabel(const Category& units) {
   std::size_t most = 1;
-  for (const std::string_view label : units.labels()) {
+  for (const std::string_view label : quantityUnitLabels(units)) {
     const auto slashes = std::count(label.begin(), label.end(), '/');
     most = std::max(most, 1 + static_cast<std::size_t>(slashes));
   }
@@ -111,7 +112,7 @@ std::size_t longestLink() {
     std::size_t label = 0;
     for (const Category& units : allCategories()) {
       category = std::max(category, encodedLength(units.id()));
-      for (const std::string_view name : units.labels()) {
+      for (const std::string_view name : quantityUnitLabels(units)) {
         label = std::max(label, encodedLength(name));
       }
     }
@@ -147,19 +148,36 @@ unsigned followLink(Converter& converter, std::string_view address) {
     return converter.openUnknownLink("This link names no category " + quotedName(parts[0]));
   }
   const Category& units = allCategories()[*category];
+  const std::vector<std::string_view> names = quantityUnitLabels(units);
+  const std::size_t most = mostPartsOfALabel(units);
   // The two labels, with any slash of theirs left unencoded, so that "Dynes / cm Square" is
   // found whole: the source label is the longest known one that leaves a known label after
   // it. A label spans only a few parts, so a link of many slashes is read in one pass.
+  // `knownFrom` counts the parts of the longest known source label, 0 for none.
+  const auto namedUnits = [&](std::span<const std::string> labels, std::size_t& knownFrom)
+      -> std::optional<std::pair<std::size_t, std::size_t>> {
+    for (std::size_t taken = std::min(most, labels.size() - 1); taken > 0; --taken) {
+      const auto from = found(names, joined(labels, 0, taken));
+      if (!from) continue;
+      knownFrom = std::max(knownFrom, taken);
+      if (labels.size() - taken > most) continue;
+      const auto to = found(names, joined(labels, taken, labels.size()));
+      if (to) return std::pair(*from, *to);
+    }
+    return std::nullopt;
+  };
   const std::span<const std::string> labels = std::span(parts).subspan(2);
-  const std::size_t most = mostPartsOfALabel(units);
-  std::size_t knownFrom = 0;  // parts of the longest known source label, 0 for none
-  for (std::size_t taken = std::min(most, labels.size() - 1); taken > 0; --taken) {
-    const auto from = found(units.labels(), joined(labels, 0, taken));
-    if (!from) continue;
-    knownFrom = std::max(knownFrom, taken);
-    if (labels.size() - taken > most) continue;
-    const auto to = found(units.labels(), joined(labels, taken, labels.size()));
-    if (to) return converter.openConversion(*category, *from, *to, parts[1]);
+  std::size_t knownFrom = 0;
+  if (const auto named = namedUnits(labels, knownFrom)) {
+    return converter.openConversion(*category, named->first, named->second, parts[1]);
+  }
+  // A compound quantity's fraction ("5 7 3/16") with its slash left unencoded.
+  std::size_t ignored = 0;
+  if (labels.size() > 2) {
+    if (const auto named = namedUnits(labels.subspan(1), ignored)) {
+      return converter.openConversion(*category, named->first, named->second,
+                                      parts[1] + "/" + parts[2]);
+    }
   }
   const std::string unknown =
       knownFrom > 0 ? joined(labels, knownFrom, labels.size()) : labels.front();

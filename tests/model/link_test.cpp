@@ -64,6 +64,9 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
     LinkCase{"a broken escape",      "#length/1%/Feet/Meters",              "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
     LinkCase{"a fault keeps what was shown", "#length/1e308/Miles/Meters",  "#length/1e308/Miles/Meters",             "5", "Overflow"},
     LinkCase{"a number too long: refused", "#length/" + repeated("9", 4097) + "/Feet/Meters", "#force/5/Dyne/Dyne", "5", "Too long: over 4096 characters"},
+    LinkCase{"a compound quantity",  "#length/5%207%203%2F16/Feet%20and%20Inches/Meters", "#length/5%207%203%2F16/Feet%20and%20Inches/Meters", "1.70656244539", ""},
+    LinkCase{"its fraction's slash unencoded", "#length/5 7 3/16/Feet and Inches/Meters", "#length/5%207%203%2F16/Feet%20and%20Inches/Meters", "1.70656244539", ""},
+    LinkCase{"into a compound unit", "#length/1.7018/Meters/Feet%20and%20Inches", "#length/1.7018/Meters/Feet%20and%20Inches", "5 ft 7.000002144 in", ""},
     LinkCase{"a unit named after a known one", "#pressure/1/Dynes / cm Square/Pascal/x", "#area/0/Acres/Acres",   "0", "This link names no unit \"Pascal/x\" in pressure"},
     LinkCase{"slashes just under the bound", "#length/1/" + repeated("/", longestLink() - 30) + "Feet/Meters", "#area/0/Acres/Acres", "0", "This link names no unit \"\" in length"},
     LinkCase{"longer than any link written", "#length/1/" + repeated("a/", 50000), "#area/0/Acres/Acres",         "0", tooLongNote}));
