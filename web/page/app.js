@@ -83,6 +83,12 @@ let recentWrites = [];
 let pendingWrite = 0;
 function keepInAddress() {
   if (converter.noteIsUnknownLink()) return;
+  // While the page loads, each address write holds it up for milliseconds: the start's
+  // conversion is written once it has loaded.
+  if (document.readyState !== 'complete') {
+    window.addEventListener('load', keepInAddress, { once: true });
+    return;
+  }
   const now = performance.now();
   recentWrites = recentWrites.filter((time) => now - time < addressBudget.seconds * 1000);
   clearTimeout(pendingWrite);
