@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -64,6 +65,7 @@ struct State {
   std::uint32_t staleFaultLength;
   std::uint32_t note;
   std::uint32_t noteLength;
+  std::uint32_t numberIsGiven;  ///< 1 when the number is exactly the text the command was given
 };
 State state;
 
@@ -72,8 +74,10 @@ void place(std::string_view text, std::uint32_t& at, std::uint32_t& length) {
   length = static_cast<std::uint32_t>(text.size());
 }
 
-// Brings the record up to date after a command and passes on what the command changed.
-unsigned updated(unsigned changed) {
+// Brings the record up to date after a command and passes on what the command changed;
+// `given` is the text a command was given for the number, if any.
+unsigned updated(unsigned changed, std::optional<std::string_view> given = std::nullopt) {
+  state.numberIsGiven = given && converter.number() == *given;
   state.category = static_cast<std::uint32_t>(converter.categoryIndex());
   state.from = static_cast<std::uint32_t>(converter.fromUnit());
   state.to = static_cast<std::uint32_t>(converter.toUnit());
@@ -110,7 +114,8 @@ constexpr NamedNumber kStateWords[] = {
     VARDELN_WORD(category),   VARDELN_WORD(from),         VARDELN_WORD(to),
     VARDELN_WORD(noteKind),   VARDELN_WORD(number),       VARDELN_WORD(numberLength),
     VARDELN_WORD(result),     VARDELN_WORD(resultLength), VARDELN_WORD(staleFault),
-    VARDELN_WORD(staleFaultLength), VARDELN_WORD(note),   VARDELN_WORD(noteLength)};
+    VARDELN_WORD(staleFaultLength), VARDELN_WORD(note),   VARDELN_WORD(noteLength),
+    VARDELN_WORD(numberIsGiven)};
 #undef VARDELN_WORD
 
 // Decimal digits without std::to_string, which would bring the C library's formatting into
@@ -205,11 +210,11 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to(int unit) {
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number(const char* text, int length) {
-  return updated(converter.setNumber(bytes(text, length)));
+  return updated(converter.setNumber(bytes(text, length)), bytes(text, length));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_paste(const char* text, int length) {
-  return updated(converter.paste(bytes(text, length)));
+  return updated(converter.paste(bytes(text, length)), bytes(text, length));
 }
 
 /// Cut's changes; the text for the clipboard is then vardeln_cut_text().

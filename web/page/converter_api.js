@@ -81,6 +81,7 @@ export async function loadConverter(wasmBytes) {
   for (const part in word) word[part] += stateAt;
   const stateWord = (at) => engine.HEAPU32[at];
   const stateText = (at, lengthAt) => textAt(engine.HEAPU32[at], engine.HEAPU32[lengthAt]);
+  let given = '';  // the text last given for the number
 
   const categories = [];
   for (let c = 0; c < engine._vardeln_category_count(); ++c) {
@@ -100,8 +101,8 @@ export async function loadConverter(wasmBytes) {
     chooseCategory: (index) => engine._vardeln_choose_category(index),
     chooseFrom: (index) => engine._vardeln_choose_from(index),
     chooseTo: (index) => engine._vardeln_choose_to(index),
-    setNumber: (value) => withText(engine._vardeln_set_number, value),
-    paste: (value) => withText(engine._vardeln_paste, value),
+    setNumber: (value) => withText(engine._vardeln_set_number, given = value),
+    paste: (value) => withText(engine._vardeln_paste, given = value),
     cut() {
       const changed = engine._vardeln_cut();
       return { changed, clipboard: text(engine._vardeln_cut_text()) };
@@ -113,7 +114,8 @@ export async function loadConverter(wasmBytes) {
     category: () => stateWord(word.category),
     from: () => stateWord(word.from),
     to: () => stateWord(word.to),
-    number: () => stateText(word.number, word.numberLength),
+    // A typed number is mostly kept as typed: then it is the text the page gave.
+    number: () => (stateWord(word.numberIsGiven) ? given : stateText(word.number, word.numberLength)),
     result: () => stateText(word.result, word.resultLength),
     staleBecause: () => stateText(word.staleFault, word.staleFaultLength),
     note: () => stateText(word.note, word.noteLength),
