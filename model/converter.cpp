@@ -24,12 +24,15 @@ std::size_t utf16Length(std::string_view utf8) {
 }
 
 std::string withLineBreaksAsBlanks(std::string_view text) {
-  std::string oneLine;
-  oneLine.reserve(text.size());
+  std::string oneLine(text);
+  // A typed number holds no line break: it is copied whole, as it is on every keystroke.
+  if (text.find_first_of("\r\n") == std::string_view::npos) return oneLine;
+  std::size_t length = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    oneLine.push_back(text[i] == '\r' || text[i] == '\n' ? ' ' : text[i]);
+    oneLine[length++] = text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
   }
+  oneLine.resize(length);
   return oneLine;
 }
 

@@ -10,9 +10,9 @@ import { join } from 'node:path';
 const [templatePath, siteDir, version, ...names] = process.argv.slice(2);
 const digestOf = (name) =>
   `sha256-${createHash('sha256').update(readFileSync(join(siteDir, name))).digest('base64')}`;
-const files = names.sort().map((name) => [`./${name}`, digestOf(name)]);
-// The folder's own address answers with the page itself.
-files.unshift(['./', digestOf('index.html')]);
+// The page is kept under the folder's own address, the one people open; sw.js answers
+// index.html with it.
+const files = names.sort().map((name) => [name === 'index.html' ? './' : `./${name}`, digestOf(name)]);
 const siteHash = createHash('sha256').update(JSON.stringify(files)).digest('hex').slice(0, 16);
 
 const values = {

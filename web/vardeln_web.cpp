@@ -4,11 +4,19 @@
 // does. A text returned stays valid until the next call that returns one;
 // vardeln_text_length() gives its length in bytes, since a pasted number may hold a NUL.
 //
+// The state to draw is one record in memory that every command brings up to date before it
+// returns (vardeln_state()): a keystroke is one call, and the page reads what changed without
+// another.
+//
 // This file is the whole interface: each function here is exported by its EMSCRIPTEN_KEEPALIVE
-// alone, and the numbers the page compares with (Change bits, note kinds) are read from
-// vardeln_interface_constants(), so nothing is written twice.
+// alone, and the numbers the page compares with (Change bits, note kinds) and where the
+// record holds each part are read from vardeln_interface_constants(), so nothing is written
+// twice.
 #include <emscripten/emscripten.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -42,6 +50,47 @@ std::string_view bytes(const char* text, int length) {
   return {text, static_cast<std::size_t>(length)};
 }
 
+// The state to draw, in 32-bit words; a text is where its bytes are (inside the converter, or
+// a fault's name) and how many there are, valid until the next command.
+struct State {
+  std::uint32_t category;
+  std::uint32_t from;
+  std::uint32_t to;
+  std::uint32_t noteKind;
+  std::uint32_t number;
+  std::uint32_t numberLength;
+  std::uint32_t result;
+  std::uint32_t resultLength;
+  std::uint32_t staleFault;  ///< the fault's name while the result is stale, else empty
+  std::uint32_t staleFaultLength;
+  std::uint32_t note;
+  std::uint32_t noteLength;
+  std::uint32_t numberIsGiven;  ///< 1 when the number is exactly the text the command was given
+};
+State state;
+
+void place(std::string_view text, std::uint32_t& at, std::uint32_t& length) {
+  at = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(text.data()));
+  length = static_cast<std::uint32_t>(text.size());
+}
+
+// Brings the record up to date after a command and passes on what the command changed;
+// `given` is the text a command was given for the number, if any.
+unsigned updated(unsigned changed, std::optional<std::string_view> given = std::nullopt) {
+  state.numberIsGiven = given && converter.number() == *given;
+  state.category = static_cast<std::uint32_t>(converter.categoryIndex());
+  state.from = static_cast<std::uint32_t>(converter.fromUnit());
+  state.to = static_cast<std::uint32_t>(converter.toUnit());
+  state.noteKind = static_cast<std::uint32_t>(converter.noteKind());
+  place(converter.number(), state.number, state.numberLength);
+  place(converter.result(), state.result, state.resultLength);
+  const auto fault = converter.staleBecause();
+  place(fault ? vardeln::faultName(*fault) : std::string_view(), state.staleFault,
+        state.staleFaultLength);
+  place(converter.note(), state.note, state.noteLength);
+  return changed;
+}
+
 // The names the page knows the converter's Change bits and note kinds by.
 struct NamedNumber {
   std::string_view name;
@@ -60,6 +109,16 @@ constexpr NamedNumber kNoteKinds[] = {
     {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
     {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)},
     {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)}};
+
+// Each part's word in the record.
+#define VARDELN_WORD(part) {#part, offsetof(State, part) / sizeof(std::uint32_t)}
+constexpr NamedNumber kStateWords[] = {
+    VARDELN_WORD(category),   VARDELN_WORD(from),         VARDELN_WORD(to),
+    VARDELN_WORD(noteKind),   VARDELN_WORD(number),       VARDELN_WORD(numberLength),
+    VARDELN_WORD(result),     VARDELN_WORD(resultLength), VARDELN_WORD(staleFault),
+    VARDELN_WORD(staleFaultLength), VARDELN_WORD(note),   VARDELN_WORD(noteLength),
+    VARDELN_WORD(numberIsGiven)};
+#undef VARDELN_WORD
 
 // Decimal digits without std::to_string, which would bring the C library's formatting into
 // the page.
@@ -86,14 +145,23 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE int vardeln_text_length() { return static_cast<int>(returned.size()); }
 
 /// The numbers the page compares with, by name, as JSON: {"change":{"category":1,...},
-/// "noteKind":{"none":0,...}}. Read once, at the start.
+/// "noteKind":{"none":0,...},"state":{"category":0,...}} (state: each part's word in
+/// vardeln_state()'s record). Read once, at the start.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
   returned = "{";
   appendObject(returned, "change", kChanges);
   returned.push_back(',');
   appendObject(returned, "noteKind", kNoteKinds);
+  returned.push_back(',');
+  appendObject(returned, "state", kStateWords);
   returned.push_back('}');
   return returned.c_str();
+}
+
+/// Where the state to draw is; it stays there, and every command below updates it.
+EMSCRIPTEN_KEEPALIVE const State* vardeln_state() {
+  updated(Converter::kNothing);
+  return &state;
 }
 
 EMSCRIPTEN_KEEPALIVE int vardeln_category_count() {
@@ -130,62 +198,47 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
 // no command of the user's and changes nothing.
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_category(int category) {
   if (!isCategory(category)) return Converter::kNothing;
-  return converter.chooseCategory(static_cast<std::size_t>(category));
+  return updated(converter.chooseCategory(static_cast<std::size_t>(category)));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_from(int unit) {
   if (!isUnit(unit)) return Converter::kNothing;
-  return converter.chooseFrom(static_cast<std::size_t>(unit));
+  return updated(converter.chooseFrom(static_cast<std::size_t>(unit)));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to(int unit) {
   if (!isUnit(unit)) return Converter::kNothing;
-  return converter.chooseTo(static_cast<std::size_t>(unit));
+  return updated(converter.chooseTo(static_cast<std::size_t>(unit)));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number(const char* text, int length) {
-  return converter.setNumber(bytes(text, length));
+  return updated(converter.setNumber(bytes(text, length)), bytes(text, length));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_paste(const char* text, int length) {
-  return converter.paste(bytes(text, length));
+  return updated(converter.paste(bytes(text, length)), bytes(text, length));
 }
 
 /// Cut's changes; the text for the clipboard is then vardeln_cut_text().
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_cut() {
   Converter::Cut cut = converter.cut();
   returned = std::move(cut.clipboard);
-  return cut.changed;
+  return updated(cut.changed);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vardeln_cut_text() { return returned.c_str(); }
 
 EMSCRIPTEN_KEEPALIVE const char* vardeln_copy() { return hand(converter.copy()); }
 
-EMSCRIPTEN_KEEPALIVE unsigned vardeln_reset() { return converter.reset(); }
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_reset() { return updated(converter.reset()); }
 
 /// Opens the conversion a page address names (see followLink).
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_follow_link(const char* address, int length) {
-  return vardeln::followLink(converter, bytes(address, length));
+  return updated(vardeln::followLink(converter, bytes(address, length)));
 }
 
 /// The conversion on screen as a page address.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_link() { return hand(vardeln::linkOf(converter)); }
-
-// The state to draw.
-EMSCRIPTEN_KEEPALIVE int vardeln_category() { return static_cast<int>(converter.categoryIndex()); }
-EMSCRIPTEN_KEEPALIVE int vardeln_from() { return static_cast<int>(converter.fromUnit()); }
-EMSCRIPTEN_KEEPALIVE int vardeln_to() { return static_cast<int>(converter.toUnit()); }
-EMSCRIPTEN_KEEPALIVE const char* vardeln_number() { return hand(converter.number()); }
-EMSCRIPTEN_KEEPALIVE const char* vardeln_result() { return hand(converter.result()); }
-
-/// The fault's name while the result is stale, else the empty text.
-EMSCRIPTEN_KEEPALIVE const char* vardeln_stale_fault() {
-  const auto fault = converter.staleBecause();
-  return hand(fault ? vardeln::faultName(*fault) : std::string_view());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* vardeln_note() { return hand(converter.note()); }
 
 /// How the result is computed: line 0 the source unit's rule to the base unit, line 1 the
 /// target unit's rule from it, lines 2 and 3 each unit's definition today and its source.
@@ -201,8 +254,5 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_how(int line) {
       return hand(converter.todayOfTo());
   }
 }
-
-/// The note's kind, one of vardeln_interface_constants()'s noteKind.
-EMSCRIPTEN_KEEPALIVE int vardeln_note_kind() { return static_cast<int>(converter.noteKind()); }
 
 }  // extern "C"

@@ -1,6 +1,6 @@
 // Vardeln — MIT licence, see LICENSE.
-// The site's pre-compressed copies hold exactly their files and save bytes, and a page sent
-// from them arrives compressed and works.
+// The site's pre-compressed copies hold exactly their files and save bytes, a page sent
+// from them arrives compressed and works, and a first visit downloads each file once.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
@@ -8,6 +8,7 @@ import { join } from 'node:path';
 import { brotliDecompressSync, gunzipSync } from 'node:zlib';
 import { openSite } from './browser.mjs';
 import { siteSession } from './site_session.mjs';
+import { startSiteServer } from './site_server.mjs';
 import { siteDir } from './test_setup.mjs';
 
 const session = siteSession();
@@ -32,5 +33,16 @@ test('the page sent compressed arrives so and converts', async () => {
   assert.ok(encodedBodySize < decodedBodySize / 2, `${encodedBodySize} of ${decodedBodySize} bytes`);
   assert.equal(await page.locator('#outputText').textContent(), '0');
   assert.deepEqual(problems, []);
+  await context.close();
+});
+
+test('a first visit downloads each file once, the page with its folder\'s address one file', async () => {
+  const own = await startSiteServer(siteDir);
+  const { page, context } = await openSite(session.browser, own.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);  // every file kept
+  await own.stop();
+  const asked = own.requests.map(({ path }) => (path === '/' ? '/index.html' : path));
+  assert.deepEqual(asked, [...new Set(asked)]);
+  assert.ok(asked.includes('/index.html'));
   await context.close();
 });

@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // A static server for the built site on a free local port, for tests and the benchmark: it
 // sends the site's pre-compressed copies as a well-set host does, can be stopped to cut the
-// page off from the network, and records what was asked of it.
+// page off from the network, and records what was asked of it and how many bytes it sent.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -33,7 +33,8 @@ export async function startSiteServer(root, extra = {}) {
   const requests = [];
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-    requests.push(path);
+    const record = { path, bytes: 0 };
+    requests.push(record);
     if (extra[path] !== undefined) {
       response.writeHead(200, { 'Content-Type': types['.html'] });
       response.end(extra[path]);
@@ -46,6 +47,7 @@ export async function startSiteServer(root, extra = {}) {
                    await readFile(file);
       response.writeHead(200, headers);
       response.end(body);
+      record.bytes = body.length;
     } catch {
       response.writeHead(404);
       response.end();

@@ -88,6 +88,12 @@ const addressGap = 100;  // ms: a hundred writes in ten seconds at most
 let lastWrite = -Infinity;
 let pendingWrite = 0;
 function keepInAddress() {
+  // While the page loads, each address write holds it up for milliseconds: the start's
+  // conversion is written once it has loaded.
+  if (document.readyState !== 'complete') {
+    window.addEventListener('load', keepInAddress, { once: true });
+    return;
+  }
   clearTimeout(pendingWrite);
   if (converter.noteIsUnknownLink()) {
     tabStorage.removeItem(shownKey);

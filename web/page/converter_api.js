@@ -34,18 +34,21 @@ export async function loadConverter(wasmBytes) {
       return {};  // the exports arrive through receiveInstance
     },
   })]);
-  // A returned text, whole: a pasted number may hold a NUL. A result is a few ASCII
+  // A text of the converter's, whole: a pasted number may hold a NUL. A result is a few ASCII
   // characters, read on every keystroke: those are read without a decoder's overhead.
-  function text(pointer) {
-    const bytes = engine.HEAPU8.subarray(pointer, pointer + engine._vardeln_text_length());
-    if (bytes.length > 32) return decoder.decode(bytes);
+  function textAt(pointer, length) {
+    const heap = engine.HEAPU8;
+    const end = pointer + length;
+    if (length > 32) return decoder.decode(heap.subarray(pointer, end));
     let ascii = '';
-    for (const byte of bytes) {
-      if (byte > 0x7f) return decoder.decode(bytes);
+    for (let at = pointer; at < end; ++at) {
+      const byte = heap[at];
+      if (byte > 0x7f) return decoder.decode(heap.subarray(pointer, end));
       ascii += String.fromCharCode(byte);
     }
     return ascii;
   }
+  const text = (pointer) => textAt(pointer, engine._vardeln_text_length());
 
   // A text goes to the converter as UTF-8 in one block that grows when a longer text arrives,
   // written byte by byte while it is ASCII, as a typed number is.
@@ -68,9 +71,17 @@ export async function loadConverter(wasmBytes) {
     return command(block.at, value.length);
   }
 
-  // What a command changed, as the converter's bits name it, and the kinds of its note.
-  const { change, noteKind } = JSON.parse(text(engine._vardeln_interface_constants()));
+  // What a command changed, as the converter's bits name it, the kinds of its note, and where
+  // the state's record holds each part.
+  const { change, noteKind, state: word } = JSON.parse(text(engine._vardeln_interface_constants()));
   const everything = Object.values(change).reduce((all, bit) => all | bit);
+
+  // The state as the last command left it, each part read from its record when asked for.
+  const stateAt = engine._vardeln_state() / 4;
+  for (const part in word) word[part] += stateAt;
+  const stateWord = (at) => engine.HEAPU32[at];
+  const stateText = (at, lengthAt) => textAt(engine.HEAPU32[at], engine.HEAPU32[lengthAt]);
+  let given = '';  // the text last given for the number
 
   const categories = [];
   for (let c = 0; c < engine._vardeln_category_count(); ++c) {
@@ -90,8 +101,8 @@ export async function loadConverter(wasmBytes) {
     chooseCategory: (index) => engine._vardeln_choose_category(index),
     chooseFrom: (index) => engine._vardeln_choose_from(index),
     chooseTo: (index) => engine._vardeln_choose_to(index),
-    setNumber: (value) => withText(engine._vardeln_set_number, value),
-    paste: (value) => withText(engine._vardeln_paste, value),
+    setNumber: (value) => withText(engine._vardeln_set_number, given = value),
+    paste: (value) => withText(engine._vardeln_paste, given = value),
     cut() {
       const changed = engine._vardeln_cut();
       return { changed, clipboard: text(engine._vardeln_cut_text()) };
@@ -100,16 +111,16 @@ export async function loadConverter(wasmBytes) {
     reset: () => engine._vardeln_reset(),
     followLink: (address) => withText(engine._vardeln_follow_link, address),
     link: () => text(engine._vardeln_link()),
-    // The state, each part read when asked for.
-    category: () => engine._vardeln_category(),
-    from: () => engine._vardeln_from(),
-    to: () => engine._vardeln_to(),
-    number: () => text(engine._vardeln_number()),
-    result: () => text(engine._vardeln_result()),
-    staleBecause: () => text(engine._vardeln_stale_fault()),
-    note: () => text(engine._vardeln_note()),
+    category: () => stateWord(word.category),
+    from: () => stateWord(word.from),
+    to: () => stateWord(word.to),
+    // A typed number is mostly kept as typed: then it is the text the page gave.
+    number: () => (stateWord(word.numberIsGiven) ? given : stateText(word.number, word.numberLength)),
+    result: () => stateText(word.result, word.resultLength),
+    staleBecause: () => stateText(word.staleFault, word.staleFaultLength),
+    note: () => stateText(word.note, word.noteLength),
     how: () => [0, 1, 2, 3].map((line) => text(engine._vardeln_how(line))),
-    noteIsFault: () => engine._vardeln_note_kind() === noteKind.fault,
-    noteIsUnknownLink: () => engine._vardeln_note_kind() === noteKind.unknownLink,
+    noteIsFault: () => stateWord(word.noteKind) === noteKind.fault,
+    noteIsUnknownLink: () => stateWord(word.noteKind) === noteKind.unknownLink,
   };
 }
