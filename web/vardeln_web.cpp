@@ -24,6 +24,7 @@
 #include "category_caption.h"
 #include "converter.h"
 #include "link.h"
+#include "quantity_conversion.h"
 
 namespace {
 
@@ -42,8 +43,24 @@ bool isCategory(int category) {
   return category >= 0 && static_cast<std::size_t>(category) < vardeln::kCategoryCount;
 }
 
+// A unit's position among the category's units and then its compound units.
 bool isUnit(int unit) {
-  return unit >= 0 && static_cast<std::size_t>(unit) < converter.category().labels().size();
+  return unit >= 0 &&
+         static_cast<std::size_t>(unit) < vardeln::quantityUnitLabels(converter.category()).size();
+}
+
+// Labels each ended by a newline (no label holds one), so that the page reads a whole list in
+// one call; the empty text for a category out of range.
+const char* handLines(int category, std::span<const std::string_view> (*labelsOf)(
+                                        const vardeln::Category&)) {
+  returned.clear();
+  if (!isCategory(category)) return returned.c_str();
+  for (std::string_view label :
+       labelsOf(vardeln::allCategories()[static_cast<std::size_t>(category)].get())) {
+    returned.append(label);
+    returned.push_back('\n');
+  }
+  return returned.c_str();
 }
 
 std::string_view bytes(const char* text, int length) {
@@ -181,17 +198,18 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_category_caption(int category) {
   return hand(vardeln::categoryCaption(static_cast<std::size_t>(category)));
 }
 
-/// A category's unit labels in list order, each ended by a newline (no label holds one), so
-/// that the page reads a whole list in one call; the empty text for an index out of range.
+/// A category's unit labels in list order, each ended by a newline.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_unit_labels(int category) {
-  returned.clear();
-  if (!isCategory(category)) return returned.c_str();
-  for (std::string_view label :
-       vardeln::allCategories()[static_cast<std::size_t>(category)].get().labels()) {
-    returned.append(label);
-    returned.push_back('\n');
-  }
-  return returned.c_str();
+  return handLines(category, [](const vardeln::Category& units) {
+    return std::span<const std::string_view>(units.labels());
+  });
+}
+
+/// A category's compound units ("Feet and Inches"), which the page lists after its units.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_compound_labels(int category) {
+  return handLines(category, [](const vardeln::Category& units) {
+    return std::span<const std::string_view>(units.compoundLabels());
+  });
 }
 
 // The user's commands; each answers the converter's Change bits. An index out of range is

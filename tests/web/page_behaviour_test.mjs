@@ -102,6 +102,23 @@ test('a category change refills both lists and starts both on its first unit', a
   }
 });
 
+test('compound units follow the units under their own heading, both ways and in a link', async () => {
+  await page.selectOption('#category', 'length');
+  assert.deepEqual(await page.locator('#inputUnit optgroup[label="Compound units"] option').allTextContents(),
+                   ['Miles, Yard-Gaz, Feet and Inches', 'Yard-Gaz, Feet and Inches', 'Feet and Inches']);
+  await page.selectOption('#inputUnit', 'Feet and Inches');
+  await page.selectOption('#outputUnit', 'Meters');
+  await typeNumber('5 7 3/16');
+  assert.equal(await result(), converted('length', '5 7 3/16', 'Feet and Inches', 'Meters'));
+  await page.selectOption('#inputUnit', 'Meters');
+  await page.selectOption('#outputUnit', 'Feet and Inches');
+  await typeNumber('1.7018');
+  assert.equal(await result(), '5 ft 7.000002144 in');
+  await page.evaluate(() => { location.hash = '#length/5%207%203%2F16/Feet%20and%20Inches/Meters'; });
+  await eventually(() => value('inputText'), '5 7 3/16', 'the link reopens the quantity');
+  assert.equal(await value('inputUnit'), 'Feet and Inches');
+});
+
 // A browser that refuses the clipboard: the note names the keys of the user's system.
 const systems = [
   ['Linux', {}, 'use the keyboard (Ctrl+C, Ctrl+V) in the number box'],

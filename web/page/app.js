@@ -27,8 +27,16 @@ const todayOfTo = element('todayOfTo');
 
 let drawn = false;
 
-function fillList(list, labels) {
-  list.replaceChildren(...labels.map((label) => new Option(label, label)));
+// A unit list: the category's units, then its compound units ("Feet and Inches") under their
+// own heading; an option's place among all of them is the unit's position in the converter.
+function fillList(list, category) {
+  const options = (labels) => labels.map((label) => new Option(label, label));
+  list.replaceChildren(...options(category.units));
+  if (category.compoundUnits.length === 0) return;
+  const compound = document.createElement('optgroup');
+  compound.label = 'Compound units';
+  compound.append(...options(category.compoundUnits));
+  list.append(compound);
 }
 
 // Draws what a command changed.
@@ -36,15 +44,16 @@ function show(changed) {
   const category = converter.categories[converter.category()];
   if (changed & Change.category) {
     categoryList.value = category.id;
-    fillList(inputUnit, category.units);
-    fillList(outputUnit, category.units);
+    fillList(inputUnit, category);
+    fillList(outputUnit, category);
   }
   if (changed & (Change.category | Change.units)) {
     inputUnit.selectedIndex = converter.from();
     outputUnit.selectedIndex = converter.to();
     // Resting the pointer on a box or its list names the unit it is in.
-    inputUnit.title = inputText.title = category.units[converter.from()];
-    outputUnit.title = outputText.title = category.units[converter.to()];
+    const labels = [...category.units, ...category.compoundUnits];
+    inputUnit.title = inputText.title = labels[converter.from()];
+    outputUnit.title = outputText.title = labels[converter.to()];
     // How the result is computed: the two rules as arithmetic, as --explain writes them,
     // and each unit's definition today with its source.
     const [toBase, fromBase, todayFrom, todayTo] = converter.how();

@@ -85,12 +85,13 @@ export async function loadConverter(wasmBytes) {
 
   const categories = [];
   for (let c = 0; c < engine._vardeln_category_count(); ++c) {
-    const units = text(engine._vardeln_unit_labels(c)).split('\n');
-    units.pop();  // the text after the last label's newline
+    // The text after the last label's newline is dropped.
+    const lines = (labels) => text(labels).split('\n').slice(0, -1);
     categories.push({
       id: text(engine._vardeln_category_id(c)),
       caption: text(engine._vardeln_category_caption(c)),
-      units,
+      units: lines(engine._vardeln_unit_labels(c)),
+      compoundUnits: lines(engine._vardeln_compound_labels(c)),
     });
   }
 
