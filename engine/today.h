@@ -55,7 +55,7 @@ std::string farFromTodayNote(const Category& category, QuantityUnit from, Quanti
 
 /// Today's definition of a unit in full, with the legacy rule's deviation: "Grain: this
 /// table's is 100 times today's: 1 gr = … (exact) = 0.00006479891 Kilogram (exact by
-/// definition); source: …; primary"; or that no single standard defines the unit
+/// definition); source: …; confirmed"; or that no single standard defines the unit
 /// today, and what the research found.
 std::string todayText(const Category& category, std::size_t unit);
 /// The same of a unit or compound unit: a compound unit's parts, joined by "; ".
