@@ -115,9 +115,14 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
     if (category == nullptr) {
       appendCategoryRecord(record, names[order], order);
     } else {
-      const bool single = order < category->labels().size();
-      appendUnitRecord(record, category->id(), names[order], order,
-                       single ? &todaysDefinition(*category, order) : nullptr);
+      const QuantityUnit unit = quantityUnitAt(*category, order);
+      if (unit.compound) {
+        appendCompoundUnitRecord(record, category->id(), category->compoundUnits()[unit.index],
+                                 order);
+      } else {
+        appendUnitRecord(record, category->id(), names[order], order,
+                         todaysDefinition(*category, order));
+      }
     }
     writeLine(streams.out, record);
   }

@@ -151,15 +151,33 @@ void appendCategoryRecord(std::string& json, std::string_view category, std::siz
 }
 
 void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
-                      std::size_t order, const TodaysDefinition* today) {
+                      std::size_t order, const TodaysDefinition& today) {
   appendKey(json, "category", '{');
   appendJsonString(json, category);
   appendKey(json, "unit");
   appendJsonString(json, unit);
   appendKey(json, "order");
   json += std::to_string(order);
-  if (today != nullptr) appendTodayFields(json, *today);
+  appendTodayFields(json, today);
   json += '}';
+}
+
+void appendCompoundUnitRecord(std::string& json, std::string_view category,
+                              const CompoundUnit& unit, std::size_t order) {
+  appendKey(json, "category", '{');
+  appendJsonString(json, category);
+  appendKey(json, "unit");
+  appendJsonString(json, unit.label);
+  appendKey(json, "order");
+  json += std::to_string(order);
+  appendKey(json, "parts");
+  char before = '[';
+  for (const CompoundPart& part : unit.parts) {
+    json += before;
+    appendJsonString(json, part.label);
+    before = ',';
+  }
+  json += "]}";
 }
 
 void appendTodayFields(std::string& json, const TodaysDefinition& row) {

@@ -71,10 +71,15 @@ class ConversionRecords {
 void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order);
 
 /// {"category":"temperature","unit":"Celsius","order":0,"today":"1","kind":…,"deviation":0}:
-/// a unit, its place in the unit lists and its today's fields (none for a compound unit,
-/// whose parts have theirs).
+/// a unit, its place in the unit lists and its today's fields.
 void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
-                      std::size_t order, const TodaysDefinition* today);
+                      std::size_t order, const TodaysDefinition& today);
+
+/// {"category":"length","unit":"Feet and Inches","order":55,"parts":["Feet","Inches"]}: a
+/// compound unit, its place after the units, and its parts, largest first (each part has
+/// its today's fields in its own record).
+void appendCompoundUnitRecord(std::string& json, std::string_view category,
+                              const CompoundUnit& unit, std::size_t order);
 
 /// ,"today":"0.3048","kind":"exact by definition","deviation":-3.20e-08: a unit's value
 /// today in the base unit (a fraction of decimals where the decimal does not end), the kind
