@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "                    ≈ 7249.11203163722\n"
                                                  "  where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003\n"
                                                  "        CubicFootInCubicMetres = FootInMetres³ = 0.0283168438735829\n"
-                                                 "  today: Cord: this table's is 9.6e-8 smaller than today's: 128 ft^3 = 3.624 556 363 776 m^3 (exact) = 3.624556363776 Cubic meter (exact by definition); source: NIST Handbook 44, Appendix C (General Tables of Units of Measurement); unconfirmed (the research rates its source primary)\n"
+                                                 "  today: Cord: this table's is 9.6e-8 smaller than today's: 128 ft^3 = 3.624 556 363 776 m^3 (exact) = 3.624556363776 Cubic meter (exact by definition); source: NIST Handbook 44, Appendix C (General Tables of Units of Measurement); confirmed\n"
                                                  "  today: Litre: the same as today's: 1 L = 1 dm^3 = 1e-3 m^3 (exact) = 0.001 Cubic meter (exact by definition); source: BIPM SI Brochure 9th ed. (2019, v2.01 2022) Table 8; UK Weights and Measures Act 1985, Schedule 1; confirmed\n", ""},
     Invocation{"--exact result, powers, a negative number", {"area", "-2", "Feet Square", "Acres", "--exact", "--explain"}, "", kOk,
                                                  "Feet Square \u2192 Acres (area, base unit Meters Square)\n"
@@ -223,8 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "  from base: result = B ÷ ((3 ÷ 3.28084)² × 4840)\n"
                                                  "                    = -0.18580606810841144 ÷ ((3 ÷ 3.28084)² × 4840)\n"
                                                  "                    = -4.591368227731863e-05\n"
-                                                 "  today: Feet Square: this table's is 6.4e-8 smaller than today's: 1 ft^2 = 0.092 903 04 m^2 (exact) = 0.09290304 Meters Square (exact by definition); source: International yard and pound agreement (1 July 1959): yd = 0.9144 m, lb = 0.45359237 kg; India Standards of Weights and Measures Act 1976 s.85 conversion table; unconfirmed (the research rates its source primary)\n"
-                                                 "  today: Acres: this table's is 6.4e-8 smaller than today's: 4840 yd^2 = 43 560 ft^2 = 4046.856 422 4 m^2 (exact) = 4046.8564224 Meters Square (exact by definition); source: 1959 international yard; acre = 4840 yd^2 (NIST Handbook 44, Appendix C (General Tables of Units of Measurement)); US survey acre deprecated by NIST/NGS from 31 Dec 2022; unconfirmed (the research rates its source secondary only)\n", ""},
+                                                 "  today: Feet Square: this table's is 6.4e-8 smaller than today's: 1 ft^2 = 0.092 903 04 m^2 (exact) = 0.09290304 Meters Square (exact by definition); source: International yard and pound agreement (1 July 1959): yd = 0.9144 m, lb = 0.45359237 kg; India Standards of Weights and Measures Act 1976 s.85 conversion table; confirmed\n"
+                                                 "  today: Acres: this table's is 6.4e-8 smaller than today's: 4840 yd^2 = 43 560 ft^2 = 4046.856 422 4 m^2 (exact) = 4046.8564224 Meters Square (exact by definition); source: 1959 international yard; acre = 4840 yd^2 (NIST Handbook 44, Appendix C (General Tables of Units of Measurement)); US survey acre deprecated by NIST/NGS from 31 Dec 2022; confirmed\n", ""},
     Invocation{"no number: the rules still stand", {"--explain", "temperature", "x", "Kelvin", "Celsius"}, "", kInvalid,
                                                  "Kelvin \u2192 Celsius (temperature, base unit Celsius)\n"
                                                  "  to base:   B = x - 273.15\n"
@@ -239,8 +239,8 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "  B is too large for a double, whose largest size is 1.7976931348623157e+308"
                                                  " (Overflow), so there is no result.\n"
                                                  "  from base: result = B\n"
-                                                 "  today: Kilometers: the same as today's: 1 km = 1000 m (exact) = 1000 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019, v2.01 2022) SI prefixes; 27th CGPM (2022) Res. 3; unconfirmed (the research rates its source primary)\n"
-                                                 "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); unconfirmed (the research rates its source primary)\n", ""},
+                                                 "  today: Kilometers: the same as today's: 1 km = 1000 m (exact) = 1000 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019, v2.01 2022) SI prefixes; 27th CGPM (2022) Res. 3; confirmed\n"
+                                                 "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); confirmed\n", ""},
     Invocation{"an infinite result",             {"--explain", "length", "-1e300", "Meters", "Fermi"}, "", kFault,
                                                  "Meters \u2192 Fermi (length, base unit Meters)\n"
                                                  "  to base:   B = x\n"
@@ -249,8 +249,8 @@ INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
                                                  "                    = -1e+300 ÷ 1e-15\n"
                                                  "  result is too large for a double, whose largest size is 1.7976931348623157e+308,"
                                                  " so it shows as -Infinity.\n"
-                                                 "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); unconfirmed (the research rates its source primary)\n"
-                                                 "  today: Fermi: the same as today's: 1 fermi = 1 fm = 1e-15 m (exact) = 1E-15 Meters (exact by definition); source: BIPM SI Brochure 8th ed. (2006) Table 10; unconfirmed (the research rates its source primary)\n", ""},
+                                                 "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); confirmed\n"
+                                                 "  today: Fermi: the same as today's: 1 fermi = 1 fm = 1e-15 m (exact) = 1E-15 Meters (exact by definition); source: BIPM SI Brochure 8th ed. (2006) Table 10; confirmed\n", ""},
     Invocation{"not with --json",                {"--explain", "--json", "length", "1", "Feet", "Meters"}, "", kUsage, "", kNotWithExplain},
     Invocation{"not for standard input",         {"--explain", "length", "-", "Feet", "Meters"}, "1\n", kUsage, "", kNotWithExplain}));
 // clang-format on
