@@ -75,9 +75,8 @@ std::string todayText(const Category& category, std::size_t unit) {
     if (row.uncertainty != "exact") text += ", uncertainty " + std::string(row.uncertainty);
     text += " (" + std::string(row.kind) + ")";
   }
-  // "confirmed: what was read" is said as "confirmed": the table names the text.
-  const std::string_view confirmation = row.confirmation.substr(0, row.confirmation.find(':'));
-  return text + "; source: " + std::string(row.source) + "; " + std::string(confirmation);
+  // "confirmed: what was read" is carried as "confirmed": the table names the text.
+  return text + "; source: " + std::string(row.source) + "; " + std::string(row.confirmation);
 }
 
 std::string todayText(const Category& category, QuantityUnit unit) {

@@ -24,6 +24,7 @@ struct TodaysDefinition {
   std::string_view kind;
   std::string_view definition;
   std::string_view source;
+  /// "confirmed" (what was read stays in the table for its readers), or "unconfirmed (…)".
   std::string_view confirmation;
   std::string_view deviation;
   std::string_view comparison;
