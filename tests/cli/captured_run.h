@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +16,25 @@
 
 namespace vardeln::cli::testing {
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+// A temporary file, removed once closed. Not std::tmpfile: Windows' C library names its files
+// from a count that every process starts alike, so tests running side by side there (the
+// Windows stage) asked for the same name, and one of them got none.
+struct TemporaryFileCloser {
+  std::filesystem::path path;
+  void operator()(std::FILE* file) const {
+    std::fclose(file);
+    std::filesystem::remove(path);
+  }
+};
+using File = std::unique_ptr<std::FILE, TemporaryFileCloser>;
 
 inline File temporaryFile(std::string_view content = {}) {
-  File file(std::tmpfile(), &std::fclose);
+  static std::random_device seed;
+  static unsigned count = 0;
+  std::filesystem::path path = std::filesystem::temp_directory_path() /
+                               ("vardeln-test-" + std::to_string(seed()) + "-" +
+                                std::to_string(++count));
+  File file(std::fopen(path.string().c_str(), "w+b"), TemporaryFileCloser{path});
   EXPECT_NE(file, nullptr);
   if (!content.empty()) std::fwrite(content.data(), 1, content.size(), file.get());
   std::rewind(file.get());
