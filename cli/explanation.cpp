@@ -164,7 +164,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   if (from.compound) {
     text.append("  Each part given to the base unit, added largest first:\n");
     const CompoundUnit& unit = category.compoundUnits()[from.index];
-    const auto reading = readCompoundQuantity(category, unit, value);
+    const auto& reading = converted.reading;
     std::string sum;
     for (std::size_t k = 0; k < unit.parts.size(); ++k) {
       if (!reading->parts[k]) continue;

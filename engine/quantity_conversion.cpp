@@ -34,14 +34,14 @@ std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit) 
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
                                    std::string_view text, int denominator) {
   if (!from.compound && !to.compound) {
-    return {convert(category, from.index, to.index, text), std::nullopt};
+    return {convert(category, from.index, to.index, text), std::nullopt, std::nullopt};
   }
   QuantityConversion result;
   Conversion& conversion = result.conversion;
   std::optional<double> base;
   if (from.compound) {
-    const auto reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text);
-    if (reading) base = reading->base;
+    result.reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text);
+    if (result.reading) base = result.reading->base;
   } else if (const std::optional<double> x = parseNumber(text)) {
     base = category.rules()[from.index].toBase(*x);
   }

@@ -37,6 +37,7 @@ std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit);
 /// writeCompoundQuantity, whose quantity in the smallest part's unit is the result.
 struct QuantityConversion {
   Conversion conversion;
+  std::optional<CompoundReading> reading;  ///< the parts read, for a compound source
   std::optional<CompoundQuantity> compound;
 };
 
