@@ -6,7 +6,9 @@
 //   - what a first visit downloads, file by file, the service worker's copies included, from a
 //     host that sends the brotli copies;
 //   - the time from navigation to the first conversion shown, against a blank page's load
-//     from the same server, both in fresh browser contexts (nothing cached);
+//     from the same server, both in fresh browser contexts (nothing cached); for reading that
+//     ratio, also a blank page that carries nothing but the engine's bytes as the page does
+//     (base64 in its one script) and does nothing with them;
 //   - one recalculation in the page (the number handed to the WebAssembly and what the page
 //     then reads back to draw: number, result, whether it is stale), against the same command
 //     in the native build (engine_bench, Google Benchmark).
@@ -62,8 +64,9 @@ async function firstVisitTransfer(browser) {
 async function firstConversionAgainstBlank(browser, server) {
   const page = [];
   const blank = [];
+  const engineBytes = [];
   for (let i = 0; i < loads; ++i) {
-    for (const which of ['page', 'blank']) {
+    for (const which of ['page', 'blank', 'engineBytes']) {
       const context = await browser.newContext();
       const tab = await context.newPage();
       if (which === 'page') {
@@ -71,6 +74,10 @@ async function firstConversionAgainstBlank(browser, server) {
         await tab.waitForSelector('html[data-ready="true"]');
         page.push(await tab.evaluate(() =>
           performance.getEntriesByName('vardeln-first-conversion')[0].startTime));
+      } else if (which === 'engineBytes') {
+        await tab.goto(server.url + 'engine-bytes.html');
+        await tab.waitForFunction(() => performance.getEntriesByName('script-ran').length > 0);
+        engineBytes.push(await tab.evaluate(() => performance.getEntriesByName('script-ran')[0].startTime));
       } else {
         await tab.goto(server.url + 'blank.html');
         await tab.waitForFunction(() => performance.getEntriesByType('navigation')[0]?.loadEventEnd > 0);
@@ -79,7 +86,7 @@ async function firstConversionAgainstBlank(browser, server) {
       await context.close();
     }
   }
-  return { page: median(page), blank: median(blank) };
+  return { page: median(page), blank: median(blank), engineBytes: median(engineBytes) };
 }
 
 // The same conversion as engine_bench's: Volume, "Barrel Petrolium" on both sides, here as the
@@ -150,6 +157,9 @@ async function startSiteCopy() {
   cpSync(siteDir, root, { recursive: true });
   cpSync(join(siteDir, '..', 'page'), join(root, 'engine-modules'), { recursive: true });
   writeFileSync(join(root, 'blank.html'), '<!doctype html><html lang="en"><title>blank</title></html>');
+  const engine = readFileSync(join(siteDir, '..', 'page', 'engine.wasm')).toString('base64');
+  writeFileSync(join(root, 'engine-bytes.html'), '<!doctype html><html lang="en"><title>blank</title>' +
+    `<script type="module">const engine = "${engine}"; performance.mark('script-ran');</script></html>`);
   return startPythonServer(root);
 }
 
@@ -173,6 +183,8 @@ try {
   console.log(`first conversion     ${load.page.toFixed(1)} ms   blank page load ${load.blank.toFixed(1)} ms` +
               `   ratio ${loadRatio.toFixed(2)} (target: at most 1.5) ${verdict(loadRatio, 1.5)}` +
               `   medians of ${loads} fresh loads`);
+  console.log(`  for reading it:    blank page with the engine's bytes in its script ${load.engineBytes.toFixed(1)} ms` +
+              `   ratio ${(load.engineBytes / load.blank).toFixed(2)}`);
 
   const inPage = await pageRecalculation(browser, server);
   const native = nativeRecalculation();
