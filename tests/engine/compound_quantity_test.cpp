@@ -124,7 +124,9 @@ INSTANTIATE_TEST_SUITE_P(Quantities, CompoundConversions, ::testing::Values(
     Case{"a second sign",                         "length", "5 -7",         "Feet and Inches", "Inches", 0,  "Invalid Number", ""},
     Case{"an overflowing part is a fault",        "length", "1e308 mi",     "Miles, Yard-Gaz, Feet and Inches", "Inches", 0, "Overflow", ""},
     Case{"a quantity beyond a double's digits",   "length", "1e300",        "Meters", "Feet and Inches", 0, "3.28084E+300 ft 0 in", ""},
-    Case{"an overflowing sum is a fault",         "length", "1e308",        "Kilometers", "Feet and Inches", 0,  "Overflow", ""}
+    Case{"an overflowing sum is a fault",         "length", "1e308",        "Kilometers", "Feet and Inches", 0,  "Overflow", ""},
+    Case{"a quantity below 1e-294 keeps its digits", "mass", "1E-308",      "Pound", "Stone, Pound and Ounce", 0, "1.6E-307 oz", ""},
+    Case{"and rounds to a fraction",              "mass",   "1E-308",       "Pound", "Stone, Pound and Ounce", 16, "0 oz", "rounded down by 1.6E-307 oz"}
 ));
 // clang-format on
 
