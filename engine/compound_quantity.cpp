@@ -142,22 +142,24 @@ int shownPlace(double magnitude) {
   return exponent - (kShownSignificantDigits - 1);
 }
 
-// 10^-place, or infinity for a number below about 1e-294, whose last shown digit lies past the
-// largest power of ten a double holds. Such a number has no whole part above the smallest, so
-// it is the number read back from its shown digits, and there is nothing left to round.
+// 10^-place: infinity for a number below about 1e-294, whose last shown digit lies past the
+// largest power of ten a double holds.
 double placeScale(int place) { return std::pow(10.0, -place); }
 
 double roundedToPlace(double value, int place) {
   if (place >= 0) return std::round(value / std::pow(10.0, place)) * std::pow(10.0, place);
   const double scale = placeScale(place);
+  // A number that small has no whole part above the smallest: it is the number read back
+  // from its shown digits, and there is nothing left to round.
   if (std::isinf(scale)) return value;
   return std::round(value * scale) / scale;
 }
 
 // A small amount in plain decimals ("0.000002144"), as a person reads a rounding.
 std::string plainDecimal(double magnitude, int place) {
-  if (place >= 0 || std::isinf(placeScale(place))) return formatDouble(magnitude);
-  const std::string digits = std::to_string(std::llround(magnitude * placeScale(place)));
+  const double scale = placeScale(place);
+  if (place >= 0 || std::isinf(scale)) return formatDouble(magnitude);
+  const std::string digits = std::to_string(std::llround(magnitude * scale));
   const std::size_t decimals = static_cast<std::size_t>(-place);
   const std::size_t whole = digits.size() > decimals ? digits.size() - decimals : 0;
   std::string text = whole == 0 ? std::string("0") : digits.substr(0, whole);

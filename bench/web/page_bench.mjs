@@ -156,10 +156,11 @@ async function startSiteCopy() {
   const root = mkdtempSync(join(tmpdir(), 'vardeln-site-'));
   cpSync(siteDir, root, { recursive: true });
   cpSync(join(siteDir, '..', 'page'), join(root, 'engine-modules'), { recursive: true });
-  writeFileSync(join(root, 'blank.html'), '<!doctype html><html lang="en"><title>blank</title></html>');
-  const engine = readFileSync(join(siteDir, '..', 'page', 'engine.wasm')).toString('base64');
-  writeFileSync(join(root, 'engine-bytes.html'), '<!doctype html><html lang="en"><title>blank</title>' +
-    `<script type="module">const engine = "${engine}"; performance.mark('script-ran');</script></html>`);
+  const blankPage = (body) => `<!doctype html><html lang="en"><title>blank</title>${body}</html>`;
+  writeFileSync(join(root, 'blank.html'), blankPage(''));
+  const engine = readFileSync(join(root, 'engine-modules', 'engine.wasm')).toString('base64');
+  writeFileSync(join(root, 'engine-bytes.html'), blankPage(
+    `<script type="module">const engine = "${engine}"; performance.mark('script-ran');</script>`));
   return startPythonServer(root);
 }
 
