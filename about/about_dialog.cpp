@@ -100,11 +100,11 @@ AboutDialog::AboutDialog(QWidget* parent)
       QRect(QPoint(twipsToPixels(3000, dpi), twipsToPixels(240, dpi)), picture.size()));
   pictureLabel->setToolTip(QStringLiteral("Vardeln"));
 
-  okButton = new QPushButton(QStringLiteral("OK"), this);
-  okButton->setObjectName(QStringLiteral("cmdOK"));
-  okButton->setGeometry(twipsToPixels(QRect(4320, 1920, 1260, 345), dpi));
-  okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(QStringLiteral("cmdOK"));
+  okButton_->setGeometry(twipsToPixels(QRect(4320, 1920, 1260, 345), dpi));
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   // Like the picture, the icon keeps its pixel size; its box grows by the sunken border.
   auto* iconLabel = new QLabel(this);
@@ -122,7 +122,7 @@ AboutDialog::AboutDialog(QWidget* parent)
 
 void AboutDialog::showEvent(QShowEvent* event) {
   // Each showing starts afresh on OK, wherever the focus was when the box was last closed.
-  okButton->setFocus(Qt::OtherFocusReason);
+  okButton_->setFocus(Qt::OtherFocusReason);
   keepOutOfTaskBar(*this);
   placeOverOwner();
   QDialog::showEvent(event);

@@ -20,7 +20,7 @@ class AboutDialog : public QDialog {
  private:
   void placeOverOwner();
 
-  QPushButton* okButton;
+  QPushButton* okButton_;
 };
 
 }  // namespace vardeln

@@ -87,14 +87,14 @@ Vardeln::Vardeln(QWidget* parent) : QMainWindow(parent) {
   // The converter's start: every control drawn from it once.
   showChanges(Converter::kCategory | Converter::kUnits | Converter::kNumber |
               Converter::kResult | Converter::kNote);
-  inputText->setFocus();
+  inputText_->setFocus();
   // The first key replaces the start's number.
-  inputText->selectAll();
+  inputText_->selectAll();
   centreOnScreen();
 }
 
 void Vardeln::closeEvent(QCloseEvent* event) {
-  delete aboutDialog;
+  delete aboutDialog_;
   event->accept();
 }
 
@@ -112,49 +112,49 @@ void Vardeln::createControls() {
   setCentralWidget(clientArea);
 
   // Created in tab order, which is also the order Tab visits them.
-  inputText = new TextBox(static_cast<int>(Converter::kLongestNumber), clientArea);
-  inputText->setObjectName(QStringLiteral("inputText"));
-  inputText->setAccessibleName(tr("Number to convert"));
+  inputText_ = new TextBox(static_cast<int>(Converter::kLongestNumber), clientArea);
+  inputText_->setObjectName(QStringLiteral("inputText"));
+  inputText_->setAccessibleName(tr("Number to convert"));
 
-  inputUnit = new DropDownList(clientArea);
-  inputUnit->setObjectName(QStringLiteral("inputUnit"));
-  inputUnit->setAccessibleName(tr("Convert from"));
+  inputUnit_ = new DropDownList(clientArea);
+  inputUnit_->setObjectName(QStringLiteral("inputUnit"));
+  inputUnit_->setAccessibleName(tr("Convert from"));
 
   // The result is only ever written by the program; Copy is the way to take it elsewhere.
   // A display box: neither the keyboard nor a screen reader takes it for a box to type in.
-  outputText = new DisplayBox(clientArea);
-  outputText->setObjectName(QStringLiteral("outputText"));
-  outputText->setAccessibleName(tr("Result"));
-  outputText->setEnabled(false);
+  outputText_ = new DisplayBox(clientArea);
+  outputText_->setObjectName(QStringLiteral("outputText"));
+  outputText_->setAccessibleName(tr("Result"));
+  outputText_->setEnabled(false);
 
-  outputUnit = new DropDownList(clientArea);
-  outputUnit->setObjectName(QStringLiteral("outputUnit"));
-  outputUnit->setAccessibleName(tr("Convert to"));
+  outputUnit_ = new DropDownList(clientArea);
+  outputUnit_->setObjectName(QStringLiteral("outputUnit"));
+  outputUnit_->setAccessibleName(tr("Convert to"));
 
-  setTabOrder(inputText, inputUnit);
-  setTabOrder(inputUnit, outputText);
-  setTabOrder(outputText, outputUnit);
+  setTabOrder(inputText_, inputUnit_);
+  setTabOrder(inputUnit_, outputText_);
+  setTabOrder(outputText_, outputUnit_);
 
   // Drawn in a palette colour so that it follows the user's colour scheme.
-  line1 = new QFrame(clientArea);
-  line1->setObjectName(QStringLiteral("Line1"));
-  line1->setFrameShape(QFrame::HLine);
-  line1->setFrameShadow(QFrame::Plain);
-  line1->setLineWidth(kRuleThickness);
-  line1->setForegroundRole(QPalette::Dark);
+  line1_ = new QFrame(clientArea);
+  line1_->setObjectName(QStringLiteral("Line1"));
+  line1_->setFrameShape(QFrame::HLine);
+  line1_->setFrameShadow(QFrame::Plain);
+  line1_->setLineWidth(kRuleThickness);
+  line1_->setForegroundRole(QPalette::Dark);
 
   // The converter's note (a fault, a refused text) in the empty space under the lists, where
   // it does not hide the result the user had.
-  faultNote = new QLabel(clientArea);
-  faultNote->setObjectName(QStringLiteral("faultNote"));
-  faultNote->hide();
+  faultNote_ = new QLabel(clientArea);
+  faultNote_->setObjectName(QStringLiteral("faultNote"));
+  faultNote_->hide();
 
-  connect(inputText, &QLineEdit::textChanged, this, &Vardeln::takeNumber);
-  connect(inputText, &TextBox::longTextRefused, this, &Vardeln::refuseLongText);
-  connect(inputUnit, &DropDownList::selectionChanged, this, &Vardeln::chooseSourceUnit);
-  connect(inputUnit, &DropDownList::characterKeyPressed, this, &Vardeln::chooseSourceUnit);
-  connect(outputUnit, &DropDownList::selectionChanged, this, &Vardeln::chooseTargetUnit);
-  connect(outputUnit, &DropDownList::characterKeyPressed, this, &Vardeln::chooseTargetUnit);
+  connect(inputText_, &QLineEdit::textChanged, this, &Vardeln::takeNumber);
+  connect(inputText_, &TextBox::longTextRefused, this, &Vardeln::refuseLongText);
+  connect(inputUnit_, &DropDownList::selectionChanged, this, &Vardeln::chooseSourceUnit);
+  connect(inputUnit_, &DropDownList::characterKeyPressed, this, &Vardeln::chooseSourceUnit);
+  connect(outputUnit_, &DropDownList::selectionChanged, this, &Vardeln::chooseTargetUnit);
+  connect(outputUnit_, &DropDownList::characterKeyPressed, this, &Vardeln::chooseTargetUnit);
 }
 
 void Vardeln::placeControls() {
@@ -169,17 +169,17 @@ void Vardeln::placeControls() {
   // clang-format off
   const Placement placements[] = {
       // control     left   top  width height
-      {inputText,  { 240,  480, 3015,  285}},
-      {inputUnit,  { 240,  840, 3015,  315}},
-      {outputText, { 240, 1560, 3015,  285}},
-      {outputUnit, { 240, 1920, 3015,  315}},
-      {faultNote,  { 240, 2310, 3015,  285}},
+      {inputText_,  { 240,  480, 3015,  285}},
+      {inputUnit_,  { 240,  840, 3015,  315}},
+      {outputText_, { 240, 1560, 3015,  285}},
+      {outputUnit_, { 240, 1920, 3015,  315}},
+      {faultNote_,  { 240, 2310, 3015,  285}},
   };
   // clang-format on
   for (const Placement& placement : placements) {
     placement.control->setGeometry(twipsToPixels(placement.twips, dpi));
   }
-  line1->setGeometry(0, 0, twipsToPixels(kRuleLength, dpi), kRuleThickness);
+  line1_->setGeometry(0, 0, twipsToPixels(kRuleLength, dpi), kRuleThickness);
 
   centralWidget()->setFixedSize(twipsToPixels(kClientWidth, dpi),
                                 twipsToPixels(kClientHeight, dpi));
@@ -201,13 +201,13 @@ void Vardeln::createMenus() {
 
   // The check marks are drawn from the converter: only its category's item is checked.
   QMenu* categoryMenu = addMenu(menuBar(), "categoryMenu", tr("&Vardeln"));
-  for (std::size_t i = 0; i < categoryItems.size(); ++i) {
+  for (std::size_t i = 0; i < categoryItems_.size(); ++i) {
     const std::string_view id = allCategories()[i].get().id();
     auto* item = new CheckMenuItem(categoryItemCaption(i), false, categoryMenu);
     item->setObjectName(categoryItemName(id));
     categoryMenu->addAction(item);
     connect(item, &CheckMenuItem::chosen, this, [this, i] { chooseCategory(i); });
-    categoryItems[i] = item;
+    categoryItems_[i] = item;
   }
 
   QMenu* helpMenu = addMenu(menuBar(), "helpMenu", tr("&Help"));
@@ -220,47 +220,47 @@ void Vardeln::centreOnScreen() {
   move(screen()->availableGeometry().center() - rect().center());
 }
 
-void Vardeln::chooseCategory(std::size_t index) { showChanges(converter.chooseCategory(index)); }
+void Vardeln::chooseCategory(std::size_t index) { showChanges(converter_.chooseCategory(index)); }
 
 // A character key in a list reaches here before it moves the selection, and the move then
 // comes again as a choice: the list's current entry is always the unit to convert with.
 void Vardeln::chooseSourceUnit() {
-  if (selectingConverterUnits || inputUnit->currentIndex() < 0) return;
-  showChanges(converter.chooseFrom(static_cast<std::size_t>(inputUnit->currentIndex())));
+  if (selectingConverterUnits_ || inputUnit_->currentIndex() < 0) return;
+  showChanges(converter_.chooseFrom(static_cast<std::size_t>(inputUnit_->currentIndex())));
 }
 
 void Vardeln::chooseTargetUnit() {
-  if (selectingConverterUnits || outputUnit->currentIndex() < 0) return;
-  showChanges(converter.chooseTo(static_cast<std::size_t>(outputUnit->currentIndex())));
+  if (selectingConverterUnits_ || outputUnit_->currentIndex() < 0) return;
+  showChanges(converter_.chooseTo(static_cast<std::size_t>(outputUnit_->currentIndex())));
 }
 
-void Vardeln::takeNumber() { showChanges(converter.setNumber(utf8(inputText->text()))); }
+void Vardeln::takeNumber() { showChanges(converter_.setNumber(utf8(inputText_->text()))); }
 
 // The box weighs an offered text before it takes it in: a text of megabytes never reaches it.
-void Vardeln::refuseLongText() { showChanges(converter.refuseLongText()); }
+void Vardeln::refuseLongText() { showChanges(converter_.refuseLongText()); }
 
 // The Edit commands work on whole boxes, never on a selection.
 void Vardeln::cut() {
-  const Converter::Cut cut = converter.cut();
+  const Converter::Cut cut = converter_.cut();
   putOnClipboard(cut.clipboard);
   showChanges(cut.changed);
 }
 
-void Vardeln::copy() { putOnClipboard(converter.copy()); }
+void Vardeln::copy() { putOnClipboard(converter_.copy()); }
 
 void Vardeln::paste() {
-  showChanges(converter.paste(QGuiApplication::clipboard()->text().toStdString()));
+  showChanges(converter_.paste(QGuiApplication::clipboard()->text().toStdString()));
   // A clipboard of megabytes, refused or not, leaves memory behind once its copies are gone.
   QTimer::singleShot(0, this, [] { returnFreedMemory(); });
 }
 
-void Vardeln::reset() { showChanges(converter.reset()); }
+void Vardeln::reset() { showChanges(converter_.reset()); }
 
 void Vardeln::exitProgram() { close(); }
 
 void Vardeln::showAbout() {
-  if (aboutDialog == nullptr) aboutDialog = new AboutDialog(this);
-  aboutDialog->exec();
+  if (aboutDialog_ == nullptr) aboutDialog_ = new AboutDialog(this);
+  aboutDialog_->exec();
 }
 
 // The window as a view of its converter: what a command changed is drawn into the controls.
@@ -274,12 +274,12 @@ void Vardeln::showChanges(unsigned changed) {
 }
 
 void Vardeln::showCategory() {
-  for (std::size_t i = 0; i < categoryItems.size(); ++i) {
-    categoryItems[i]->setChecked(i == converter.categoryIndex());
+  for (std::size_t i = 0; i < categoryItems_.size(); ++i) {
+    categoryItems_[i]->setChecked(i == converter_.categoryIndex());
   }
-  for (DropDownList* list : {inputUnit, outputUnit}) {
+  for (DropDownList* list : {inputUnit_, outputUnit_}) {
     list->removeAllEntries();
-    const auto& labels = converter.category().labels();
+    const auto& labels = converter_.category().labels();
     for (std::size_t i = 0; i < labels.size(); ++i) {
       list->setEntry(static_cast<int>(i), qText(labels[i]));
     }
@@ -288,17 +288,17 @@ void Vardeln::showCategory() {
 
 void Vardeln::showUnits() {
   {
-    const QScopedValueRollback selecting(selectingConverterUnits, true);
-    inputUnit->setCurrentIndex(static_cast<int>(converter.fromUnit()));
-    outputUnit->setCurrentIndex(static_cast<int>(converter.toUnit()));
+    const QScopedValueRollback selecting(selectingConverterUnits_, true);
+    inputUnit_->setCurrentIndex(static_cast<int>(converter_.fromUnit()));
+    outputUnit_->setCurrentIndex(static_cast<int>(converter_.toUnit()));
   }
   // Resting the pointer on a box or its list names the unit it is in.
-  const QString from = qText(converter.fromLabel());
-  const QString to = qText(converter.toLabel());
-  inputUnit->setToolTip(from);
-  inputText->setToolTip(from);
-  outputUnit->setToolTip(to);
-  outputText->setToolTip(to);
+  const QString from = qText(converter_.fromLabel());
+  const QString to = qText(converter_.toLabel());
+  inputUnit_->setToolTip(from);
+  inputText_->setToolTip(from);
+  outputUnit_->setToolTip(to);
+  outputText_->setToolTip(to);
 }
 
 // The number is drawn whenever the box differs from it: the converter may have taken a typed
@@ -306,40 +306,40 @@ void Vardeln::showUnits() {
 // blocked, for the text is the converter's and no edit of the user's; the box still tells a
 // screen reader and moves its caret, which it does without them.
 void Vardeln::showNumber() {
-  if (const QString number = qText(converter.number()); inputText->text() != number) {
-    const QSignalBlocker quiet(inputText);
-    inputText->setText(number);
+  if (const QString number = qText(converter_.number()); inputText_->text() != number) {
+    const QSignalBlocker quiet(inputText_);
+    inputText_->setText(number);
   }
 }
 
 // A stale result is drawn in the fault's colour and named to a screen reader.
 void Vardeln::showResult() {
-  outputText->setText(qText(converter.result()));
-  if (const auto fault = converter.staleBecause()) {
-    paintTextIn(outputText, QPalette::Text, faultColour(palette()));
+  outputText_->setText(qText(converter_.result()));
+  if (const auto fault = converter_.staleBecause()) {
+    paintTextIn(outputText_, QPalette::Text, faultColour(palette()));
     // A screen reader hears the fault with the result, as a sighted user sees the colour.
-    outputText->setAccessibleDescription(qText(faultName(*fault)));
+    outputText_->setAccessibleDescription(qText(faultName(*fault)));
   } else {
-    outputText->setPalette(QPalette());
-    outputText->setAccessibleDescription(QString());
+    outputText_->setPalette(QPalette());
+    outputText_->setAccessibleDescription(QString());
   }
 }
 
 void Vardeln::showNote() {
   // The note is one line of the window's width: a longer one ends in "…", and the whole note
   // is its tooltip, which a screen reader also hears.
-  const QString note = qText(converter.note());
+  const QString note = qText(converter_.note());
   const QString shown =
-      faultNote->fontMetrics().elidedText(note, Qt::ElideRight, faultNote->width());
-  faultNote->setText(shown);
-  faultNote->setToolTip(shown == note ? QString() : note);
+      faultNote_->fontMetrics().elidedText(note, Qt::ElideRight, faultNote_->width());
+  faultNote_->setText(shown);
+  faultNote_->setToolTip(shown == note ? QString() : note);
   // A refused text is no fault of the result: its note is drawn in the window's own colour.
-  if (converter.noteKind() == Converter::NoteKind::Fault) {
-    paintTextIn(faultNote, QPalette::WindowText, faultColour(palette()));
+  if (converter_.noteKind() == Converter::NoteKind::Fault) {
+    paintTextIn(faultNote_, QPalette::WindowText, faultColour(palette()));
   } else {
-    faultNote->setPalette(QPalette());
+    faultNote_->setPalette(QPalette());
   }
-  faultNote->setVisible(converter.noteKind() != Converter::NoteKind::None);
+  faultNote_->setVisible(converter_.noteKind() != Converter::NoteKind::None);
 }
 
 }  // namespace vardeln

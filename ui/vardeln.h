@@ -69,22 +69,22 @@ class Vardeln : public QMainWindow {
   void showResult();
   void showNote();
 
-  Converter converter;
+  Converter converter_;
   // Set while showUnits() selects the converter's units in the lists. A list still tells a
   // screen reader of its new entry then, through the signal it raises, so its signals are
   // not blocked; this keeps the selection from coming back as the user's choice.
-  bool selectingConverterUnits = false;
+  bool selectingConverterUnits_ = false;
 
-  TextBox* inputText = nullptr;
-  DropDownList* inputUnit = nullptr;
-  QLineEdit* outputText = nullptr;
-  DropDownList* outputUnit = nullptr;
-  QFrame* line1 = nullptr;
-  QLabel* faultNote = nullptr;
-  std::array<CheckMenuItem*, kCategoryCount> categoryItems{};
+  TextBox* inputText_ = nullptr;
+  DropDownList* inputUnit_ = nullptr;
+  QLineEdit* outputText_ = nullptr;
+  DropDownList* outputUnit_ = nullptr;
+  QFrame* line1_ = nullptr;
+  QLabel* faultNote_ = nullptr;
+  std::array<CheckMenuItem*, kCategoryCount> categoryItems_{};
 
   // Loaded the first time About... is chosen; closed with the window.
-  QPointer<AboutDialog> aboutDialog;
+  QPointer<AboutDialog> aboutDialog_;
 };
 
 }  // namespace vardeln

@@ -24,8 +24,8 @@ DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::selectionChanged);
   connect(this, &DropDownList::selectionChanged, this, [this] {
-    announceEntry(*this, announcedEntry);
-    announcedEntry = listText();
+    announceEntry(*this, announcedEntry_);
+    announcedEntry_ = listText();
   });
 }
 

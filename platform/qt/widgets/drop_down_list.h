@@ -47,7 +47,7 @@ class DropDownList : public QComboBox {
 
  private:
   // The entry a screen reader was last told of, so that a new selection says what it replaced.
-  QString announcedEntry;
+  QString announcedEntry_;
 };
 
 }  // namespace vardeln
