@@ -87,7 +87,7 @@ Request request(const Sorted& sorted) {
                     "see --help"};
   }
   if (sorted.list) {
-    if (sorted.all || sorted.output.form == ResultForm::Exact) {
+    if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0) {
       return BadUsage{"--list goes with no option but --json; see --help"};
     }
     if (operands.size() > 1) return BadUsage{"--list takes at most one CATEGORY; see --help"};
