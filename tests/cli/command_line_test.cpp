@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
+#include "arguments.h"
 #include "captured_run.h"
+#include "compound_quantity.h"
 #include "usage_text.h"
 #include "version.h"
 
@@ -122,6 +124,20 @@ TEST(CommandLine, HelpShowsEveryFormAndStatus) {
                            "--version", "VALUE -", "-- ends", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;
   }
+  // Every option the parser takes, and every denominator --fraction takes: the shells'
+  // completions are held to this text.
+  for (const std::string_view option : optionNames()) {
+    const std::string name(option);  // at the start of its line, or after "-h, "
+    EXPECT_TRUE(run.out.find("\n  " + name) != std::string::npos ||
+                run.out.find(", " + name + " ") != std::string::npos)
+        << option;
+  }
+  std::string denominators = "N one of ";
+  for (int n = 1; n <= 64; ++n) {
+    if (isCompoundDenominator(n)) denominators += std::to_string(n) + ", ";
+  }
+  EXPECT_NE(run.out.find(denominators.substr(0, denominators.size() - 2) + ", and"),
+            std::string::npos) << denominators;
   EXPECT_EQ(run.err, "");
 }
 
