@@ -29,7 +29,8 @@ std::string asciiText(std::string_view text) {
       ascii += text[i++];
       continue;
     }
-    const Utf8Sequence sequence = isUtf8Lead(byte) ? utf8Sequence(text.substr(i)) : Utf8Sequence{1, 1};
+    const Utf8Sequence sequence =
+        isUtf8Lead(byte) ? utf8Sequence(text.substr(i)) : Utf8Sequence{1, 1};
     const std::string_view character = text.substr(i, sequence.wellFormed);
     std::string_view nearest = "?";
     for (const auto& [utf8, replacement] : kNearestAscii) {
