@@ -36,29 +36,46 @@ bool looksLikeOption(std::string_view argument) {
   return argument.size() > 1 && argument.front() == '-' && !isNumber(argument);
 }
 
-// Sets the flag an option names; false for an unknown option.
+void takeFraction(std::string_view option, Sorted& sorted) {
+  const std::optional<double> n = parseNumber(option.substr(kFraction.size()));
+  sorted.output.denominator =
+      n && *n >= 2 && *n <= 64 && *n == std::floor(*n) ? static_cast<int>(*n) : 0;
+  sorted.badDenominator = !isCompoundDenominator(sorted.output.denominator);
+}
+
+void takeInformation(std::string_view option, Sorted& sorted) {
+  if (sorted.information.empty()) sorted.information = option;
+}
+
+// Every option the command line takes, with what it sets: one ending in "=" takes a value
+// after it. --help, the man page and the shells' completions list each one.
+struct Option {
+  std::string_view name;
+  void (*take)(std::string_view option, Sorted& sorted);
+};
+// clang-format off
+constexpr Option kOptions[] = {
+    {"--all",     [](std::string_view, Sorted& sorted) { sorted.all = true; }},
+    {"--exact",   [](std::string_view, Sorted& sorted) { sorted.output.form = ResultForm::Exact; }},
+    {"--explain", [](std::string_view, Sorted& sorted) { sorted.output.explain = true; }},
+    {kFraction,   takeFraction},
+    {"--json",    [](std::string_view, Sorted& sorted) { sorted.output.json = true; }},
+    {"--list",    [](std::string_view, Sorted& sorted) { sorted.list = true; }},
+    {"-h",        takeInformation},
+    {"--help",    takeInformation},
+    {"--version", takeInformation},
+};
+// clang-format on
+
+// Sets what an option says; false for an unknown option.
 bool takeOption(std::string_view option, Sorted& sorted) {
-  if (option == "--help" || option == "-h" || option == "--version") {
-    if (sorted.information.empty()) sorted.information = option;
-  } else if (option == "--list") {
-    sorted.list = true;
-  } else if (option == "--all") {
-    sorted.all = true;
-  } else if (option == "--exact") {
-    sorted.output.form = ResultForm::Exact;
-  } else if (option == "--json") {
-    sorted.output.json = true;
-  } else if (option == "--explain") {
-    sorted.output.explain = true;
-  } else if (option.starts_with(kFraction)) {
-    const std::optional<double> n = parseNumber(option.substr(kFraction.size()));
-    sorted.output.denominator =
-        n && *n >= 2 && *n <= 64 && *n == std::floor(*n) ? static_cast<int>(*n) : 0;
-    sorted.badDenominator = !isCompoundDenominator(sorted.output.denominator);
-  } else {
-    return false;
+  for (const Option& known : kOptions) {
+    if (known.name.ends_with('=') ? option.starts_with(known.name) : option == known.name) {
+      known.take(option, sorted);
+      return true;
+    }
   }
-  return true;
+  return false;
 }
 
 BadUsage unknownOption(std::string_view option) {
@@ -87,7 +104,7 @@ Request request(const Sorted& sorted) {
                     "see --help"};
   }
   if (sorted.list) {
-    if (sorted.all || sorted.output.form == ResultForm::Exact) {
+    if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0) {
       return BadUsage{"--list goes with no option but --json; see --help"};
     }
     if (operands.size() > 1) return BadUsage{"--list takes at most one CATEGORY; see --help"};
@@ -110,6 +127,12 @@ Request request(const Sorted& sorted) {
 }
 
 }  // namespace
+
+std::vector<std::string_view> optionNames() {
+  std::vector<std::string_view> names;
+  for (const Option& option : kOptions) names.push_back(option.name);
+  return names;
+}
 
 Request parseArguments(std::span<const std::string_view> arguments) {
   Sorted sorted;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "value_converter.h"
 
@@ -55,6 +56,9 @@ struct BadUsage {
 };
 
 using Request = std::variant<ShowHelp, ShowVersion, ListNames, Convert, ConvertToAll, BadUsage>;
+
+/// The options the command line takes, as they are spelt ("--fraction=" before its value).
+std::vector<std::string_view> optionNames();
 
 /// What the arguments (without the program's name) ask for. Options may stand before,
 /// between or after the other arguments, and "--" ends them. An argument that is a number

@@ -93,7 +93,8 @@ std::optional<Source> resolveSource(std::string_view typedCategory, std::string_
 }
 
 ConversionNames namesOf(const Category& category, QuantityUnit from, QuantityUnit to) {
-  return {category.id(), quantityUnitLabel(category, from), quantityUnitLabel(category, to)};
+  return {category.id(), quantityUnitLabel(category, from), quantityUnitLabel(category, to),
+          nullptr, std::nullopt};
 }
 
 ExitStatus list(const ListNames& request, const Streams& streams) {
@@ -153,6 +154,24 @@ ExitStatus writeOneResult(ValueConverter& converter, const OutputForm& output,
   return converted.status;
 }
 
+// An option that cannot apply to the units named, refused as the arguments' misused
+// combinations are rather than passed over: --fraction rounds a compound result's last part,
+// --exact writes a single double.
+std::optional<std::string> misusedOption(const OutputForm& output, const Category& category,
+                                         std::optional<QuantityUnit> to) {
+  const bool compoundTarget = to ? to->compound : !category.compoundUnits().empty();
+  const std::string target =
+      to ? quotedName(quantityUnitLabel(category, *to)) : std::string(category.id());
+  if (output.denominator != 0 && !compoundTarget) {
+    return "--fraction=N rounds the last part of a compound unit, and " + target +
+           (to ? " is none" : " has none") + "; see --help";
+  }
+  if (output.form == ResultForm::Exact && to && to->compound) {
+    return "--exact writes one number, and " + target + " is written in parts; see --help";
+  }
+  return std::nullopt;
+}
+
 // Names are checked before the value, so that a mistyped unit is reported even when the
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
@@ -161,6 +180,10 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   const Category& category = source->category;
   const std::optional<QuantityUnit> to = resolveUnit(category, request.to, streams.err);
   if (!to) return ExitStatus::UsageError;
+  if (const std::optional<std::string> misused = misusedOption(request.output, category, *to)) {
+    reportError(streams.err, *misused);
+    return ExitStatus::UsageError;
+  }
 
   if (request.output.explain) {
     const Explanation explanation =
@@ -195,8 +218,20 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   const std::optional<Source> source = resolveSource(request.category, request.from, streams.err);
   if (!source) return ExitStatus::UsageError;
   const Category& category = source->category;
+  if (const std::optional<std::string> misused =
+          misusedOption(request.output, category, std::nullopt)) {
+    reportError(streams.err, *misused);
+    return ExitStatus::UsageError;
+  }
+  const std::string note = farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
+  if (!note.empty()) reportError(streams.err, "note: " + note);
 
   ExitStatus status = ExitStatus::Success;
+  // A compound source has its parts' definitions, no single one of its own.
+  const TodaysDefinition* fromToday =
+      source->from.compound ? nullptr : &todaysDefinition(category, source->from.index);
+  const std::string_view fromDeviation =
+      fromToday != nullptr && fromToday->standard() ? fromToday->deviation : "null";
   for (const std::string_view label : quantityUnitLabels(category)) {
     const QuantityUnit to = *quantityUnit(category, label);
     ValueConverter converter(category, source->from, to, request.output.form,
@@ -205,6 +240,7 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
       ConversionNames names = namesOf(category, source->from, to);
       // A compound unit has its parts' definitions, no single one of its own.
       names.today = to.compound ? nullptr : &todaysDefinition(category, to.index);
+      names.fromDeviation = fromDeviation;
       status = worse(status, writeRecord(converter, names, request.value, streams.out));
       continue;
     }

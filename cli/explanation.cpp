@@ -2,6 +2,10 @@
 #include "explanation.h"
 
 #include <limits>
+#include <utility>
+
+#include "ascii_text.h"
+#include "compound_explanation.h"
 
 #include "conversion.h"
 #include "number_text.h"
@@ -81,6 +85,12 @@ void appendConstants(std::string& text, const std::string& formulas, Script scri
   }
 }
 
+// The labels and today's definitions are written in UTF-8; a terminal that shows no more
+// than ASCII gets their nearest ASCII, as it gets the signs of arithmetic.
+std::string inScript(std::string text, Script script) {
+  return script == Script::Ascii ? asciiText(text) : text;
+}
+
 }  // namespace
 
 Explanation explain(const Category& category, std::size_t from, std::size_t to,
@@ -131,7 +141,7 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
     text.append(quotedName(value)).append(" is not a number (").append(kInvalidNumber);
     text.append("), so nothing stands in place of x.\n");
   }
-  return {text, statusOf(conversion)};
+  return {inScript(std::move(text), script), statusOf(conversion)};
 }
 
 Explanation explainQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
@@ -149,7 +159,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     if (from.index != to.index || from.compound != to.compound) {
       text.append(kToday).append(todayText(category, to)).push_back('\n');
     }
-    return Explanation{text, statusOf(conversion)};
+    return Explanation{inScript(std::move(text), script), statusOf(conversion)};
   };
   text.append(script == Script::Ascii ? " -> " : " \u2192 ").append(quantityUnitLabel(category, to));
   text.append(" (").append(category.id()).append(", base unit ").append(category.baseLabel());
@@ -162,13 +172,13 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   }
 
   if (from.compound) {
-    text.append("  Each part given to the base unit, added largest first:\n");
     const CompoundUnit& unit = category.compoundUnits()[from.index];
+    text.append("  ").append(compoundReadingText(unit)).append(", each in the base unit:\n");
     const auto& reading = converted.reading;
     std::string sum;
     for (std::size_t k = 0; k < unit.parts.size(); ++k) {
       if (!reading->parts[k]) continue;
-      const UnitRule& rule = category.rules()[*category.unitIndex(unit.parts[k].label)];
+      const UnitRule& rule = partRule(category, unit.parts[k]);
       const std::string number = exactText(*reading->parts[k]);
       Equation part(text, "    " + std::string(rule.label) + ": ", "B",
                     toBaseArithmetic(rule, script));
@@ -205,7 +215,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     return explained();
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];
-  const UnitRule& smallest = category.rules()[*category.unitIndex(unit.parts.back().label)];
+  const UnitRule& smallest = partRule(category, unit.parts.back());
   rules.append(smallest.fromBase.text);
   Equation fromBase(text, kFromBase, smallest.label, fromBaseArithmetic(smallest, script));
   fromBase.step("=", fromBaseArithmetic(smallest, script, exactText(conversion.base)));
@@ -214,14 +224,9 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     return explained();
   }
   fromBase.step("=", exactText(smallest.fromBase(conversion.base)));
-  text.append("  Split as the result box shows it (15 significant digits)");
+  text.append("  ").append(compoundSplitText(category, unit));
+  text.append(", from the 15 significant digits shown");
   if (denominator != 0) text.append(", to the nearest 1/").append(std::to_string(denominator));
-  text.append(", by the whole steps");
-  for (std::size_t k = 0; k + 1 < unit.parts.size(); ++k) {
-    text.append(k == 0 ? ": " : ", ").append("1 ").append(unit.parts[k].label).append(" = ");
-    text.append(exactText(compoundStep(category, unit.parts[k], unit.parts[k + 1])));
-    text.append(" ").append(unit.parts[k + 1].label);
-  }
   text.append("\n  = ").append(converted.compound->text).push_back('\n');
   if (!converted.compound->roundingNote.empty()) {
     text.append("  (").append(converted.compound->roundingNote).append(")\n");

@@ -78,6 +78,10 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
   appendKey(head_, "value");
   appendKey(units_, "from");
   appendJsonString(units_, names.from);
+  if (names.fromDeviation) {
+    appendKey(units_, "fromDeviation");
+    units_ += *names.fromDeviation;
+  }
   appendKey(units_, "to");
   appendJsonString(units_, names.to);
   if (names.today != nullptr) appendTodayFields(units_, *names.today);
@@ -88,11 +92,13 @@ ConversionRecords::Fields ConversionRecords::fieldsOf(std::optional<std::string_
                                                      const ConvertedForms& result) const {
   const bool converted = result.status == ExitStatus::Success;
   const bool fault = result.status == ExitStatus::Fault && !result.infinite;
+  // A result shown as 0 is no negative number, whatever sign its double carries.
+  const std::string_view exact = result.exact == "-0" ? "0" : result.exact;
   Fields fields{value,
                 fault ? std::nullopt : std::optional(result.shown),
-                converted || result.infinite ? std::optional(result.exact) : std::nullopt,
+                converted || result.infinite ? std::optional(exact) : std::nullopt,
                 // The shortest form of a finite double is a JSON number as it stands.
-                converted ? result.exact : kNull,
+                converted ? exact : kNull,
                 outcomeName(result),
                 result.compound,
                 0};

@@ -21,13 +21,17 @@ struct ConversionNames {
   std::string_view from;
   std::string_view to;
   const TodaysDefinition* today = nullptr;
+  /// Where the record also speaks of the source unit (--all), its deviation from today's
+  /// definition as a JSON number, or null: the record carries it after "from".
+  std::optional<std::string_view> fromDeviation;
 };
 
 /// Writes the JSON records of conversions between one pair of units, each one object on one
 /// line:
 /// {"category":"length","value":"1","from":"Feet","to":"Meters","result":"0.3047999902464",
 ///  "exact":"0.3047999902464003","number":0.3047999902464003,"outcome":"ok"}
-/// with the target unit's today's fields after "to" where the names carry them.
+/// with the target unit's today's fields after "to" where the names carry them, and the
+/// source unit's "fromDeviation" after "from".
 /// "value" is the text as given, or null for a batch line too long to keep; "result" is the
 /// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
 /// "exact" is null unless the value was converted ("inf" or "-inf" for an infinite result);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "utf8_sequence.h"
+
 namespace vardeln::cli {
 namespace {
 
@@ -22,7 +24,7 @@ constexpr std::array<ByteKind, 256> kByteKinds = [] {
       kinds[byte] = ByteKind::Escape;
     } else if (byte < 0x80) {
       kinds[byte] = ByteKind::Plain;
-    } else if (byte >= 0xC2 && byte <= 0xF4) {
+    } else if (isUtf8Lead(static_cast<unsigned char>(byte))) {
       kinds[byte] = ByteKind::MultiByte;
     } else {
       kinds[byte] = ByteKind::Invalid;  // a continuation byte, an overlong lead, or beyond
@@ -83,35 +85,6 @@ char* writeEscape(unsigned char byte, char* out) {
 char* copy(std::string_view bytes, char* out) {
   std::memcpy(out, bytes.data(), bytes.size());
   return out + bytes.size();
-}
-
-// The UTF-8 sequence a lead byte of C2..F4 at text[0] begins: how long it should be, and
-// how many of its bytes are there and well-formed. When fewer are, those bytes are the
-// maximal ill-formed part that one U+FFFD replaces.
-struct Utf8Sequence {
-  std::size_t length;
-  std::size_t wellFormed;
-};
-
-Utf8Sequence utf8Sequence(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  // The second byte's range depends on the lead: it rules out overlong forms, surrogates
-  // and code points beyond U+10FFFF.
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead == 0xE0) low = 0xA0;
-  if (lead == 0xED) high = 0x9F;
-  if (lead == 0xF0) low = 0x90;
-  if (lead == 0xF4) high = 0x8F;
-  std::size_t taken = 1;
-  for (; taken < length && taken < text.size(); ++taken) {
-    const auto byte = static_cast<unsigned char>(text[taken]);
-    if (byte < low || byte > high) break;
-    low = 0x80;
-    high = 0xBF;
-  }
-  return {length, taken};
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "line_reader.h"
 
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "read_available.h"
@@ -14,6 +15,10 @@ LineReader::LineReader(std::FILE* in, std::size_t blockSize, std::function<void(
 std::optional<InputLine> LineReader::next() {
   bool tooLong = false;
   for (;;) {
+    if (atStart_ && byteOrderMarkUndecided()) {
+      refill();
+      continue;
+    }
     char* const unread = block_.data() + start_;
     const std::size_t unreadSize = filled_ - start_;
     if (auto* lineFeed = static_cast<char*>(std::memchr(unread, '\n', unreadSize))) {
@@ -38,6 +43,19 @@ std::optional<InputLine> LineReader::next() {
     start_ = 0;
     refill();
   }
+}
+
+bool LineReader::byteOrderMarkUndecided() {
+  // U+FEFF in UTF-8, which editors on Windows write at the start of a text file.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const std::string_view got(block_.data() + start_, filled_ - start_);
+  if (got.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(got) && !atEnd_ &&
+      filled_ < block_.size()) {
+    return true;
+  }
+  atStart_ = false;
+  if (got.starts_with(kByteOrderMark)) start_ += kByteOrderMark.size();
+  return false;
 }
 
 void LineReader::refill() {

@@ -22,7 +22,8 @@ struct InputLine {
 };
 
 /// Splits a stream into lines, reading it in blocks of what has arrived, up to the block
-/// size. The last line needs no line feed; empty input has no lines. The stream is read
+/// size. The last line needs no line feed; empty input has no lines. A UTF-8 byte-order
+/// mark at the very start is no part of the first line. The stream is read
 /// through its file descriptor (a file, a pipe, a terminal; not a memory stream), and only
 /// by this reader.
 class LineReader {
@@ -42,6 +43,9 @@ class LineReader {
 
  private:
   void refill();
+  // Whether the first bytes are still too few to tell a byte-order mark; once they are not,
+  // skips the mark they start with, if any.
+  bool byteOrderMarkUndecided();
 
   std::FILE* in_;
   std::function<void()> beforeWaiting_;
@@ -50,6 +54,7 @@ class LineReader {
   std::size_t filled_ = 0;  // bytes read into the block
   bool atEnd_ = false;
   bool failed_ = false;
+  bool atStart_ = true;
 };
 
 }  // namespace vardeln::cli

@@ -38,17 +38,15 @@ std::vector<std::size_t> unitsOf(const Category& category, QuantityUnit unit) {
 
 }  // namespace
 
-std::string farFromTodayNote(const Category& category, QuantityUnit from, QuantityUnit to,
-                             NoteDetail detail) {
-  // A unit to itself gives back the number typed, whatever its size today.
-  if (from.index == to.index && from.compound == to.compound) return {};
-  std::vector<std::size_t> units = unitsOf(category, from);
-  for (const std::size_t unit : unitsOf(category, to)) {
-    if (std::find(units.begin(), units.end(), unit) == units.end()) units.push_back(unit);
-  }
+namespace {
+
+// The note of each unit that is far from today's definition, in the order given, each once.
+std::string noteOf(const Category& category, const std::vector<std::size_t>& units,
+                   NoteDetail detail) {
   std::string note;
-  for (const std::size_t unit : units) {
-    const TodaysDefinition& row = todaysDefinition(category, unit);
+  for (auto unit = units.begin(); unit != units.end(); ++unit) {
+    if (std::find(units.begin(), unit, *unit) != unit) continue;
+    const TodaysDefinition& row = todaysDefinition(category, *unit);
     if (!farFromToday(row)) continue;
     if (!note.empty()) note += "; ";
     if (detail == NoteDetail::Short) {
@@ -59,6 +57,24 @@ std::string farFromTodayNote(const Category& category, QuantityUnit from, Quanti
     }
   }
   return note;
+}
+
+}  // namespace
+
+std::string farFromTodayNote(const Category& category, QuantityUnit from, QuantityUnit to,
+                             NoteDetail detail) {
+  // A unit to itself gives back the number typed, whatever its size today.
+  if (from.index == to.index && from.compound == to.compound) return {};
+  std::vector<std::size_t> units = unitsOf(category, from);
+  const std::vector<std::size_t> target = unitsOf(category, to);
+  units.insert(units.end(), target.begin(), target.end());
+  return noteOf(category, units, detail);
+}
+
+std::string farFromTodayNote(const Category& category, QuantityUnit from, NoteDetail detail) {
+  std::vector<std::size_t> units = unitsOf(category, from);
+  for (std::size_t unit = 0; unit < category.rules().size(); ++unit) units.push_back(unit);
+  return noteOf(category, units, detail);
 }
 
 std::string todayText(const Category& category, std::size_t unit) {

@@ -53,6 +53,9 @@ enum class NoteDetail { Short, WithDefinition };
 /// converted to itself). A compound unit is weighed by its parts.
 std::string farFromTodayNote(const Category& category, QuantityUnit from, QuantityUnit to,
                              NoteDetail detail);
+/// The same of a value converted from `from` to every unit of its category: the source's
+/// units first, then the category's in list order, each once.
+std::string farFromTodayNote(const Category& category, QuantityUnit from, NoteDetail detail);
 
 /// Today's definition of a unit in full, with the legacy rule's deviation: "Grain: this
 /// table's is 100 times today's: 1 gr = … (exact) = 0.00006479891 Kilogram (exact by

@@ -5,6 +5,7 @@
 #include "conversion.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
+#include "compound_explanation.h"
 #include "rule_text.h"
 #include "today.h"
 
@@ -67,11 +68,11 @@ std::string Converter::howToBase() const {
     return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase.text);
   }
   // "Feet and Inches adds its parts, largest first: Feet: B = …; Inches: B = …"
-  std::string rules = std::string(fromLabel()) + " adds its parts, largest first: ";
-  std::string formulas;
   const CompoundUnit& unit = category().compoundUnits()[from.index];
+  std::string rules = compoundReadingText(unit) + ": ";
+  std::string formulas;
   for (const CompoundPart& part : unit.parts) {
-    const UnitRule& rule = category().rules()[*category().unitIndex(part.label)];
+    const UnitRule& rule = partRule(category(), part);
     if (&part != &unit.parts.front()) rules += "; ";
     rules.append(part.label).append(": ").append(toBaseText(rule, Script::Unicode));
     formulas.append(rule.toBase.text).push_back(' ');
@@ -87,15 +88,10 @@ std::string Converter::howFromBase() const {
   }
   // "Feet and Inches: Inches = B ÷ …, split into whole Feet of 12 Inches"
   const CompoundUnit& unit = category().compoundUnits()[to.index];
-  const UnitRule& smallest = category().rules()[*category().unitIndex(unit.parts.back().label)];
-  std::string rules = std::string(toLabel()) + ": " + std::string(smallest.label) + " = " +
-                      fromBaseArithmetic(smallest, Script::Unicode) + ", split into whole ";
-  for (std::size_t k = 0; k + 1 < unit.parts.size(); ++k) {
-    if (k > 0) rules += ", ";
-    rules.append(unit.parts[k].label).append(" of ");
-    rules.append(formatDouble(compoundStep(category(), unit.parts[k], unit.parts[k + 1])));
-    rules.append(" ").append(unit.parts[k + 1].label);
-  }
+  const UnitRule& smallest = partRule(category(), unit.parts.back());
+  const std::string rules = std::string(toLabel()) + ": " + std::string(smallest.label) + " = " +
+                            fromBaseArithmetic(smallest, Script::Unicode) + ", " +
+                            compoundSplitText(category(), unit);
   return howLine("from", rules, smallest.fromBase.text);
 }
 

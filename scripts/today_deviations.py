@@ -121,6 +121,9 @@ def main():
         if (row["deviation"], row["comparison"]) != expected:
             faults.append(f"{key}: table says {row['deviation']!r} {row['comparison']!r}, "
                           f"the rule gives {expected[0]!r} {expected[1]!r}")
+        # A measured value has an uncertainty; a defined one has none.
+        if today is not None and (row["kind"] == "measured constant") == (row["uncertainty"] == "exact"):
+            faults.append(f"{key}: kind {row['kind']!r} with uncertainty {row['uncertainty']!r}")
         row["deviation"], row["comparison"] = expected
         written.append("\t".join(row[name] for name in names))
     faults += [f"{key}: no row" for key in legacy.keys() - seen]

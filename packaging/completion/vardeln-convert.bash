@@ -75,10 +75,20 @@ _vardeln_convert_offer() {
     done
 }
 
+# Readline splits "--fraction=16" at "=" (and "1:23:20" at ":"): the words are taken whole
+# again, and the text after an option's "=" is completed as that option's value.
 _vardeln_convert() {
-    local cur prev words cword category wanted
-    _init_completion || return
+    local cur prev words cword split category wanted
+    _init_completion -s -n : || return
     COMPREPLY=()
+    if [[ $split == true ]]; then
+        local option values=()
+        for option in "${_vardeln_convert_options[@]}"; do
+            [[ $option == "$prev="* ]] && values+=("${option#"$prev="}")
+        done
+        mapfile -t COMPREPLY < <(compgen -W "${values[*]}" -- "$cur")
+        return
+    fi
     _vardeln_convert_wanted
     case $wanted in
         option)
@@ -91,5 +101,6 @@ _vardeln_convert() {
             _vardeln_convert_offer < <("${words[0]}" --list -- "$category" 2>/dev/null)
             ;;
     esac
+    __ltrim_colon_completions "$cur"
 }
 complete -F _vardeln_convert vardeln-convert

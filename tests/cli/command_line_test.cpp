@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
+#include "arguments.h"
 #include "captured_run.h"
+#include "compound_quantity.h"
 #include "usage_text.h"
 #include "version.h"
 
@@ -69,6 +71,10 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
                                                "vardeln-convert: unknown unit \"meter\" in length; closest: \"Meters\", \"Kilometers\", \"Millimeter\"\n"},
     Invocation{"name checked before value",    {"length", "abc", "Feet", "Acres"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Acres\" in length; closest: \"Inches\", \"Miles\", \"Pace\"\n"},
+    Invocation{"C1 controls and bytes no UTF-8 hidden", {"length", "1", "Fe\xC2\x9B[2Jt\xFF", "Feet"}, "", kUsage, "",
+                                               "vardeln-convert: unknown unit \"Fe?[2Jt?\" in length; closest: \"Feet\", \"Fermi\", \"Verst\"\n"},
+    Invocation{"batch: a byte-order mark is no part of the first line", {"length", "-", "Kilometers", "Meters"}, "\xEF\xBB\xBF" "1\n", kOk,
+                                               "1000\n", ""},
     Invocation{"unknown category",             {"lenght", "1", "Feet", "Meters"}, "", kUsage, "",
                                                "vardeln-convert: unknown category \"lenght\"; closest: \"length\", \"density\", \"energy\"\n"},
     Invocation{"too few arguments",            {"length", "1", "Feet"}, "", kUsage, "",
@@ -118,27 +124,46 @@ TEST(CommandLine, HelpShowsEveryFormAndStatus) {
                            "--version", "VALUE -", "-- ends", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;
   }
+  // Every option the parser takes, and every denominator --fraction takes: the shells'
+  // completions are held to this text.
+  for (const std::string_view option : optionNames()) {
+    const std::string name(option);  // at the start of its line, or after "-h, "
+    EXPECT_TRUE(run.out.find("\n  " + name) != std::string::npos ||
+                run.out.find(", " + name + " ") != std::string::npos)
+        << option;
+  }
+  std::string denominators = "N one of ";
+  for (int n = 1; n <= 64; ++n) {
+    if (isCompoundDenominator(n)) denominators += std::to_string(n) + ", ";
+  }
+  EXPECT_NE(run.out.find(denominators.substr(0, denominators.size() - 2) + ", and"),
+            std::string::npos) << denominators;
   EXPECT_EQ(run.err, "");
 }
 
 // --all gives for each unit, in list order, what the single form gives for it, plain and
-// as JSON (there with the unit's today's fields), in every category.
+// as JSON (there with the units' today's fields), and notes every unit one of them notes, in
+// every category.
 TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
   for (const std::string_view category : testing::linesOf(testing::runCaptured({"--list"}).out)) {
     const std::vector<std::string> labels =
         testing::linesOf(testing::runCaptured({"--list", category}).out);
     const std::string from = labels.back();
-    const std::vector<std::string> plain =
-        testing::linesOf(testing::runCaptured({"--all", category, "0.1", from}).out);
+    const testing::CapturedRun all = testing::runCaptured({"--all", category, "0.1", from});
+    const std::vector<std::string> plain = testing::linesOf(all.out);
     const std::vector<std::string> json =
         testing::linesOf(testing::runCaptured({"--all", "--json", category, "0.1", from}).out);
     ASSERT_EQ(plain.size(), labels.size()) << category;
     ASSERT_EQ(json.size(), labels.size()) << category;
     for (std::size_t i = 0; i < labels.size(); ++i) {
       const std::string_view to = labels[i];
-      EXPECT_EQ(plain[i] + "\n", std::string(to) + "\t" +
-                                     testing::runCaptured({category, "0.1", from, to}).out);
-      static const std::regex kToday(R"(,"today":[^}]*,"deviation":[^,]*)");
+      const testing::CapturedRun single = testing::runCaptured({category, "0.1", from, to});
+      EXPECT_EQ(plain[i] + "\n", std::string(to) + "\t" + single.out);
+      static const std::regex kNoted("this table's [^;]*\\)");
+      for (std::sregex_iterator n(single.err.begin(), single.err.end(), kNoted), end; n != end; ++n) {
+        EXPECT_NE(all.err.find(n->str()), std::string::npos) << n->str();
+      }
+      static const std::regex kToday(R"(,"fromDeviation":[^,]*|,"today":[^}]*,"deviation":[^,]*)");
       EXPECT_EQ(std::regex_replace(json[i], kToday, "") + "\n",
                 testing::runCaptured({"--json", category, "0.1", from, to}).out);
     }
@@ -179,6 +204,14 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
                                                  "Celsius\nFahrenheit\nKelvin\nRankine\nRéaumur\n", ""},
     Invocation{"--list with --exact",            {"--list", "--exact"}, "", kUsage, "",
                                                  "vardeln-convert: --list goes with no option but --json; see --help\n"},
+    Invocation{"--list with --fraction",         {"--list", "--fraction=2"}, "", kUsage, "",
+                                                 "vardeln-convert: --list goes with no option but --json; see --help\n"},
+    Invocation{"--fraction without a compound TO", {"--fraction=16", "length", "1", "Meters", "Feet"}, "", kUsage, "",
+                                                 "vardeln-convert: --fraction=N rounds the last part of a compound unit, and \"Feet\" is none; see --help\n"},
+    Invocation{"--fraction where no unit is compound", {"--all", "--fraction=2", "temperature", "1", "Celsius"}, "", kUsage, "",
+                                                 "vardeln-convert: --fraction=N rounds the last part of a compound unit, and temperature has none; see --help\n"},
+    Invocation{"--exact with a compound TO",     {"--exact", "length", "1", "Meters", "Feet and Inches"}, "", kUsage, "",
+                                                 "vardeln-convert: --exact writes one number, and \"Feet and Inches\" is written in parts; see --help\n"},
     Invocation{"--all in list order",            {"temperature", "100", "celsius", "--all"}, "", kOk,
                                                  "Celsius\t100\nFahrenheit\t212\nKelvin\t373.15\nRankine\t671.67\nRéaumur\t80\n", ""},
     Invocation{"--all --exact",                  {"--all", "--exact", "temperature", "100", "Celsius"}, "", kOk,
@@ -266,6 +299,8 @@ INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
                                                  R"({"category":"area","value":"1e300","from":"Meters Square","to":"Shed","result":"Infinity","exact":"inf","number":null,"outcome":"infinite"})" "\n", ""},
     Invocation{"no number, value escaped",       {"--json", "pressure", "\"1\"\\\n", "Barye", "Dynes / cm Square"}, "", kInvalid,
                                                  R"({"category":"pressure","value":"\"1\"\\\n","from":"Barye","to":"Dynes / cm Square","result":"Invalid Number","exact":null,"number":null,"outcome":"invalid"})" "\n", ""},
+    Invocation{"a result shown as 0 is no -0",   {"--json", "--fraction=2", "length", "-0.001", "Inches", "Feet and Inches"}, "", kOk,
+                                                 R"({"category":"length","value":"-0.001","from":"Inches","to":"Feet and Inches","result":"0 in","exact":"0","number":0,"parts":[0,0],"rounding":"rounded up by 0.001 in","outcome":"ok"})" "\n", ""},
     Invocation{"fault on standard output only",  {"--json", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
                                                  R"({"category":"length","value":"1e308","from":"Kilometers","to":"Meters","result":null,"exact":null,"number":null,"outcome":"Overflow"})" "\n", ""},
     Invocation{"unknown unit: message, no record", {"--json", "length", "1", "Fet", "Meters"}, "", kUsage, "",
@@ -287,11 +322,11 @@ INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
                                                  R"({"category":"temperature","unit":"Kelvin","order":2,"today":"-272.15","kind":"exact by definition","deviation":0})" "\n"
                                                  R"({"category":"temperature","unit":"Rankine","order":3,"today":"-2453.35/9","kind":"exact by definition","deviation":0})" "\n"
                                                  R"({"category":"temperature","unit":"Réaumur","order":4,"today":"1.25","kind":"conventional","deviation":0})" "\n", ""},
-    Invocation{"--all: each target unit's today", {"--all", "--json", "power", "1", "Watt"}, "", kOk,
-                                                 R"j({"category":"power","value":"1","from":"Watt","to":"DonkeyPower","today":null,"kind":"regional-historical (no single standard)","deviation":null,"result":"0.004","exact":"0.004","number":0.004,"outcome":"ok"})j" "\n"
-                                                 R"({"category":"power","value":"1","from":"Watt","to":"HorsePower Imperial","today":"745.69987158227022","kind":"exact by definition","deviation":-7.81e-10,"result":"0.00134102209064215","exact":"0.001341022090642148","number":0.001341022090642148,"outcome":"ok"})" "\n"
-                                                 R"({"category":"power","value":"1","from":"Watt","to":"HorsePower Metric","today":"735.49875","kind":"exact by definition","deviation":0,"result":"0.0013596216173039","exact":"0.0013596216173039043","number":0.0013596216173039043,"outcome":"ok"})" "\n"
-                                                 R"({"category":"power","value":"1","from":"Watt","to":"Watt","today":"1","kind":"exact by definition","deviation":0,"result":"1","exact":"1","number":1,"outcome":"ok"})" "\n", ""}));
+    Invocation{"--all: each unit's today", {"--all", "--json", "power", "1", "Watt"}, "", kOk,
+                                                 R"j({"category":"power","value":"1","from":"Watt","fromDeviation":0,"to":"DonkeyPower","today":null,"kind":"regional-historical (no single standard)","deviation":null,"result":"0.004","exact":"0.004","number":0.004,"outcome":"ok"})j" "\n"
+                                                 R"({"category":"power","value":"1","from":"Watt","fromDeviation":0,"to":"HorsePower Imperial","today":"745.69987158227022","kind":"exact by definition","deviation":-7.81e-10,"result":"0.00134102209064215","exact":"0.001341022090642148","number":0.001341022090642148,"outcome":"ok"})" "\n"
+                                                 R"({"category":"power","value":"1","from":"Watt","fromDeviation":0,"to":"HorsePower Metric","today":"735.49875","kind":"exact by definition","deviation":0,"result":"0.0013596216173039","exact":"0.0013596216173039043","number":0.0013596216173039043,"outcome":"ok"})" "\n"
+                                                 R"({"category":"power","value":"1","from":"Watt","fromDeviation":0,"to":"Watt","today":"1","kind":"exact by definition","deviation":0,"result":"1","exact":"1","number":1,"outcome":"ok"})" "\n", ""}));
 // clang-format on
 
 }  // namespace

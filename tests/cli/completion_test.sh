@@ -11,15 +11,38 @@ PATH="$(cd "$(dirname "$1")" && pwd):$PATH"
 completions=$2
 export LC_ALL=C.UTF-8
 
+# The options and --fraction's values, as the program's own --help lists them: every shell
+# must offer each of them.
+help=$(vardeln-convert --help)
+fractions=$(grep -o 'N one of [0-9, ]*[0-9]' <<<"$help" | grep -o '[0-9]\+' | sort | paste -sd, -)
+long_options=$(sed -n 's/^  \(-h, \)\?\(--[a-z]\+\).*/\2/p' <<<"$help" | sort)
+[ -n "$fractions" ] && grep -qx -- --fraction <<<"$long_options" || give_up "--help lists --fraction=N"
+fish_options=$(paste -sd, - <<<"$long_options")
+bash_options=$( (echo --; grep -vx -- --fraction <<<"$long_options"; tr , '\n' <<<"$fractions" | sed 's/^/--fraction=/') \
+  | sort | paste -sd, -)
+
 # Each prints the words offered for the last of the comma-separated WORDS, sorted, one a line.
+# bash gets its words as readline splits the line: at blanks, and at each of COMP_WORDBREAKS'
+# "=" and ":", which stand as words of their own ("--fraction=16" is "--fraction", "=", "16").
 bash_words() {
   bash --norc --noprofile -c '
     . /usr/share/bash-completion/bash_completion
     . "$1"
-    IFS=, read -ra COMP_WORDS <<<"$2,"
+    IFS=, read -ra typed <<<"$2,"
+    COMP_WORDS=()
+    for ((i = 0; i < ${#typed[@]}; i++)); do
+      word=${typed[i]}
+      while [[ $word != [\"\x27]* && $word =~ ^([^=:]*)([=:])(.*)$ ]]; do
+        [[ -n ${BASH_REMATCH[1]} ]] && COMP_WORDS+=("${BASH_REMATCH[1]}")
+        COMP_WORDS+=("${BASH_REMATCH[2]}")
+        word=${BASH_REMATCH[3]}
+        split=1
+      done
+      [[ -n $word || ($i -eq $((${#typed[@]} - 1)) && -z ${split-}) ]] && COMP_WORDS+=("$word")
+      unset split
+    done
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-    COMP_LINE="${COMP_WORDS[*]}"
-    COMP_LINE=${COMP_LINE//,/ }
+    COMP_LINE="${typed[*]}"
     COMP_POINT=${#COMP_LINE}
     function=$(complete -p vardeln-convert | sed -n "s/.* -F \([^ ]*\) .*/\1/p")
     "$function" vardeln-convert "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
@@ -56,13 +79,21 @@ joined() { paste -sd, -; }
 # ("=" in a column: the same as the column before it)
 while IFS='|' read -r description words bash_expected fish_expected zsh_expected; do
   [ -n "$description" ] || continue
+  bash_expected=${bash_expected//@options@/$bash_options}
+  fish_expected=${fish_expected//@options@/$fish_options}
+  zsh_expected=${zsh_expected//@options@/$bash_options}
+  bash_expected=${bash_expected//@fractions@/$(tr , '\n' <<<"$fractions" | sort | paste -sd, -)}
   [ "$fish_expected" = "=" ] && fish_expected=$bash_expected
   [ "$zsh_expected" = "=" ] && zsh_expected=$fish_expected
   check_equal "bash: $description" "$bash_expected" "$(bash_words "$words" | joined)"
   check_equal "fish: $description" "$fish_expected" "$(fish_words "$words" | joined)"
   check_equal "zsh: $description" "$zsh_expected" "$(zsh_words "$words" | joined)"
 done <<'TABLE'
-long options|vardeln-convert,--|--,--all,--exact,--explain,--fraction=16,--fraction=2,--fraction=32,--fraction=4,--fraction=64,--fraction=8,--help,--json,--list,--version|--all,--exact,--explain,--fraction,--help,--json,--list,--version|--,--all,--exact,--explain,--fraction=16,--fraction=2,--fraction=32,--fraction=4,--fraction=64,--fraction=8,--help,--json,--list,--version
+every option --help lists|vardeln-convert,--|@options@|@options@|@options@
+--fraction='s values|vardeln-convert,--fraction=|@fractions@|--fraction=16,--fraction=2,--fraction=32,--fraction=4,--fraction=64,--fraction=8|=
+a --fraction= value begun|vardeln-convert,length,--fraction=3|32|--fraction=32|=
+a category after --fraction=N|vardeln-convert,--fraction=16,ti|time|=|=
+a unit after --fraction=N and a clock value|vardeln-convert,time,--fraction=8,1:23:20,Minute\ a|Minute\ and\ Second|Minute and Second|=
 categories|vardeln-convert,te|temperature|=|=
 a category after an option|vardeln-convert,--exact,p|power,prefix,pressure|=|=
 --list takes a category|vardeln-convert,--list,s|speed|=|=

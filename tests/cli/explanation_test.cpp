@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <regex>
@@ -109,6 +110,9 @@ TEST(Explanations, DefineEveryNameAndRedoneInDoublesGiveWhatTheyPrint) {
           const std::string text =
               explain(category, from, (from + 1) % units, value, ResultForm::Exact, script).text;
           SCOPED_TRACE(text);
+          if (script == Script::Ascii) {
+            EXPECT_TRUE(std::ranges::all_of(text, [](char c) { return c > 0; }));
+          }
           const Equations equations = equationsIn(text);
           for (const auto& [name, sides] : equations) {
             for (const std::string& side : sides) {
