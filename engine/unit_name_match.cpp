@@ -22,9 +22,12 @@ void addOnce(std::vector<std::string_view>& labels, std::string_view label) {
 
 NameMatch meaning(std::vector<std::string_view> labels) {
   switch (labels.size()) {
-    case 0: return {};
-    case 1: return {Kind::Found, labels.front(), {}};
-    default: return {Kind::Ambiguous, {}, std::move(labels)};
+    case 0:
+      return {};
+    case 1:
+      return {Kind::Found, labels.front(), {}};
+    default:
+      return {Kind::Ambiguous, {}, std::move(labels)};
   }
 }
 

@@ -84,8 +84,11 @@ TEST(UnitNames, ANameLeftWithoutCategoryFindsEveryCategoryItFits) {
     std::string_view written;
     std::vector<std::string_view> categories;
   } rows[] = {
-      {"ft", {"length"}}, {"tolas", {"mass"}}, {"ton", {"mass", "volume"}},
-      {"kilo", {"mass", "prefix"}}, {"lbx", {}},
+      {"ft", {"length"}},
+      {"tolas", {"mass"}},
+      {"ton", {"mass", "volume"}},
+      {"kilo", {"mass", "prefix"}},
+      {"lbx", {}},
   };
   for (const auto& row : rows) {
     std::vector<std::string_view> found;
