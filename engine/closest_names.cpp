@@ -42,8 +42,8 @@ struct Ranked {
 
 }  // namespace
 
-std::vector<std::string_view> closestNames(std::span<const std::string_view> names,
-                                           std::string_view typed, std::size_t count) {
+std::vector<std::size_t> closestIndices(std::span<const std::string_view> names,
+                                        std::string_view typed, std::size_t count) {
   const std::string foldedTyped = foldCase(typed);
   const std::string_view comparedTyped = std::string_view(foldedTyped).substr(0, kComparedLength);
   std::vector<Ranked> ranked;
@@ -58,9 +58,18 @@ std::vector<std::string_view> closestNames(std::span<const std::string_view> nam
                     ranked.end(),
                     [](const Ranked& a, const Ranked& b) { return a.key() < b.key(); });
 
-  std::vector<std::string_view> closest;
+  std::vector<std::size_t> closest;
   closest.reserve(kept);
-  for (std::size_t i = 0; i < kept; ++i) closest.push_back(names[ranked[i].listIndex]);
+  for (std::size_t i = 0; i < kept; ++i) closest.push_back(ranked[i].listIndex);
+  return closest;
+}
+
+std::vector<std::string_view> closestNames(std::span<const std::string_view> names,
+                                           std::string_view typed, std::size_t count) {
+  std::vector<std::string_view> closest;
+  for (const std::size_t index : closestIndices(names, typed, count)) {
+    closest.push_back(names[index]);
+  }
   return closest;
 }
 

@@ -19,4 +19,8 @@ std::vector<std::string_view> closestNames(std::span<const std::string_view> nam
                                            std::string_view typed,
                                            std::size_t count = kSuggestionCount);
 
+/// The same, as the names' positions in `names`.
+std::vector<std::size_t> closestIndices(std::span<const std::string_view> names,
+                                        std::string_view typed, std::size_t count);
+
 }  // namespace vardeln

@@ -1,0 +1,30 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "category.h"
+#include "name_match.h"
+
+namespace vardeln {
+
+/// Finds the unit a written name stands for in `category`, as every front end that takes
+/// typed text reads a unit. A label of a unit or a compound unit wins, exactly or ignoring
+/// case (the label is then `name`); otherwise one of the names beside the table, ignoring
+/// case, found gives its unit's label. A name several units share is Ambiguous, with their
+/// labels as candidates. An unknown name gets as candidates the labels of the units whose
+/// labels or names come closest.
+NameMatch matchUnitName(const Category& category, std::string_view written);
+
+/// A category in which a written name stands for a unit (Found) or for several (Ambiguous).
+struct CategoryUnitMatch {
+  const Category* category;
+  NameMatch match;
+};
+
+/// Every category in which `written` names a unit or several, in the categories' order,
+/// for a front end that lets the units settle the category ("5 ft m").
+std::vector<CategoryUnitMatch> categoriesNamingUnit(std::string_view written);
+
+}  // namespace vardeln

@@ -1,0 +1,103 @@
+// Vardeln — MIT licence, see LICENSE.
+// Units by the names people write: each name stands for its own unit, a shared one for none.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "categories.h"
+#include "unit_name_match.h"
+#include "unit_names.h"
+
+namespace vardeln {
+namespace {
+
+using Kind = NameMatch::Kind;
+
+TEST(UnitNames, EachNameStandsForItsOwnUnitAndASharedOneForNone) {
+  for (const Category& category : allCategories()) {
+    SCOPED_TRACE(category.id());
+    const UnitNameTable& table = unitNameTable(category);
+    EXPECT_EQ(table.categoryId, category.id());
+    std::vector<std::string_view> rows;
+    for (const UnitNames& unit : table.units) {
+      rows.push_back(unit.label);
+      for (const std::string_view name : unit.names) {
+        const NameMatch match = matchUnitName(category, name);
+        EXPECT_TRUE(match.kind == Kind::Found && match.name == unit.label) << name;
+      }
+    }
+    EXPECT_EQ(rows, category.labels());
+    for (const SharedName& shared : table.shared) {
+      EXPECT_EQ(matchUnitName(category, shared.name).candidates, shared.labels) << shared.name;
+      for (const std::string_view label : shared.labels) EXPECT_TRUE(category.unitIndex(label));
+    }
+  }
+}
+
+TEST(UnitNames, WrittenNamesFindTheirUnits) {
+  // One label: Found. Several: Ambiguous, naming them. None: Unknown, with the closest labels.
+  const struct {
+    const char* category;
+    std::string_view written;
+    std::vector<std::string_view> labels;
+    Kind kind = Kind::Found;
+  } rows[] = {
+      {"length", "foot", {"Feet"}},
+      {"length", "FT", {"Feet"}},
+      {"length", "″", {"Inches"}},
+      {"length", "metre", {"Meters"}},
+      {"length", "gaj", {"Yard-Gaz"}},
+      {"length", "FEET AND INCHES", {"Feet and Inches"}},
+      {"mass", "lbs", {"Pound"}},
+      {"mass", "tolas", {"Tola"}},
+      {"mass", "chatank", {"Chhatank"}},
+      {"mass", "ser", {"Seer"}},
+      {"mass", "ratti", {"Rutti"}},
+      {"mass", "mun", {"Maund"}},
+      {"mass", "milligram", {"Miligram"}},
+      {"mass", "carat", {"Carat"}},
+      {"mass", "carats", {"Carat", "Carat Metric"}, Kind::Ambiguous},
+      {"mass", "Ton", {"Long Ton", "Metric Ton", "Short Ton"}, Kind::Ambiguous},
+      {"mass", "lbx", {"Pound", "Kip", "Pao"}, Kind::Unknown},
+      {"area", "sq ft", {"Feet Square"}},
+      {"area", "M2", {"Meters Square"}},
+      {"area", "kanals", {"Kanal"}},
+      {"speed", "mph", {"Miles/hour"}},
+      {"speed", "km/h", {"Kilometers/hour"}},
+      {"temperature", "°c", {"Celsius"}},
+      {"temperature", "°R", {"Rankine", "Réaumur"}, Kind::Ambiguous},
+      {"time", "min", {"Minute"}},
+      {"volume", "liter", {"Litre"}},
+      {"volume", "gallon", {"Gallon Imperial", "Gallon US"}, Kind::Ambiguous},
+      {"power", "hp", {"HorsePower Imperial", "HorsePower Metric"}, Kind::Ambiguous},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.written);
+    const NameMatch match = matchUnitName(*categoryById(row.category), row.written);
+    EXPECT_EQ(match.kind, row.kind);
+    EXPECT_EQ(row.kind == Kind::Found ? std::vector{match.name} : match.candidates, row.labels);
+  }
+}
+
+TEST(UnitNames, ANameLeftWithoutCategoryFindsEveryCategoryItFits) {
+  const struct {
+    std::string_view written;
+    std::vector<std::string_view> categories;
+  } rows[] = {
+      {"ft", {"length"}},
+      {"tolas", {"mass"}},
+      {"ton", {"mass", "volume"}},
+      {"kilo", {"mass", "prefix"}},
+      {"lbx", {}},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string_view> found;
+    for (const CategoryUnitMatch& match : categoriesNamingUnit(row.written)) {
+      found.push_back(match.category->id());
+    }
+    EXPECT_EQ(found, row.categories) << row.written;
+  }
+}
+
+}  // namespace
+}  // namespace vardeln
