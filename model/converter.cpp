@@ -192,20 +192,23 @@ unsigned Converter::reset() {
 
 unsigned Converter::openConversion(std::size_t category, std::size_t from, std::size_t to,
                                    std::string_view number) {
-  if (utf16Length(number) > kLongestNumber) return refuseLongText();
+  if (utf16Length(number) > kLongestNumber) {
+    return openUnknownLink("This link was refused: its number is over " +
+                           std::to_string(kLongestNumber) + " characters");
+  }
   std::string text = withLineBreaksAsBlanks(number);
   unsigned changed = category != category_ ? kCategory : kNothing;
   if (from != from_ || to != to_) changed |= kUnits;
   if (text != number_) changed |= kNumber;
-  // All of it is set before the one conversion, so a fault keeps the result that was on
-  // screen, never one of a half-opened link.
   category_ = category;
   from_ = from;
   to_ = to;
   number_ = std::move(text);
   changed |= recalculate();
-  // No number is what Reset leaves: no result either.
-  return number_.empty() ? changed | setResult({}, std::nullopt) : changed;
+  // A link carries no result of its own to keep: on a fault none shows, and the note and Copy
+  // name the fault. No number is what Reset leaves: no result either.
+  if (stale_ || number_.empty()) changed |= setResult({}, stale_);
+  return changed;
 }
 
 unsigned Converter::openUnknownLink(std::string note) {

@@ -42,7 +42,7 @@ class Converter {
   };
 
   /// What the note under the lists says: nothing, the fault that left the result stale, that a
-  /// text was too long, what a link named that the converter does not know, or that a unit of
+  /// text was too long, why a link was refused (a name the converter does not know), or that a unit of
   /// the conversion is off by 0.1 % or more from its definition today.
   enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday };
 
@@ -107,9 +107,10 @@ class Converter {
   unsigned reset();
 
   /// Opens the conversion a link names, its category, units and number, as one act: it
-  /// converts once, and a fault keeps the result shown before, stale. An empty number is what
-  /// Reset leaves, with no result either; a number over kLongestNumber is refused whole, as
-  /// setNumber refuses it.
+  /// converts once. A result shown before belongs to another conversion: on a fault the
+  /// result is empty and stale, so that the note and Copy name the fault and no number shows.
+  /// An empty number is what Reset leaves, with no result either; a number over
+  /// kLongestNumber refuses the link (as openUnknownLink), since nothing is cut short.
   unsigned openConversion(std::size_t category, std::size_t from, std::size_t to,
                           std::string_view number);
   /// A link that names no conversion of the converter's: the start's conversion, and the note

@@ -167,6 +167,10 @@ unsigned followLink(Converter& converter, std::string_view address) {
     return std::nullopt;
   };
   const std::span<const std::string> labels = std::span(parts).subspan(2);
+  // One more part than two labels span: a compound quantity's fraction with its slash.
+  if (labels.size() > 2 * most + 1) {
+    return converter.openUnknownLink("This link holds no conversion: too many slashes");
+  }
   std::size_t knownFrom = 0;
   if (const auto named = namedUnits(labels, knownFrom)) {
     return converter.openConversion(*category, named->first, named->second, parts[1]);
@@ -181,6 +185,10 @@ unsigned followLink(Converter& converter, std::string_view address) {
   }
   const std::string unknown =
       knownFrom > 0 ? joined(labels, knownFrom, labels.size()) : labels.front();
+  if (unknown.empty()) {
+    return converter.openUnknownLink("This link leaves a unit of " + std::string(units.id()) +
+                                     " unnamed");
+  }
   return converter.openUnknownLink("This link names no unit " + quotedName(unknown) + " in " +
                                    std::string(units.id()));
 }

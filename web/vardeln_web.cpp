@@ -9,9 +9,10 @@
 // another.
 //
 // This file is the whole interface: each function here is exported by its EMSCRIPTEN_KEEPALIVE
-// alone, and the numbers the page compares with (Change bits, note kinds) and where the
-// record holds each part are read from vardeln_interface_constants(), so nothing is written
-// twice.
+// alone, and the page reads from vardeln_interface_constants() the calls with how each takes
+// and gives its values (kCalls, which names each function where the compiler checks it), the
+// numbers it compares with (Change bits, note kinds) and where the record holds each part,
+// so nothing is written twice.
 #include <emscripten/emscripten.h>
 
 #include <cstddef>
@@ -68,23 +69,29 @@ std::string_view bytes(const char* text, int length) {
 }
 
 // The state to draw, in 32-bit words; a text is where its bytes are (inside the converter, or
-// a fault's name) and how many there are, valid until the next command.
+// a fault's name) and how many there are, valid until the next command. staleFault is the
+// fault's name while the result is stale, else empty; numberIsGiven is 1 when the number is
+// exactly the text the command was given.
+#define VARDELN_STATE_WORDS(WORD)                                                         \
+  WORD(category) WORD(from) WORD(to) WORD(noteKind) WORD(number) WORD(numberLength)      \
+  WORD(result) WORD(resultLength) WORD(staleFault) WORD(staleFaultLength) WORD(note)     \
+  WORD(noteLength) WORD(numberIsGiven)
 struct State {
-  std::uint32_t category;
-  std::uint32_t from;
-  std::uint32_t to;
-  std::uint32_t noteKind;
-  std::uint32_t number;
-  std::uint32_t numberLength;
-  std::uint32_t result;
-  std::uint32_t resultLength;
-  std::uint32_t staleFault;  ///< the fault's name while the result is stale, else empty
-  std::uint32_t staleFaultLength;
-  std::uint32_t note;
-  std::uint32_t noteLength;
-  std::uint32_t numberIsGiven;  ///< 1 when the number is exactly the text the command was given
+#define VARDELN_DECLARE(part) std::uint32_t part;
+  VARDELN_STATE_WORDS(VARDELN_DECLARE)
+#undef VARDELN_DECLARE
 };
 State state;
+
+// A text's address is kept in a word, and the page reads the record as 32-bit words.
+#ifdef __wasm32__
+constexpr bool kWasm32 = true;
+#else
+constexpr bool kWasm32 = false;
+#endif
+static_assert(kWasm32 && sizeof(const char*) == sizeof(std::uint32_t) &&
+                  alignof(State) == sizeof(std::uint32_t),
+              "the page's record assumes 32-bit WebAssembly");
 
 void place(std::string_view text, std::uint32_t& at, std::uint32_t& length) {
   at = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(text.data()));
@@ -128,13 +135,8 @@ constexpr NamedNumber kNoteKinds[] = {
     {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)}};
 
 // Each part's word in the record.
-#define VARDELN_WORD(part) {#part, offsetof(State, part) / sizeof(std::uint32_t)}
-constexpr NamedNumber kStateWords[] = {
-    VARDELN_WORD(category),   VARDELN_WORD(from),         VARDELN_WORD(to),
-    VARDELN_WORD(noteKind),   VARDELN_WORD(number),       VARDELN_WORD(numberLength),
-    VARDELN_WORD(result),     VARDELN_WORD(resultLength), VARDELN_WORD(staleFault),
-    VARDELN_WORD(staleFaultLength), VARDELN_WORD(note),   VARDELN_WORD(noteLength),
-    VARDELN_WORD(numberIsGiven)};
+#define VARDELN_WORD(part) {#part, offsetof(State, part) / sizeof(std::uint32_t)},
+constexpr NamedNumber kStateWords[] = {VARDELN_STATE_WORDS(VARDELN_WORD)};
 #undef VARDELN_WORD
 
 // Decimal digits without std::to_string, which would bring the C library's formatting into
@@ -160,20 +162,6 @@ void appendObject(std::string& json, std::string_view name, std::span<const Name
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int vardeln_text_length() { return static_cast<int>(returned.size()); }
-
-/// The numbers the page compares with, by name, as JSON: {"change":{"category":1,...},
-/// "noteKind":{"none":0,...},"state":{"category":0,...}} (state: each part's word in
-/// vardeln_state()'s record). Read once, at the start.
-EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
-  returned = "{";
-  appendObject(returned, "change", kChanges);
-  returned.push_back(',');
-  appendObject(returned, "noteKind", kNoteKinds);
-  returned.push_back(',');
-  appendObject(returned, "state", kStateWords);
-  returned.push_back('}');
-  return returned.c_str();
-}
 
 /// Where the state to draw is; it stays there, and every command below updates it.
 EMSCRIPTEN_KEEPALIVE const State* vardeln_state() {
@@ -271,6 +259,60 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_how(int line) {
     default:
       return hand(converter.todayOfTo());
   }
+}
+
+}  // extern "C"
+
+namespace {
+
+// A call the page makes and how it takes and gives its values: "number" (numbers in, a number
+// out), "text" (numbers in, a text out) or "givenText" (a text in, as its bytes and their
+// length; the Change bits out). The function must exist for its row to compile.
+struct Call {
+  std::string_view name;
+  std::string_view shape;
+};
+
+template <auto function>
+constexpr Call call(std::string_view name, std::string_view shape) {
+  return {name, shape};
+}
+
+#define VARDELN_CALL(name, shape) call<&vardeln_##name>(#name, #shape)
+constexpr Call kCalls[] = {
+    VARDELN_CALL(state, number),          VARDELN_CALL(category_count, number),
+    VARDELN_CALL(category_id, text),      VARDELN_CALL(category_caption, text),
+    VARDELN_CALL(unit_labels, text),      VARDELN_CALL(compound_labels, text),
+    VARDELN_CALL(choose_category, number), VARDELN_CALL(choose_from, number),
+    VARDELN_CALL(choose_to, number),      VARDELN_CALL(set_number, givenText),
+    VARDELN_CALL(paste, givenText),       VARDELN_CALL(cut, number),
+    VARDELN_CALL(cut_text, text),         VARDELN_CALL(copy, text),
+    VARDELN_CALL(reset, number),          VARDELN_CALL(follow_link, givenText),
+    VARDELN_CALL(link, text),             VARDELN_CALL(how, text)};
+#undef VARDELN_CALL
+
+}  // namespace
+
+extern "C" {
+
+/// The page's calls and the numbers it compares with, by name, as JSON: {"call":{"state":
+/// "number",...},"change":{"category":1,...},"noteKind":{"none":0,...},"state":{"category":0,
+/// ...}} (state: each part's word in vardeln_state()'s record). Read once, at the start; with
+/// vardeln_text_length(), the one call the page names itself.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
+  returned = "{\"call\":{";
+  for (const Call& each : kCalls) {
+    if (returned.back() != '{') returned.push_back(',');
+    returned.append("\"").append(each.name).append("\":\"").append(each.shape).append("\"");
+  }
+  returned.append("},");
+  appendObject(returned, "change", kChanges);
+  returned.push_back(',');
+  appendObject(returned, "noteKind", kNoteKinds);
+  returned.push_back(',');
+  appendObject(returned, "state", kStateWords);
+  returned.push_back('}');
+  return returned.c_str();
 }
 
 }  // extern "C"

@@ -16,6 +16,7 @@ struct LinkCase {
   const char* opened;  // the link of what the converter then shows
   const char* result;
   std::string note;
+  const char* copy = nullptr;  // what Copy gives, where the row is about it
 };
 
 std::string repeated(std::string_view text, std::size_t times) {
@@ -34,14 +35,16 @@ class Links : public ::testing::TestWithParam<LinkCase> {};
 TEST_P(Links, OpenWhatTheyName) {
   const LinkCase& c = GetParam();
   Converter converter;
-  // A link opens its conversion whatever was shown before, and keeps that result when its own
-  // conversion faults.
+  // A link opens its conversion whatever was shown before, and never shows that result.
   converter.chooseCategory(3);
   converter.setNumber("5");
   followLink(converter, c.address);
   EXPECT_EQ(linkOf(converter), c.opened);
   EXPECT_EQ(converter.result(), c.result);
   EXPECT_EQ(converter.note(), c.note);
+  if (c.copy) {
+    EXPECT_EQ(converter.copy(), c.copy);
+  }
 }
 
 // clang-format off
@@ -62,13 +65,14 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
              "This link names no unit \"??[2Jaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\"... (72 bytes) in length"},
     LinkCase{"too few parts",        "#length/1/Feet",                      "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
     LinkCase{"a broken escape",      "#length/1%/Feet/Meters",              "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
-    LinkCase{"a fault keeps what was shown", "#length/1e308/Miles/Meters",  "#length/1e308/Miles/Meters",             "5", "Overflow"},
-    LinkCase{"a number too long: refused", "#length/" + repeated("9", 4097) + "/Feet/Meters", "#force/5/Dyne/Dyne", "5", "Too long: over 4096 characters"},
+    LinkCase{"a fault shows no number",  "#length/1e308/Miles/Meters",      "#length/1e308/Miles/Meters",             "", "Overflow", "1e308 Miles = Overflow Meters"},
+    LinkCase{"a number too long: refused", "#length/" + repeated("9", 4097) + "/Feet/Meters", "#area/0/Acres/Acres", "0", "This link was refused: its number is over 4096 characters"},
     LinkCase{"a compound quantity",  "#length/5%207%203%2F16/Feet%20and%20Inches/Meters", "#length/5%207%203%2F16/Feet%20and%20Inches/Meters", "1.70656244539", ""},
     LinkCase{"its fraction's slash unencoded", "#length/5 7 3/16/Feet and Inches/Meters", "#length/5%207%203%2F16/Feet%20and%20Inches/Meters", "1.70656244539", ""},
     LinkCase{"into a compound unit", "#length/1.7018/Meters/Feet%20and%20Inches", "#length/1.7018/Meters/Feet%20and%20Inches", "5 ft 7.000002144 in", ""},
     LinkCase{"a unit named after a known one", "#pressure/1/Dynes / cm Square/Pascal/x", "#area/0/Acres/Acres",   "0", "This link names no unit \"Pascal/x\" in pressure"},
-    LinkCase{"slashes just under the bound", "#length/1/" + repeated("/", longestLink() - 30) + "Feet/Meters", "#area/0/Acres/Acres", "0", "This link names no unit \"\" in length"},
+    LinkCase{"slashes just under the bound", "#length/1/" + repeated("/", longestLink() - 30) + "Feet/Meters", "#area/0/Acres/Acres", "0", "This link holds no conversion: too many slashes"},
+    LinkCase{"an empty unit name",   "#length/1//Meters",                   "#area/0/Acres/Acres",                    "0", "This link leaves a unit of length unnamed"},
     LinkCase{"longer than any link written", "#length/1/" + repeated("a/", 50000), "#area/0/Acres/Acres",         "0", tooLongNote}));
 // clang-format on
 

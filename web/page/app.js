@@ -64,7 +64,10 @@ function show(changed) {
   }
   // The converter may take a text otherwise than the box holds it, or refuse it.
   const number = converter.number();
-  if (inputText.value !== number) inputText.value = number;
+  if (inputText.value !== number) {
+    inputText.value = number;
+    forgetSteps();
+  }
   if (changed & Change.result) {
     outputText.value = converter.result();
     // A stale result is drawn in the fault's colour and named with it, as the note names it.
@@ -81,6 +84,7 @@ function show(changed) {
     faultNote.classList.toggle('plain', !converter.noteIsFault());
     faultNote.hidden = faultNote.textContent === '';
   }
+  keepForReload();
   keepInAddress();
   if (!drawn) {
     drawn = true;
@@ -104,12 +108,8 @@ function keepInAddress() {
     return;
   }
   clearTimeout(pendingWrite);
-  if (converter.noteIsUnknownLink()) {
-    tabStorage.removeItem(shownKey);
-    return;
-  }
+  if (converter.noteIsUnknownLink()) return;
   const address = converter.link();
-  keepForReload(address);
   if (location.hash === address) return;
   const wait = lastWrite + addressGap - performance.now();
   if (wait > 0) {
@@ -118,13 +118,13 @@ function keepInAddress() {
   }
   lastWrite = performance.now();
   history.replaceState(null, '', address);
-  keepForReload(address);
 }
 
-// The tab keeps the conversion on screen at once, with the address it then had: a reload of
-// that address, before the address has caught up, gives what was on screen. A link the user
-// then follows or edits has another address, and wins. (A browser that keeps nothing for the
-// site refuses the storage itself.)
+// The tab keeps the conversion on screen at once: a reload gives what was on screen, though
+// the browser may reload an address the page has not yet caught up with, or one older than
+// its last write. A link the user follows or edits is no reload, and wins. Beside the link, it
+// keeps whether an empty number showed Reset's nothing or "Invalid Number". (A browser that
+// keeps nothing for the site refuses the storage itself.)
 const tabStorage = (() => {
   try {
     return sessionStorage;
@@ -133,18 +133,28 @@ const tabStorage = (() => {
   }
 })();
 const shownKey = 'vardeln-shown';
-function keepForReload(link) {
-  tabStorage.setItem(shownKey, JSON.stringify({ link, address: location.hash }));
+const shownAsReset = () => converter.number() === '' && converter.result() === '';
+function keepForReload() {
+  if (converter.noteIsUnknownLink()) {
+    tabStorage.removeItem(shownKey);
+  } else {
+    tabStorage.setItem(shownKey, JSON.stringify({ link: converter.link(), reset: shownAsReset() }));
+  }
 }
 
-function addressToOpen() {
-  const kept = JSON.parse(tabStorage.getItem(shownKey));
-  const reload = performance.getEntriesByType('navigation')[0]?.type === 'reload';
-  return reload && kept?.address === location.hash ? kept.link : location.hash;
-}
-
-function followAddress(address = location.hash) {
+function followAddress(address) {
   show(converter.followLink(address) | everything);
+}
+
+function openAddress() {
+  const kept = JSON.parse(tabStorage.getItem(shownKey));
+  if (performance.getEntriesByType('navigation')[0]?.type !== 'reload' || !kept) {
+    followAddress(location.hash);
+    return;
+  }
+  // A link with no number opens as Reset leaves it.
+  followAddress(kept.link);
+  if (shownAsReset() && !kept.reset) show(converter.setNumber(''));
 }
 
 // A command's number goes into the box as an edit of the text from `start` to `end`, so the
@@ -153,6 +163,8 @@ let writing = false;
 function writeNumber(start = 0, end = inputText.value.length) {
   const number = converter.number();
   if (inputText.value === number) return;
+  undone.length = 0;
+  done.push({ text: number, reset: false });
   const inserted = number.slice(start, number.length - (inputText.value.length - end));
   inputText.focus();
   inputText.setSelectionRange(start, end);
@@ -169,6 +181,33 @@ function writeNumber(start = 0, end = inputText.value.length) {
 function showCommand(changed) {
   writeNumber();
   show(changed);
+}
+
+// The browser's undo and redo bring back a text, and with it the result that went with it:
+// an empty text showed Reset's nothing or "Invalid Number". The page keeps, for each step of
+// the box's history, its text and whether Reset made it; a step is matched to the browser's by
+// its text, since the browser joins a run of typed characters into one step.
+const done = [];  // the steps up to the text shown, the last one its own
+const undone = [];
+function forgetSteps() {
+  done.length = 0;
+  undone.length = 0;
+}
+function numberEdited(event) {
+  if (writing) return;
+  const text = inputText.value;
+  const last = () => done.at(-1)?.text;
+  if (event.inputType === 'historyUndo') {
+    if (done.length > 0) undone.push(done.pop());
+    while (done.length > 0 && last() !== text) undone.push(done.pop());
+  } else if (event.inputType === 'historyRedo') {
+    while (undone.length > 0 && last() !== text) done.push(undone.pop());
+  } else {
+    undone.length = 0;
+    done.push({ text, reset: false });
+  }
+  show(done.at(-1)?.text === text && done.at(-1).reset ? converter.reset()
+                                                       : converter.setNumber(text));
 }
 
 function showCommandNote(text) {
@@ -230,9 +269,7 @@ for (const category of converter.categories) {
 categoryList.addEventListener('change', () => {
   show(converter.chooseCategory(categoryList.selectedIndex));
 });
-inputText.addEventListener('input', () => {
-  if (!writing) show(converter.setNumber(inputText.value));
-});
+inputText.addEventListener('input', numberEdited);
 inputText.addEventListener('beforeinput', pasteIntoBox);
 inputUnit.addEventListener('change', () => show(converter.chooseFrom(inputUnit.selectedIndex)));
 outputUnit.addEventListener('change', () => show(converter.chooseTo(outputUnit.selectedIndex)));
@@ -242,15 +279,21 @@ element('pasteButton').addEventListener('click', clipboardCommand(paste, 'Paste'
 element('resetButton').addEventListener('click', () => {
   showCommandNote('');
   showCommand(converter.reset());
+  // Reset of an empty box is no edit of the browser's: the step shown becomes Reset's.
+  if (done.length === 0) done.push({ text: '', reset: true });
+  done.at(-1).reset = true;
 });
 
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());
 
-window.addEventListener('hashchange', () => followAddress());
+// The address the link named: the page's own write still pending may have replaced it since.
+window.addEventListener('hashchange', (event) => followAddress(new URL(event.newURL).hash));
+// Enter in the number box converts nothing more: the form goes nowhere.
+form.addEventListener('submit', (event) => event.preventDefault());
 
 for (const control of [categoryList, inputText, inputUnit, outputUnit]) control.disabled = false;
-followAddress(addressToOpen());
+openAddress();
 // The first key replaces the start's number, as in the window.
 inputText.focus();
 inputText.select();

@@ -71,27 +71,39 @@ export async function loadConverter(wasmBytes) {
     return command(block.at, value.length);
   }
 
-  // What a command changed, as the converter's bits name it, the kinds of its note, and where
-  // the state's record holds each part.
-  const { change, noteKind, state: word } = JSON.parse(text(engine._vardeln_interface_constants()));
+  // The converter's calls, each made from how it takes and gives its values and named as
+  // JavaScript names things (vardeln_choose_category as chooseCategory); what a command
+  // changed, as the converter's bits name it; the kinds of its note; and where the state's
+  // record holds each part.
+  const { call: shapes, change, noteKind, state: word } =
+    JSON.parse(text(engine._vardeln_interface_constants()));
+  const call = {};
+  for (const [name, shape] of Object.entries(shapes)) {
+    const exported = engine[`_vardeln_${name}`];
+    call[name.replace(/_(.)/g, (_, letter) => letter.toUpperCase())] = {
+      number: exported,
+      text: (...numbers) => text(exported(...numbers)),
+      givenText: (value) => withText(exported, value),
+    }[shape];
+  }
   const everything = Object.values(change).reduce((all, bit) => all | bit);
 
   // The state as the last command left it, each part read from its record when asked for.
-  const stateAt = engine._vardeln_state() / 4;
+  const stateAt = call.state() / 4;
   for (const part in word) word[part] += stateAt;
   const stateWord = (at) => engine.HEAPU32[at];
   const stateText = (at, lengthAt) => textAt(engine.HEAPU32[at], engine.HEAPU32[lengthAt]);
   let given = '';  // the text last given for the number
 
   const categories = [];
-  for (let c = 0; c < engine._vardeln_category_count(); ++c) {
+  for (let c = 0; c < call.categoryCount(); ++c) {
     // The text after the last label's newline is dropped.
-    const lines = (labels) => text(labels).split('\n').slice(0, -1);
+    const lines = (labels) => labels.split('\n').slice(0, -1);
     categories.push({
-      id: text(engine._vardeln_category_id(c)),
-      caption: text(engine._vardeln_category_caption(c)),
-      units: lines(engine._vardeln_unit_labels(c)),
-      compoundUnits: lines(engine._vardeln_compound_labels(c)),
+      id: call.categoryId(c),
+      caption: call.categoryCaption(c),
+      units: lines(call.unitLabels(c)),
+      compoundUnits: lines(call.compoundLabels(c)),
     });
   }
 
@@ -99,19 +111,16 @@ export async function loadConverter(wasmBytes) {
     Change: change,
     everything,
     categories,
-    chooseCategory: (index) => engine._vardeln_choose_category(index),
-    chooseFrom: (index) => engine._vardeln_choose_from(index),
-    chooseTo: (index) => engine._vardeln_choose_to(index),
-    setNumber: (value) => withText(engine._vardeln_set_number, given = value),
-    paste: (value) => withText(engine._vardeln_paste, given = value),
-    cut() {
-      const changed = engine._vardeln_cut();
-      return { changed, clipboard: text(engine._vardeln_cut_text()) };
-    },
-    copy: () => text(engine._vardeln_copy()),
-    reset: () => engine._vardeln_reset(),
-    followLink: (address) => withText(engine._vardeln_follow_link, address),
-    link: () => text(engine._vardeln_link()),
+    chooseCategory: call.chooseCategory,
+    chooseFrom: call.chooseFrom,
+    chooseTo: call.chooseTo,
+    setNumber: (value) => call.setNumber(given = value),
+    paste: (value) => call.paste(given = value),
+    cut: () => ({ changed: call.cut(), clipboard: call.cutText() }),
+    copy: call.copy,
+    reset: call.reset,
+    followLink: call.followLink,
+    link: call.link,
     category: () => stateWord(word.category),
     from: () => stateWord(word.from),
     to: () => stateWord(word.to),
@@ -120,7 +129,7 @@ export async function loadConverter(wasmBytes) {
     result: () => stateText(word.result, word.resultLength),
     staleBecause: () => stateText(word.staleFault, word.staleFaultLength),
     note: () => stateText(word.note, word.noteLength),
-    how: () => [0, 1, 2, 3].map((line) => text(engine._vardeln_how(line))),
+    how: () => [0, 1, 2, 3].map((line) => call.how(line)),
     noteIsFault: () => stateWord(word.noteKind) === noteKind.fault,
     noteIsUnknownLink: () => stateWord(word.noteKind) === noteKind.unknownLink,
   };
