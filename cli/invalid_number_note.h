@@ -1,0 +1,17 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "category.h"
+#include "quantity_conversion.h"
+
+namespace vardeln::cli {
+
+/// What a refused value could not be read as, for standard error beside "Invalid Number":
+/// Invalid Number: "abc" is no number.
+std::string invalidNumberNote(const Category& category, QuantityUnit from,
+                              std::string_view value);
+
+}  // namespace vardeln::cli
