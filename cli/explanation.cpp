@@ -168,7 +168,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     std::string sum;
     for (std::size_t k = 0; k < unit.parts.size(); ++k) {
       if (!reading->parts[k]) continue;
-      const UnitRule& rule = category.rules()[*category.unitIndex(unit.parts[k].label)];
+      const UnitRule& rule = category.rules()[unit.parts[k].unit];
       const std::string number = exactText(*reading->parts[k]);
       Equation part(text, "    " + std::string(rule.label) + ": ", "B",
                     toBaseArithmetic(rule, script));
@@ -205,7 +205,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     return explained();
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];
-  const UnitRule& smallest = category.rules()[*category.unitIndex(unit.parts.back().label)];
+  const UnitRule& smallest = category.rules()[unit.parts.back().unit];
   rules.append(smallest.fromBase.text);
   Equation fromBase(text, kFromBase, smallest.label, fromBaseArithmetic(smallest, script));
   fromBase.step("=", fromBaseArithmetic(smallest, script, exactText(conversion.base)));

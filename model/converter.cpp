@@ -71,7 +71,7 @@ std::string Converter::howToBase() const {
   std::string formulas;
   const CompoundUnit& unit = category().compoundUnits()[from.index];
   for (const CompoundPart& part : unit.parts) {
-    const UnitRule& rule = category().rules()[*category().unitIndex(part.label)];
+    const UnitRule& rule = category().rules()[part.unit];
     if (&part != &unit.parts.front()) rules += "; ";
     rules.append(part.label).append(": ").append(toBaseText(rule, Script::Unicode));
     formulas.append(rule.toBase.text).push_back(' ');
@@ -87,7 +87,7 @@ std::string Converter::howFromBase() const {
   }
   // "Feet and Inches: Inches = B ÷ …, split into whole Feet of 12 Inches"
   const CompoundUnit& unit = category().compoundUnits()[to.index];
-  const UnitRule& smallest = category().rules()[*category().unitIndex(unit.parts.back().label)];
+  const UnitRule& smallest = category().rules()[unit.parts.back().unit];
   std::string rules = std::string(toLabel()) + ": " + std::string(smallest.label) + " = " +
                       fromBaseArithmetic(smallest, Script::Unicode) + ", split into whole ";
   for (std::size_t k = 0; k + 1 < unit.parts.size(); ++k) {
