@@ -17,14 +17,6 @@ const UnitRule& ruleOf(const Category& category, const CompoundPart& part) {
   return category.rules()[part.unit];
 }
 
-// How many of the smallest part each part holds: whole numbers, products of the steps.
-std::vector<double> partSizes(const Category& category, const CompoundUnit& unit) {
-  std::vector<double> sizes(unit.parts.size(), 1.0);
-  for (std::size_t k = sizes.size() - 1; k-- > 0;) {
-    sizes[k] = sizes[k + 1] * compoundStep(category, unit.parts[k], unit.parts[k + 1]);
-  }
-  return sizes;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -237,6 +229,14 @@ double compoundStep(const Category& category, const CompoundPart& larger,
   return std::round(ruleOf(category, smaller).fromBase(ruleOf(category, larger).toBase(1.0)));
 }
 
+std::vector<double> compoundSizes(const Category& category, const CompoundUnit& unit) {
+  std::vector<double> sizes(unit.parts.size(), 1.0);
+  for (std::size_t k = sizes.size() - 1; k-- > 0;) {
+    sizes[k] = sizes[k + 1] * compoundStep(category, unit.parts[k], unit.parts[k + 1]);
+  }
+  return sizes;
+}
+
 bool isCompoundDenominator(int denominator) {
   return denominator >= 2 && denominator <= 64 && (denominator & (denominator - 1)) == 0;
 }
@@ -253,7 +253,7 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
 
   const bool marked = !written->front().mark.empty();
   std::size_t part = unit.parts.size() - written->size();
-  const std::vector<double> sizes = partSizes(category, unit);
+  const std::vector<double> sizes = compoundSizes(category, unit);
   std::optional<double> total;
   CompoundReading reading;
   reading.parts.resize(unit.parts.size());
@@ -275,7 +275,8 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
     reading.parts[part] = negative ? -*value : *value;
     total = total ? *total + *value * sizes[part] : *value * sizes[part];
   }
-  reading.base = ruleOf(category, unit.parts.back()).toBase(negative ? -*total : *total);
+  reading.inSmallestUnit = negative ? -*total : *total;
+  reading.base = ruleOf(category, unit.parts.back()).toBase(reading.inSmallestUnit);
   return reading;
 }
 
@@ -305,7 +306,7 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
   quantity.inSmallestUnit = negative ? -total : total;
 
   // How many of the smallest unit each part holds, and the steps between neighbours.
-  const std::vector<double> sizes = partSizes(category, unit);
+  const std::vector<double> sizes = compoundSizes(category, unit);
   std::vector<double> steps(count, 1.0);
   for (std::size_t k = 0; k + 1 < count; ++k) steps[k] = sizes[k] / sizes[k + 1];
   std::vector<double> parts(count, 0.0);

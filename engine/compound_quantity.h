@@ -36,6 +36,8 @@ namespace vardeln {
 /// gives. Any other text is not a quantity (nothing is returned).
 struct CompoundReading {
   double base = 0.0;
+  /// The quantity in the smallest part's unit, the number its to-base rule was given.
+  double inSmallestUnit = 0.0;
   /// Each part's number as read, largest first; nothing for a part left out.
   std::vector<std::optional<double>> parts;
 };
@@ -82,5 +84,9 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
 /// The whole number of the smaller unit in one of the larger, by the table's rules.
 double compoundStep(const Category& category, const CompoundPart& larger,
                     const CompoundPart& smaller);
+
+/// How many of the smallest part each part holds, largest first: the product of the steps
+/// below it (Feet and Inches: 12, 1).
+std::vector<double> compoundSizes(const Category& category, const CompoundUnit& unit);
 
 }  // namespace vardeln

@@ -66,17 +66,19 @@ std::string Converter::howToBase() const {
     const UnitRule& unit = category().rules()[from.index];
     return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase.text);
   }
-  // "Feet and Inches adds its parts, largest first: Feet: B = …; Inches: B = …"
-  std::string rules = std::string(fromLabel()) + " adds its parts, largest first: ";
-  std::string formulas;
+  // "Feet and Inches counts its parts in Inches (1 Feet = 12 Inches), then Inches: B = …"
   const CompoundUnit& unit = category().compoundUnits()[from.index];
-  for (const CompoundPart& part : unit.parts) {
-    const UnitRule& rule = category().rules()[part.unit];
-    if (&part != &unit.parts.front()) rules += "; ";
-    rules.append(part.label).append(": ").append(toBaseText(rule, Script::Unicode));
-    formulas.append(rule.toBase.text).push_back(' ');
+  const UnitRule& smallest = category().rules()[unit.parts.back().unit];
+  std::string rules = std::string(fromLabel()) + " counts its parts in " +
+                      std::string(smallest.label) + " (";
+  for (std::size_t k = 0; k + 1 < unit.parts.size(); ++k) {
+    if (k > 0) rules += ", ";
+    rules.append("1 ").append(unit.parts[k].label).append(" = ");
+    rules.append(formatDouble(compoundStep(category(), unit.parts[k], unit.parts[k + 1])));
+    rules.append(" ").append(unit.parts[k + 1].label);
   }
-  return howLine("to", rules, formulas);
+  rules.append("), then ").append(smallest.label).append(": ");
+  return howLine("to", rules + toBaseText(smallest, Script::Unicode), smallest.toBase.text);
 }
 
 std::string Converter::howFromBase() const {
