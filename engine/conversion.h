@@ -35,7 +35,7 @@ Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, do
 Conversion convert(const Category& category, std::size_t from, std::size_t to,
                    std::string_view numberText);
 
-/// Whether the conversion gave a result beyond the double range: the window shows it
+/// Whether the conversion gave a result beyond the double range: it is shown as a result
 /// ("Infinity", "-Infinity"), but it is no number to compute with. Inline, as a batch asks
 /// it of every line.
 inline bool isInfiniteResult(const Conversion& conversion) {

@@ -60,8 +60,8 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
     return result;
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];
-  conversion.result = category.rules()[*category.unitIndex(unit.parts.back().label)].fromBase(*base);
-  // An infinite quantity has no parts: it is shown as the result box shows it.
+  conversion.result = category.rules()[unit.parts.back().unit].fromBase(*base);
+  // An infinite quantity has no parts: it is shown as a single result is.
   if (std::isfinite(conversion.result)) {
     result.compound = writeCompoundQuantity(category, unit, *base, denominator);
     conversion.result = result.compound->inSmallestUnit;

@@ -44,7 +44,7 @@ struct QuantityConversion {
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
                                    std::string_view text, int denominator = 0);
 
-/// The compound text ("5 ft 7 in"), or the text the result box would show.
+/// The compound text ("5 ft 7 in"), or the single result's text.
 std::string quantityText(const QuantityConversion& conversion);
 
 }  // namespace vardeln

@@ -67,17 +67,12 @@ std::string Converter::howToBase() const {
     const UnitRule& unit = category().rules()[from.index];
     return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase.text);
   }
-  // "Feet and Inches adds its parts, largest first: Feet: B = …; Inches: B = …"
+  // "Feet and Inches counts its parts in Inches (1 Feet = 12 Inches), then Inches: B = …"
   const CompoundUnit& unit = category().compoundUnits()[from.index];
-  std::string rules = compoundReadingText(unit) + ": ";
-  std::string formulas;
-  for (const CompoundPart& part : unit.parts) {
-    const UnitRule& rule = partRule(category(), part);
-    if (&part != &unit.parts.front()) rules += "; ";
-    rules.append(part.label).append(": ").append(toBaseText(rule, Script::Unicode));
-    formulas.append(rule.toBase.text).push_back(' ');
-  }
-  return howLine("to", rules, formulas);
+  const UnitRule& smallest = partRule(category(), unit.parts.back());
+  std::string rules = compoundReadingText(category(), unit);
+  rules.append(", then ").append(smallest.label).append(": ");
+  return howLine("to", rules + toBaseText(smallest, Script::Unicode), smallest.toBase.text);
 }
 
 std::string Converter::howFromBase() const {
