@@ -1,13 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "today_exact_check.h"
 
-#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <optional>
 #include <sstream>
 
 #include "categories.h"
+#include "golden_entry.h"
 #include "today_conversion.h"
 
 namespace vardeln::today_exact {
@@ -20,23 +20,14 @@ std::vector<std::string> columns(const std::string& line) {
   return fields;
 }
 
-std::optional<std::uint64_t> hexBits(const std::string& text) {
+std::optional<std::uint64_t> readBits(const std::string& text) {
   std::uint64_t bits = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), bits, 16);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return bits;
 }
 
-std::string hexText(std::uint64_t bits) {
-  char hex[16];
-  return std::string(hex, std::to_chars(hex, hex + sizeof hex, bits, 16).ptr);
-}
-
-std::string describe(std::uint64_t bits) {
-  char text[64];
-  const double value = std::bit_cast<double>(bits);
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr) + " (" + hexText(bits) + ")";
-}
+std::string describe(std::uint64_t bits) { return golden::decimal(bits) + " (" + golden::hexBits(bits) + ")"; }
 
 // The same FNV-1a as the oracle's, over each double's eight bytes, lowest first.
 std::uint64_t digest(const std::vector<std::uint64_t>& values) {
@@ -75,10 +66,10 @@ OracleReport checkOracle(std::istream& oracle) {
     auto bitsAt = [&](const std::string& typed) {
       const TodayConversion conversion = convertByToday(*category, typed, *from, *to);
       if (conversion.outcome != TodayConversion::Outcome::Result) report.problems.push_back(pair + " refused " + typed);
-      return std::bit_cast<std::uint64_t>(conversion.result);
+      return golden::bitsOf(conversion.result);
     };
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-      const std::optional<std::uint64_t> expected = hexBits(fields[3 + i]);
+      const std::optional<std::uint64_t> expected = readBits(fields[3 + i]);
       const std::uint64_t given = bitsAt(inputs[i]);
       if (!expected || given != *expected) {
         report.problems.push_back(pair + " at " + inputs[i] + ": expected " + fields[3 + i] +
@@ -87,9 +78,9 @@ OracleReport checkOracle(std::istream& oracle) {
     }
     std::vector<std::uint64_t> swept;
     for (const std::string& typed : sweep) swept.push_back(bitsAt(typed));
-    if (hexBits(fields.back()) != digest(swept)) {
+    if (readBits(fields.back()) != digest(swept)) {
       report.problems.push_back(pair + " over the sweep: expected digest " + fields.back() + ", got " +
-                                hexText(digest(swept)));
+                                golden::hexBits(digest(swept)));
     }
     ++report.pairsChecked;
   }
