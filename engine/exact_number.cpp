@@ -19,7 +19,8 @@ constexpr long long kSaturation = 1'000'000'000'000LL;
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 Exact powerOfTen(long long exponent) {
-  const cpp_int power = boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(std::llabs(exponent)));
+  const cpp_int power =
+      boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(std::llabs(exponent)));
   return exponent < 0 ? Exact(cpp_int(1), power) : Exact(power);
 }
 
@@ -46,7 +47,8 @@ std::optional<Exact> exactDecimal(std::string_view text) {
   long long exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     bool negativeExponent = false;
-    if (++i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+    if (++i < text.size() && (text[i] == '+' || text[i] == '-'))
+      negativeExponent = text[i++] == '-';
     const std::size_t exponentStart = i;
     for (; i < text.size() && isDigit(text[i]); ++i) {
       exponent = std::min(kSaturation, exponent * 10 + (text[i] - '0'));
@@ -81,7 +83,8 @@ double nearestDouble(const Exact& value) {
   cpp_int denominator = boost::multiprecision::denominator(value);
   if (numerator == 0) return 0.0;
   // The value lies in [2^order, 2^(order+1)).
-  long long order = static_cast<long long>(msb(numerator)) - static_cast<long long>(msb(denominator));
+  long long order =
+      static_cast<long long>(msb(numerator)) - static_cast<long long>(msb(denominator));
   if ((order >= 0 ? numerator : numerator << static_cast<unsigned>(-order)) <
       (order >= 0 ? denominator << static_cast<unsigned>(order) : denominator)) {
     --order;

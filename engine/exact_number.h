@@ -3,11 +3,10 @@
 // to the nearest double. Boost.Multiprecision's rationals, on whole numbers of any size.
 #pragma once
 
+#include <boost/multiprecision/cpp_int.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <boost/multiprecision/cpp_int.hpp>
 
 namespace vardeln {
 

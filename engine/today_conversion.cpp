@@ -25,8 +25,10 @@ const std::vector<std::optional<ExactDefinition>>& exactDefinitions() {
     const auto rows = todaysDefinitions();
     std::vector<std::optional<ExactDefinition>> all;
     for (const TodaysDefinition& row : rows) {
-      if (row.standard()) all.push_back(ExactDefinition{exactTableValue(row.today).value(), Exact(0)});
-      else all.emplace_back();
+      if (row.standard())
+        all.push_back(ExactDefinition{exactTableValue(row.today).value(), Exact(0)});
+      else
+        all.emplace_back();
     }
     for (const TodaysScale& scale : todaysScales()) {
       for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -70,7 +72,8 @@ TodayConversion convertByToday(const Category& category, std::string_view typedT
   for (const TodaysDefinition* row : units) {
     if (!row->standard()) {
       appendNote(conversion.refusal, std::string(row->label) + " has no single definition today (" +
-                                         std::string(row->kind) + "): " + std::string(row->definition));
+                                         std::string(row->kind) +
+                                         "): " + std::string(row->definition));
     } else if (measured(*row)) {
       std::string note = std::string(row->label) + " is measured: " + std::string(row->today) +
                          " " + std::string(category.baseLabel());

@@ -27,13 +27,16 @@ std::optional<std::uint64_t> readBits(const std::string& text) {
   return bits;
 }
 
-std::string describe(std::uint64_t bits) { return golden::decimal(bits) + " (" + golden::hexBits(bits) + ")"; }
+std::string describe(std::uint64_t bits) {
+  return golden::decimal(bits) + " (" + golden::hexBits(bits) + ")";
+}
 
 // The same FNV-1a as the oracle's, over each double's eight bytes, lowest first.
 std::uint64_t digest(const std::vector<std::uint64_t>& values) {
   std::uint64_t hash = 0xcbf29ce484222325;
   for (std::uint64_t value : values) {
-    for (int byte = 0; byte < 8; ++byte) hash = (hash ^ ((value >> (8 * byte)) & 0xff)) * 0x100000001b3;
+    for (int byte = 0; byte < 8; ++byte)
+      hash = (hash ^ ((value >> (8 * byte)) & 0xff)) * 0x100000001b3;
   }
   return hash;
 }
@@ -65,7 +68,8 @@ OracleReport checkOracle(std::istream& oracle) {
     }
     auto bitsAt = [&](const std::string& typed) {
       const TodayConversion conversion = convertByToday(*category, typed, *from, *to);
-      if (conversion.outcome != TodayConversion::Outcome::Result) report.problems.push_back(pair + " refused " + typed);
+      if (conversion.outcome != TodayConversion::Outcome::Result)
+        report.problems.push_back(pair + " refused " + typed);
       return golden::bitsOf(conversion.result);
     };
     for (std::size_t i = 0; i < inputs.size(); ++i) {
@@ -73,14 +77,15 @@ OracleReport checkOracle(std::istream& oracle) {
       const std::uint64_t given = bitsAt(inputs[i]);
       if (!expected || given != *expected) {
         report.problems.push_back(pair + " at " + inputs[i] + ": expected " + fields[3 + i] +
-                                  (expected ? " = " + describe(*expected) : "") + ", got " + describe(given));
+                                  (expected ? " = " + describe(*expected) : "") + ", got " +
+                                  describe(given));
       }
     }
     std::vector<std::uint64_t> swept;
     for (const std::string& typed : sweep) swept.push_back(bitsAt(typed));
     if (readBits(fields.back()) != digest(swept)) {
-      report.problems.push_back(pair + " over the sweep: expected digest " + fields.back() + ", got " +
-                                golden::hexBits(digest(swept)));
+      report.problems.push_back(pair + " over the sweep: expected digest " + fields.back() +
+                                ", got " + golden::hexBits(digest(swept)));
     }
     ++report.pairsChecked;
   }

@@ -21,7 +21,8 @@ std::size_t pairsWithADefinitionToday() {
   std::size_t pairs = 0;
   for (const Category& category : allCategories()) {
     std::size_t units = 0;
-    for (std::size_t unit = 0; unit < category.rules().size(); ++unit) units += todaysDefinition(category, unit).standard();
+    for (std::size_t unit = 0; unit < category.rules().size(); ++unit)
+      units += todaysDefinition(category, unit).standard();
     pairs += units * units;
   }
   return pairs;
@@ -32,13 +33,15 @@ TEST(TodayExact, EveryPairGivesTheOraclesDouble) {
   ASSERT_TRUE(oracle) << "cannot read " << VARDELN_TODAY_ORACLE;
   const OracleReport report = checkOracle(oracle);
   std::string problems;
-  for (std::size_t i = 0; i < report.problems.size() && i < 40; ++i) problems += report.problems[i] + '\n';
+  for (std::size_t i = 0; i < report.problems.size() && i < 40; ++i)
+    problems += report.problems[i] + '\n';
   EXPECT_EQ(report.problems.size(), 0u) << problems;
   EXPECT_EQ(report.pairsChecked, pairsWithADefinitionToday()) << "regenerate the oracle";
 }
 
 TEST(TodayExact, TheCheckerNoticesAChangedBit) {
-  std::istringstream oracle("inputs\t1\nsweep\nlength\tFeet\tMeters\t3fd381d7dbf487fc\tcbf29ce484222325\n");
+  std::istringstream oracle(
+      "inputs\t1\nsweep\nlength\tFeet\tMeters\t3fd381d7dbf487fc\tcbf29ce484222325\n");
   EXPECT_EQ(checkOracle(oracle).problems.size(), 1u);
 }
 
@@ -75,10 +78,12 @@ class TodayCases : public ::testing::TestWithParam<Case> {};
 TEST_P(TodayCases, ConvertsOrRefuses) {
   const Case& c = GetParam();
   const Category& category = *categoryById(c.category);
-  const TodayConversion conversion = convertByToday(category, c.typed, *category.unitIndex(c.from), *category.unitIndex(c.to));
+  const TodayConversion conversion =
+      convertByToday(category, c.typed, *category.unitIndex(c.from), *category.unitIndex(c.to));
   ASSERT_EQ(conversion.outcome, c.outcome) << conversion.refusal;
   EXPECT_TRUE(testing::sameDouble(conversion.result, c.result));
-  EXPECT_TRUE((conversion.refusal + conversion.measured).starts_with(c.says)) << conversion.refusal << conversion.measured;
+  EXPECT_TRUE((conversion.refusal + conversion.measured).starts_with(c.says))
+      << conversion.refusal << conversion.measured;
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TodayCases, ::testing::ValuesIn(kCases));
@@ -101,12 +106,13 @@ const Arithmetic kArithmetic[] = {
 TEST(TodayExact, ShowsItsExactArithmetic) {
   for (const Arithmetic& row : kArithmetic) {
     const Category& category = *categoryById(row.category);
-    const TodayConversion conversion = convertByToday(category, row.typed, *category.unitIndex(row.from),
-                                                      *category.unitIndex(row.to), TodayDetail::WithArithmetic);
+    const TodayConversion conversion =
+        convertByToday(category, row.typed, *category.unitIndex(row.from),
+                       *category.unitIndex(row.to), TodayDetail::WithArithmetic);
     ASSERT_TRUE(conversion.arithmetic) << row.from;
     const TodayArithmetic& shown = *conversion.arithmetic;
-    EXPECT_EQ(shown.typed + " " + shown.from.factor + " " + shown.from.offset + " " + shown.to.factor + " " +
-                  shown.to.offset + " " + shown.exact,
+    EXPECT_EQ(shown.typed + " " + shown.from.factor + " " + shown.from.offset + " " +
+                  shown.to.factor + " " + shown.to.offset + " " + shown.exact,
               row.shown.typed + " " + row.shown.from.factor + " " + row.shown.from.offset + " " +
                   row.shown.to.factor + " " + row.shown.to.offset + " " + row.shown.exact);
     EXPECT_TRUE(testing::sameDouble(shown.roundingError, row.shown.roundingError)) << row.from;
