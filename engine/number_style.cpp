@@ -64,7 +64,8 @@ std::optional<std::size_t> toOwnForm(std::string_view body, int scale, const Num
       ++run;
       continue;
     }
-    const std::size_t mark = style.grouping == Grouping::None ? 0 : groupMarkAt(body.substr(i), style.groupMark);
+    const std::size_t mark =
+        style.grouping == Grouping::None ? 0 : groupMarkAt(body.substr(i), style.groupMark);
     if (mark == 0) break;
     // A mark ends a group: the first of one digit up to a whole group, each later one whole.
     if (run == 0 || run > leading || (groups > 0 && run != leading)) return std::nullopt;
@@ -126,7 +127,8 @@ char* shiftToEngineering(char* begin, char* end, int decimals) {
     if (*p != '.') digits[count++] = *p;
   }
   const std::size_t integer = static_cast<std::size_t>(shift) + 1;
-  const std::size_t wanted = decimals < 0 ? std::max(count, integer) : integer + static_cast<std::size_t>(decimals);
+  const std::size_t wanted =
+      decimals < 0 ? std::max(count, integer) : integer + static_cast<std::size_t>(decimals);
   while (count < wanted) digits[count++] = '0';
   count = wanted;
   p = begin[0] == '-' ? begin + 1 : begin;
@@ -165,14 +167,16 @@ char* writeOwnForm(double value, const NumberStyle& style, char* out) {
     case Notation::General: {
       if (significant) return writeDecimal(value, style.digits, out);
       char* const end = writeDecimal(value, DecimalForm::Fixed, style.digits, out);
-      if (value == 0.0 || std::find_if(out, end, [](char c) { return c >= '1' && c <= '9'; }) != end) {
+      if (value == 0.0 ||
+          std::find_if(out, end, [](char c) { return c >= '1' && c <= '9'; }) != end) {
         return end;
       }
       return writeDecimal(value, DecimalForm::Scientific, style.digits, out);
     }
     case Notation::Scientific:
       if (!significant) return writeDecimal(value, DecimalForm::Scientific, style.digits, out);
-      return dropTrailingZeros(out, writeDecimal(value, DecimalForm::Scientific, style.digits - 1, out));
+      return dropTrailingZeros(out,
+                               writeDecimal(value, DecimalForm::Scientific, style.digits - 1, out));
     case Notation::Engineering:
       break;
   }
@@ -190,11 +194,16 @@ bool startsGroup(std::size_t left, Grouping grouping) {
 
 std::string_view groupMarkText(GroupMark mark) {
   switch (mark) {
-    case GroupMark::Comma: return ",";
-    case GroupMark::Point: return ".";
-    case GroupMark::Apostrophe: return "'";
-    case GroupMark::ThinSpace: return "\u2009";
-    case GroupMark::NarrowNoBreakSpace: return "\u202F";
+    case GroupMark::Comma:
+      return ",";
+    case GroupMark::Point:
+      return ".";
+    case GroupMark::Apostrophe:
+      return "'";
+    case GroupMark::ThinSpace:
+      return "\u2009";
+    case GroupMark::NarrowNoBreakSpace:
+      return "\u202F";
   }
   return ",";
 }
@@ -229,8 +238,9 @@ bool isNumber(std::string_view text, const NumberStyle& style) {
 
 char* formatDouble(double value, const NumberStyle& style, char* out) {
   const bool grouped = style.grouping != Grouping::None && style.groupsResults;
-  if (std::isinf(value) || (style.decimalMark == '.' && !grouped && style.precision == Precision::SignificantDigits &&
-                            style.digits == kShownSignificantDigits && style.notation == Notation::General)) {
+  if (std::isinf(value) ||
+      (style.decimalMark == '.' && !grouped && style.precision == Precision::SignificantDigits &&
+       style.digits == kShownSignificantDigits && style.notation == Notation::General)) {
     return formatDouble(value, out);
   }
   if (value == 0.0) value = 0.0;  // negative zero shows as "0"
@@ -244,7 +254,8 @@ char* formatDouble(double value, const NumberStyle& style, char* out) {
   const char* const integerEnd = std::find_if_not(p, ownEnd, isDigit);
   const std::string_view mark = groupMarkText(style.groupMark);
   for (; p != integerEnd; ++p) {
-    if (grouped && p != integerStart && startsGroup(static_cast<std::size_t>(integerEnd - p), style.grouping)) {
+    if (grouped && p != integerStart &&
+        startsGroup(static_cast<std::size_t>(integerEnd - p), style.grouping)) {
       out = std::copy(mark.begin(), mark.end(), out);
     }
     *out++ = *p;

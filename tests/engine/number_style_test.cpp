@@ -12,7 +12,8 @@
 namespace vardeln {
 namespace {
 
-NumberStyle style(char decimalMark, Grouping grouping = Grouping::None, GroupMark mark = GroupMark::Comma) {
+NumberStyle style(char decimalMark, Grouping grouping = Grouping::None,
+                  GroupMark mark = GroupMark::Comma) {
   return {.decimalMark = decimalMark, .grouping = grouping, .groupMark = mark};
 }
 
