@@ -247,7 +247,14 @@ char* formatDouble(double value, const NumberStyle& style, char* out) {
   NumberStyle clamped = style;
   clamped.digits = std::clamp(style.digits, style.precision == Precision::Decimals ? 0 : 1, 17);
   char own[kMaxFormDecimalLength];
-  const char* const ownEnd = writeOwnForm(value, clamped, own);
+  const char* ownEnd = writeOwnForm(value, clamped, own);
+  // Rounded to few digits, a value next to the largest double can pass it and would not read
+  // back: it keeps all its digits instead.
+  if (std::abs(value) >= 1e308 && !parseNumber(std::string_view(own, ownEnd))) {
+    clamped.precision = Precision::SignificantDigits;
+    clamped.digits = 17;
+    ownEnd = writeOwnForm(value, clamped, own);
+  }
   const char* p = own;
   if (*p == '-') *out++ = *p++;
   const char* const integerStart = p;

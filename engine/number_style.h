@@ -66,7 +66,8 @@ inline constexpr std::size_t kMaxStyledLength = 648;
 /// ("1.5E-10"); negative zero is "0"; infinities are "Infinity" and "-Infinity". A value
 /// that is not zero never shows as zero: where its decimals would all be zeros, it is written
 /// with an exponent and as many decimals instead. The text reads back under the same style
-/// as the value it shows.
+/// as the value it shows; so a value that the digits asked would round past the largest
+/// double keeps all 17 of its digits.
 std::string formatDouble(double value, const NumberStyle& style);
 
 /// formatDouble into a caller's buffer of at least kMaxStyledLength characters, without

@@ -3,6 +3,7 @@
 // value a row holds must show as a text that reads back as the value it shows, never 0.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -99,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, Styles, ::testing::Values(
     Row{"EngineeringPads",             form(Precision::SignificantDigits, 1, Notation::Engineering), true, "10E+03", 12345},
     Row{"EngineeringCarries",          form(Precision::Decimals, 1, Notation::Engineering), true, "1.0E+03", 999.96},
     Row{"EngineeringCarriesInGroup",   form(Precision::Decimals, 1, Notation::Engineering), true, "100.0E+00", 99.96},
+    Row{"TopOfTheRangeKeepsItsDigits", form(Precision::SignificantDigits, 1), true, "1.7976931348623157E+308", std::numeric_limits<double>::max()},
     Row{"SubnormalNeverZero",          form(Precision::Decimals, 17), true, "4.94065645841246544E-324", 5e-324}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 // clang-format on
