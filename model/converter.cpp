@@ -120,8 +120,9 @@ unsigned Converter::setNote(std::string note, NoteKind kind) {
 }
 
 unsigned Converter::recalculate() {
-  const QuantityConversion converted = convertQuantity(
-      category(), quantityUnitAt(category(), from_), quantityUnitAt(category(), to_), number_);
+  const QuantityConversion converted =
+      convertQuantity(category(), quantityUnitAt(category(), from_),
+                      quantityUnitAt(category(), to_), number_, 0, numberStyle_);
   const Conversion& conversion = converted.conversion;
   if (conversion.outcome == Conversion::Outcome::Fault) {
     // The result keeps what it showed; the note says why it did not change.
@@ -131,7 +132,13 @@ unsigned Converter::recalculate() {
   std::string note = farFromTodayNote(category(), quantityUnitAt(category(), from_),
                                       quantityUnitAt(category(), to_), NoteDetail::Short);
   const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
-  return setResult(quantityText(converted), std::nullopt) | setNote(std::move(note), kind);
+  return setResult(quantityText(converted, numberStyle_), std::nullopt) |
+         setNote(std::move(note), kind);
+}
+
+unsigned Converter::setNumberStyle(const NumberStyle& style) {
+  numberStyle_ = style;
+  return recalculate();
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {
