@@ -13,10 +13,12 @@
 #                  test that needs no display or package tools;
 #   fuzz           clang's libFuzzer and each fuzz target for about a minute;
 #   web            the engine and the converter model as WebAssembly, the page tested in
-#                  Chromium against the normal build's vardeln-convert;
+#                  Chromium against a native vardeln-convert it builds in its own folder;
 #   windows        vardeln-convert.exe cross-built with mingw-w64, held under wine to the
-#                  engine's and the command line's tests and the normal build's process
-#                  tests, then packed as a zip.
+#                  engine's and the command line's tests and to the process tests, which it
+#                  builds natively in its own folder, then packed as a zip.
+# Each workflow stands alone: none reads another's build folder, so any one of them runs by
+# itself from a fresh clone (the web workflow after tests/web/fetch_test_packages.sh).
 #
 # With arguments only the normal build runs, and the arguments go to its CTest, for a quick
 # run while working: ./test.sh -L unit for the fast headless tests, ./test.sh -R Hostile for

@@ -1,8 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "explanation.h"
 
+#include <cmath>
 #include <limits>
-#include <utility>
+#include <vector>
 
 #include "ascii_text.h"
 #include "compound_explanation.h"
@@ -172,26 +173,26 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   }
 
   if (from.compound) {
+    // Read as the smallest part alone: "x = 5 × 12 + 7", then that unit's rule.
     const CompoundUnit& unit = category.compoundUnits()[from.index];
-    text.append("  ").append(compoundReadingText(unit)).append(", each in the base unit:\n");
+    const UnitRule& smallest = partRule(category, unit.parts.back());
+    const std::vector<double> sizes = compoundSizes(category, unit);
     const auto& reading = converted.reading;
+    text.append("  ").append(compoundReadingText(category, unit)).append(":\n");
     std::string sum;
     for (std::size_t k = 0; k < unit.parts.size(); ++k) {
       if (!reading->parts[k]) continue;
-      const UnitRule& rule = partRule(category, unit.parts[k]);
-      const std::string number = exactText(*reading->parts[k]);
-      Equation part(text, "    " + std::string(rule.label) + ": ", "B",
-                    toBaseArithmetic(rule, script));
-      part.step("=", toBaseArithmetic(rule, script, number));
-      const std::string partBase = exactText(rule.toBase(*reading->parts[k]));
-      part.step("=", partBase);
-      sum.append(sum.empty() ? "" : " + ").append(partBase);
-      rules.append(rule.toBase.text).push_back(' ');
+      sum.append(sum.empty() ? "" : " + ").append(exactText(std::fabs(*reading->parts[k])));
+      if (k + 1 < unit.parts.size()) {
+        sum.append(script == Script::Ascii ? " * " : " \u00d7 ").append(exactText(sizes[k]));
+      }
     }
-    text.append("  B = ").append(sum).push_back('\n');
-    if (conversion.outcome != Conversion::Outcome::Fault) {
-      text.append("    = ").append(exactText(conversion.base)).push_back('\n');
-    }
+    Equation count(text, "    ", "x", reading->inSmallestUnit < 0 ? "-(" + sum + ")" : sum);
+    count.step("=", exactText(reading->inSmallestUnit));
+    Equation toBase(text, kToBase, "B", toBaseArithmetic(smallest, script));
+    toBase.step("=", toBaseArithmetic(smallest, script, exactText(reading->inSmallestUnit)));
+    if (conversion.outcome != Conversion::Outcome::Fault) toBase.step("=", exactText(conversion.base));
+    rules.append(smallest.toBase.text).push_back(' ');
   } else {
     const UnitRule& rule = category.rules()[from.index];
     Equation toBase(text, kToBase, "B", toBaseArithmetic(rule, script));

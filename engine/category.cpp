@@ -2,6 +2,8 @@
 #include "category.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace vardeln {
 
@@ -11,7 +13,18 @@ Category::Category(std::string_view id, std::string_view baseLabel,
     : id_(id), baseLabel_(baseLabel), rules_(rowsInListOrder), compoundUnits_(compoundUnits) {
   labels_.reserve(rules_.size());
   for (const UnitRule& rule : rules_) labels_.push_back(rule.label);
-  for (const CompoundUnit& unit : compoundUnits_) compoundLabels_.push_back(unit.label);
+  for (CompoundUnit& unit : compoundUnits_) {
+    compoundLabels_.push_back(unit.label);
+    for (CompoundPart& part : unit.parts) {
+      const std::optional<std::size_t> index = unitIndex(part.label);
+      if (!index) {
+        throw std::invalid_argument(std::string(id) + ": the compound unit \"" +
+                                    std::string(unit.label) + "\" names \"" +
+                                    std::string(part.label) + "\", which is no unit of the table");
+      }
+      part.unit = *index;
+    }
+  }
 }
 
 std::optional<std::size_t> Category::unitIndex(std::string_view label) const {

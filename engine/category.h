@@ -32,11 +32,13 @@ struct UnitRule {
 struct CompoundPart {
   std::string_view label;
   std::string_view marks;
+  /// The unit's index in the category's table, found once when the category is built.
+  std::size_t unit = 0;
 };
 
 /// A quantity written in several units of one table, largest first ("Feet and Inches": 5 ft
-/// 7 in). Between neighbouring parts the table's rules give a whole number, or one that the
-/// result box shows as whole (1 Marla is 9.000000000000002 Square Karam): that whole number
+/// 7 in). Between neighbouring parts the table's rules give a whole number, or one whose
+/// shown result is whole (1 Marla is 9.000000000000002 Square Karam): that whole number
 /// is the step between them.
 struct CompoundUnit {
   std::string_view label;
@@ -45,6 +47,9 @@ struct CompoundUnit {
 
 /// One of the thirteen categories: its id, the label of its base unit, and its units in list
 /// order. A unit is known by its index in that order; no two labels of a category are equal.
+/// Building a category whose compound unit names a unit it does not have throws
+/// std::invalid_argument naming both; the build runs every table's construction, so such a
+/// table never ships.
 class Category {
  public:
   Category(std::string_view id, std::string_view baseLabel,

@@ -2,8 +2,9 @@
 #include "compound_quantity.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <numeric>
 
 #include "case_folding.h"
@@ -13,8 +14,9 @@ namespace vardeln {
 namespace {
 
 const UnitRule& ruleOf(const Category& category, const CompoundPart& part) {
-  return category.rules()[*category.unitIndex(part.label)];
+  return category.rules()[part.unit];
 }
+
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -81,6 +83,7 @@ std::size_t numberEnd(std::string_view text, std::size_t at) {
 std::optional<std::vector<Item>> items(std::string_view text) {
   std::vector<Item> found;
   bool colons = false;
+  bool afterColon = false;  // a colon parts two numbers: "1::5" and "5:" leave a field empty
   std::size_t at = 0;
   while (at < text.size()) {
     if (isBlank(text[at])) {
@@ -88,10 +91,11 @@ std::optional<std::vector<Item>> items(std::string_view text) {
     } else if (startsNumber(text, at)) {
       const std::size_t end = numberEnd(text, at);
       found.push_back({text.substr(at, end - at), {}, {}});
+      afterColon = false;
       at = end;
     } else if (text[at] == ':') {
-      if (found.empty() || !found.back().mark.empty()) return std::nullopt;
-      colons = true;
+      if (found.empty() || !found.back().mark.empty() || afterColon) return std::nullopt;
+      colons = afterColon = true;
       ++at;
     } else {
       std::size_t end = at;
@@ -101,6 +105,7 @@ std::optional<std::vector<Item>> items(std::string_view text) {
       at = end;
     }
   }
+  if (afterColon) return std::nullopt;
   // "7 3/16": a whole number without a mark and the fraction after it are one number.
   for (std::size_t i = 0; i + 1 < found.size(); ++i) {
     if (isDigits(found[i].number) && found[i].mark.empty() &&
@@ -117,7 +122,7 @@ std::optional<std::vector<Item>> items(std::string_view text) {
   return found;
 }
 
-// The value of the last part: a number as the number box reads it, or w + n / d.
+// The value of the last part: a number as parseNumber reads it, or w + n / d.
 std::optional<double> lastValue(const Item& item) {
   const std::size_t slash = item.number.find('/');
   if (slash == std::string_view::npos) return parseNumber(item.number);
@@ -131,43 +136,77 @@ std::optional<double> lastValue(const Item& item) {
   return item.whole.empty() ? *n / *d : *w + *n / *d;
 }
 
-// The position of the last digit the result box shows of `value`: its 15th significant
-// digit, as a power of ten.
-int shownPlace(double magnitude) {
-  if (magnitude == 0) return 0;
-  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-  // log10 may err by one either way next to a power of ten.
-  if (std::pow(10.0, exponent) > magnitude) --exponent;
-  if (std::pow(10.0, exponent + 1) <= magnitude) ++exponent;
-  return exponent - (kShownSignificantDigits - 1);
+// The shown digits as a double: the nearest one while the power of ten is exact (to 10^22),
+// within a rounding or two beyond it, and infinity past the largest double.
+double shownValue(ShownDigits shown) {
+  const double digits = static_cast<double>(shown.digits);
+  if (shown.place >= 0) return digits * std::pow(10.0, shown.place);
+  // Below 10^-308 a power of ten is no double: the division is made in two steps.
+  const int first = std::min(-shown.place, 300);
+  return digits / std::pow(10.0, first) / std::pow(10.0, -shown.place - first);
 }
-
-// 10^-place: infinity for a number below about 1e-294, whose last shown digit lies past the
-// largest power of ten a double holds.
-double placeScale(int place) { return std::pow(10.0, -place); }
 
 double roundedToPlace(double value, int place) {
   if (place >= 0) return std::round(value / std::pow(10.0, place)) * std::pow(10.0, place);
-  const double scale = placeScale(place);
-  // A number that small has no whole part above the smallest: it is the number read back
-  // from its shown digits, and there is nothing left to round.
+  const double scale = std::pow(10.0, -place);
+  // Infinite below about 1e-294, whose last shown digit lies past the largest power of ten
+  // a double holds: such a number is its shown digits already, with nothing left to round.
   if (std::isinf(scale)) return value;
   return std::round(value * scale) / scale;
 }
 
-// A small amount in plain decimals ("0.000002144"), as a person reads a rounding.
-std::string plainDecimal(double magnitude, int place) {
-  const double scale = placeScale(place);
-  if (place >= 0 || std::isinf(scale)) return formatDouble(magnitude);
-  const std::string digits = std::to_string(std::llround(magnitude * scale));
-  const std::size_t decimals = static_cast<std::size_t>(-place);
-  const std::size_t whole = digits.size() > decimals ? digits.size() - decimals : 0;
-  std::string text = whole == 0 ? std::string("0") : digits.substr(0, whole);
-  text.push_back('.');
-  text.append(decimals - (digits.size() - whole), '0').append(digits, whole);
-  while (text.back() == '0') text.pop_back();
-  if (text.back() == '.') text.pop_back();
-  return text;
+std::uint64_t powerOf(std::uint64_t base, int exponent) {
+  std::uint64_t power = 1;
+  while (exponent-- > 0) power *= base;
+  return power;
+}
+
+// A shown magnitude with a fraction (place < 0) rounded to the nearest multiple of
+// 1 / denominator, and how far that moved it, both exact: the shown digits are a decimal and
+// 1 / denominator (a power of two) one of at most six places, so the move has at most 18.
+struct FractionRounding {
+  double total = 0.0;
+  bool up = false;
+  ShownDigits moved;  // how far, digits × 10^place
+};
+
+FractionRounding roundedToFraction(ShownDigits shown, int denominator) {
+  const int places = -shown.place;
+  // Below 10^-4 every fraction but zero is farther than zero: the whole quantity moves.
+  if (places > 18) return {0.0, false, shown};
+  const std::uint64_t scale = powerOf(10, places);
+  const std::uint64_t whole = shown.digits / scale;
+  const std::uint64_t rest = shown.digits % scale;  // below 10^15, so rest × 64 fits
+  std::uint64_t numerator = rest * static_cast<std::uint64_t>(denominator) / scale;
+  const std::uint64_t remainder = rest * static_cast<std::uint64_t>(denominator) % scale;
+  if (2 * remainder >= scale) ++numerator;  // halfway goes up, away from zero
+  FractionRounding rounding;
+  rounding.total = static_cast<double>(whole) + static_cast<double>(numerator) / denominator;
+  const int fractionPlaces = std::countr_zero(static_cast<unsigned>(denominator));
+  const int common = std::max(places, fractionPlaces);
+  const std::uint64_t to = numerator * powerOf(5, fractionPlaces) *
+                           powerOf(10, common - fractionPlaces);
+  const std::uint64_t from = rest * powerOf(10, common - places);
+  rounding.up = to > from;
+  rounding.moved = {rounding.up ? to - from : from - to, -common};
+  for (; rounding.moved.digits != 0 && rounding.moved.digits % 10 == 0; rounding.moved.digits /= 10) {
+    ++rounding.moved.place;
+  }
+  return rounding;
+}
+
+// An amount below one in plain decimals ("0.003625"), as a person reads a rounding; one too
+// small for that as a result shows it ("1.6E-307").
+std::string amountText(ShownDigits amount) {
+  std::string text = std::to_string(amount.digits);
+  if (amount.place < -18) {
+    const int exponent = amount.place + static_cast<int>(text.size()) - 1;
+    if (text.size() > 1) text.insert(1, ".");
+    return text.append(exponent > -10 ? "E-0" : "E-").append(std::to_string(-exponent));
+  }
+  const auto decimals = static_cast<std::size_t>(-amount.place);
+  if (text.size() <= decimals) text.insert(0, decimals + 1 - text.size(), '0');
+  return text.insert(text.size() - decimals, ".");
 }
 
 std::string lastPartText(double last, int denominator) {
@@ -190,6 +229,14 @@ double compoundStep(const Category& category, const CompoundPart& larger,
   return std::round(ruleOf(category, smaller).fromBase(ruleOf(category, larger).toBase(1.0)));
 }
 
+std::vector<double> compoundSizes(const Category& category, const CompoundUnit& unit) {
+  std::vector<double> sizes(unit.parts.size(), 1.0);
+  for (std::size_t k = sizes.size() - 1; k-- > 0;) {
+    sizes[k] = sizes[k + 1] * compoundStep(category, unit.parts[k], unit.parts[k + 1]);
+  }
+  return sizes;
+}
+
 bool isCompoundDenominator(int denominator) {
   return denominator >= 2 && denominator <= 64 && (denominator & (denominator - 1)) == 0;
 }
@@ -206,7 +253,8 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
 
   const bool marked = !written->front().mark.empty();
   std::size_t part = unit.parts.size() - written->size();
-  std::optional<double> base;
+  const std::vector<double> sizes = compoundSizes(category, unit);
+  std::optional<double> total;
   CompoundReading reading;
   reading.parts.resize(unit.parts.size());
   for (std::size_t i = 0; i < written->size(); ++i) {
@@ -225,10 +273,10 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
     const std::optional<double> value = last ? lastValue(item) : parseNumber(item.number);
     if (!value || (!last && std::floor(*value) != *value)) return std::nullopt;
     reading.parts[part] = negative ? -*value : *value;
-    const double partBase = ruleOf(category, unit.parts[part]).toBase(*value);
-    base = base ? *base + partBase : partBase;
+    total = total ? *total + *value * sizes[part] : *value * sizes[part];
   }
-  reading.base = negative ? -*base : *base;
+  reading.inSmallestUnit = negative ? -*total : *total;
+  reading.base = ruleOf(category, unit.parts.back()).toBase(reading.inSmallestUnit);
   return reading;
 }
 
@@ -236,28 +284,31 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
                                        double base, int denominator) {
   const std::size_t count = unit.parts.size();
   const double inSmallest = ruleOf(category, unit.parts.back()).fromBase(base);
-  const double shown = *parseNumber(formatDouble(inSmallest));
-  const bool negative = shown < 0;
-  const double magnitude = std::fabs(shown);
-  const int place = shownPlace(magnitude);
+  const bool negative = inSmallest < 0;
+  const ShownDigits shown = shownDigits(inSmallest);
+  const int place = shown.place;
+  double total = shownValue(shown);
+  // Shown digits past the largest double: the quantity itself is split, and what it holds
+  // beyond those digits falls in the parts below them, which come out zero.
+  if (std::isinf(total)) total = std::fabs(inSmallest);
 
   CompoundQuantity quantity;
-  double total = magnitude;
-  // From 2^53 on a double holds no fraction, and there is nothing to round.
-  if (denominator != 0 && magnitude < 0x1p53) {
-    total = std::round(magnitude * denominator) / denominator;
-    const double roundedBy = roundedToPlace(total - magnitude, place);
-    quantity.roundedBy = negative ? -roundedBy : roundedBy;
+  // A shown quantity without a fraction (from 10^14 on) has nothing to round.
+  if (denominator != 0 && place < 0) {
+    const FractionRounding rounding = roundedToFraction(shown, denominator);
+    total = rounding.total;
+    if (rounding.moved.digits != 0) {
+      quantity.roundingNote.append("rounded ").append(rounding.up != negative ? "up" : "down");
+      quantity.roundingNote.append(" by ").append(amountText(rounding.moved)).append(" ");
+      quantity.roundingNote.append(writtenMark(unit.parts.back()));
+    }
   }
   quantity.inSmallestUnit = negative ? -total : total;
 
   // How many of the smallest unit each part holds, and the steps between neighbours.
+  const std::vector<double> sizes = compoundSizes(category, unit);
   std::vector<double> steps(count, 1.0);
-  std::vector<double> sizes(count, 1.0);
-  for (std::size_t k = count - 1; k-- > 0;) {
-    steps[k] = compoundStep(category, unit.parts[k], unit.parts[k + 1]);
-    sizes[k] = sizes[k + 1] * steps[k];
-  }
+  for (std::size_t k = 0; k + 1 < count; ++k) steps[k] = sizes[k] / sizes[k + 1];
   std::vector<double> parts(count, 0.0);
   double rest = total;
   // fmod's remainder is exact, so each smaller part stays within its step at any size.
@@ -289,12 +340,6 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
   }
   for (double& part : parts) quantity.parts.push_back(negative && part != 0 ? -part : part);
 
-  if (quantity.roundedBy != 0) {
-    std::string& note = quantity.roundingNote;
-    note.append("rounded ").append(quantity.roundedBy > 0 ? "up" : "down").append(" by ");
-    note.append(plainDecimal(std::fabs(quantity.roundedBy), place)).append(" ");
-    note.append(writtenMark(unit.parts.back()));
-  }
   return quantity;
 }
 

@@ -11,24 +11,33 @@
 
 namespace vardeln {
 
+/// A compound quantity is read and written through one unit, its smallest part's: reading sums
+/// the parts in that unit and applies its to-base rule once; writing applies its from-base
+/// rule once and splits what is shown. So a written quantity reads back as the same number
+/// written in the smallest unit alone would.
+///
 /// Reads a quantity written in a compound unit and gives its base value B.
 ///
 /// The text is an optional sign, then one number per part, largest part first:
-/// - every number is read as the number box reads it; every part but the last is a whole
+/// - every number is read as parseNumber reads it; every part but the last is a whole
 ///   number ("5", "1E+20"); the last may also be a fraction ("3/16") or a whole number and a
 ///   fraction ("7 3/16"), whose value is w + n / d in double arithmetic;
 /// - either every number is followed by its part's mark or label ("5 ft 7 3/16 in",
 ///   "5' 7 3/16\"", "2 Kanal 7 Marla", case ignored), and parts left out are zero, or no
 ///   number is, and then the numbers fill the smallest parts, as a clock is read: "7" is
 ///   7 in, "1:23:20" against Day, Hour, Minute and Second is 1 h 23 min 20 s (colons may
-///   part the numbers instead of blanks);
+///   part the numbers instead of blanks, but a colon is no field: "1::5", "5:" and ":5"
+///   are not quantities);
 /// - the sign applies to the whole quantity.
 ///
-/// The base value is the sum of each given part's to-base value, added largest part first
-/// in double arithmetic, as the tables compute: B = toBase₁(n₁) + toBase₂(n₂) + …, negated
-/// for a leading minus sign. Any other text is not a quantity (nothing is returned).
+/// Each part's number counts in the smallest part's unit by the whole steps between the
+/// parts (1 ft is 12 in), added largest part first in double arithmetic:
+/// B = toBase_smallest(±(n₁ × size₁ + n₂ × size₂ + … + n_last)), the sign a leading minus
+/// gives. Any other text is not a quantity (nothing is returned).
 struct CompoundReading {
   double base = 0.0;
+  /// The quantity in the smallest part's unit, the number its to-base rule was given.
+  double inSmallestUnit = 0.0;
   /// Each part's number as read, largest first; nothing for a part left out.
   std::vector<std::optional<double>> parts;
 };
@@ -45,25 +54,29 @@ struct CompoundQuantity {
   std::vector<double> parts;
   /// The quantity in the smallest part's unit, after any rounding to a fraction.
   double inSmallestUnit = 0.0;
-  /// How much rounding the last part to a fraction moved the quantity, in the smallest
-  /// part's unit (0 when it did not).
-  double roundedBy = 0.0;
   /// "5 ft 7.000002144 in", "-1 h 23 min 20 s", "5 ft 7 3/16 in".
   std::string text;
-  /// "rounded down by 0.000002144 in", or empty when nothing was rounded.
+  /// "rounded down by 0.000002144 in", or empty when nothing was rounded: the exact distance
+  /// between the digits shown before rounding and the fraction, with every digit it has.
   std::string roundingNote;
 };
 
 /// Writes a finite base value in a compound unit.
 ///
 /// The quantity is first taken to the smallest part's unit by the table's rule, then
-/// rounded to the digits the result box shows (15 significant), and only then split: each
+/// rounded to the digits a result is shown with (15 significant), and only then split: each
 /// larger part takes the whole number of its steps (the whole numbers between neighbouring
 /// parts, see CompoundUnit), so 1 Chhatank is 1 Chhatank 0 Tola, never 4 Tola and 0.99999…
-/// With a denominator (2 to 64) the quantity is rounded to the nearest such fraction of the
-/// smallest part before the split, so a carry reaches the larger parts (never 5 ft 12 in).
-/// Beyond the digits a double holds (2^53 of the smallest part) the smaller parts are what
-/// those digits give, and zero below them.
+/// The shown digits are never read back as text: where they pass the largest double
+/// (1.79769313486232E+308) the quantity itself is split, and the parts below those digits
+/// are zero as they are for any quantity beyond the digits a double holds (2^53 of the
+/// smallest part).
+/// With a denominator (2 to 64) the shown digits, taken as the exact decimal they are, are
+/// rounded to the nearest such fraction of the smallest part before the split, so a carry
+/// reaches the larger parts (never 5 ft 12 in); a quantity shown exactly halfway between two
+/// goes to the one farther from zero, and one shown without a fraction (from 10^14) is not
+/// rounded. The note gives the exact distance from the shown digits to the fraction, with
+/// as many digits as it has (0.003625 s).
 /// Larger parts that are zero before the first non-zero part are not written.
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double base, int denominator = 0);
@@ -71,5 +84,9 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
 /// The whole number of the smaller unit in one of the larger, by the table's rules.
 double compoundStep(const Category& category, const CompoundPart& larger,
                     const CompoundPart& smaller);
+
+/// How many of the smallest part each part holds, largest first: the product of the steps
+/// below it (Feet and Inches: 12, 1).
+std::vector<double> compoundSizes(const Category& category, const CompoundUnit& unit);
 
 }  // namespace vardeln

@@ -19,8 +19,8 @@ Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, do
 }
 
 Conversion convert(const Category& category, std::size_t from, std::size_t to,
-                   std::string_view numberText) {
-  const std::optional<double> x = parseNumber(numberText);
+                   std::string_view numberText, const NumberStyle& style) {
+  const std::optional<double> x = parseNumber(numberText, style);
   if (!x) return {};
   return convertThroughBase(category.rules()[from], category.rules()[to], *x);
 }
@@ -47,7 +47,10 @@ std::string_view writeResultText(const Conversion& conversion, char* buffer) {
   return kInvalidNumber;
 }
 
-std::string resultText(const Conversion& conversion) {
+std::string resultText(const Conversion& conversion, const NumberStyle& style) {
+  if (conversion.outcome == Conversion::Outcome::Result) {
+    return formatDouble(conversion.result, style);
+  }
   char buffer[kMaxFormattedLength];
   return std::string(writeResultText(conversion, buffer));
 }

@@ -8,6 +8,7 @@
 
 #include "category.h"
 #include "fp_status.h"
+#include "number_style.h"
 
 namespace vardeln {
 
@@ -30,12 +31,12 @@ struct Conversion {
 /// There is no shortcut when both units are the same.
 Conversion convertThroughBase(const UnitRule& source, const UnitRule& target, double x);
 
-/// Converts a number text from the unit at index `from` to the unit at index `to` of the
-/// category (indices in list order, both below the number of units).
+/// Converts a number text, read in `style`, from the unit at index `from` to the unit at
+/// index `to` of the category (indices in list order, both below the number of units).
 Conversion convert(const Category& category, std::size_t from, std::size_t to,
-                   std::string_view numberText);
+                   std::string_view numberText, const NumberStyle& style = {});
 
-/// Whether the conversion gave a result beyond the double range: the window shows it
+/// Whether the conversion gave a result beyond the double range: it is shown as a result
 /// ("Infinity", "-Infinity"), but it is no number to compute with. Inline, as a batch asks
 /// it of every line.
 inline bool isInfiniteResult(const Conversion& conversion) {
@@ -46,8 +47,8 @@ inline bool isInfiniteResult(const Conversion& conversion) {
 std::string_view faultName(FloatingPointFault fault);
 
 /// The text a conversion shows: the result as formatDouble writes it, "Invalid Number", or
-/// the fault's name ("Overflow").
-std::string resultText(const Conversion& conversion);
+/// the fault's name ("Overflow"); a result is written in `style`.
+std::string resultText(const Conversion& conversion, const NumberStyle& style = {});
 
 /// resultText without allocating, for batch work: a result is written into `buffer` (at least
 /// kMaxFormattedLength characters), any other text is a constant. The returned text stays

@@ -125,6 +125,30 @@ char* formatDouble(double value, char* out) {
   return end;
 }
 
+ShownDigits shownDigits(double value) {
+  char text[kMaxFormattedLength];
+  const char* const end = writeDecimal(std::fabs(value), kShownSignificantDigits, text);
+  ShownDigits shown;
+  const char* c = text;
+  for (bool point = false; c != end && *c != 'e'; ++c) {
+    if (*c == '.') {
+      point = true;
+    } else {
+      shown.digits = shown.digits * 10 + static_cast<std::uint64_t>(*c - '0');
+      if (point) --shown.place;
+    }
+  }
+  if (c != end) {  // "e+301", "e-05": the exponent, within what was written
+    const bool negative = *++c == '-';
+    int exponent = 0;
+    while (++c != end) exponent = exponent * 10 + (*c - '0');
+    shown.place += negative ? -exponent : exponent;
+  }
+  if (shown.digits == 0) return {};
+  for (; shown.digits % 10 == 0; shown.digits /= 10) ++shown.place;
+  return shown;
+}
+
 std::string formatDouble(double value) {
   char buffer[kMaxFormattedLength];
   return std::string(buffer, formatDouble(value, buffer));

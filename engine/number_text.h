@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,17 +24,26 @@ std::optional<double> parseNumber(std::string_view text);
 /// The numeric test: whether parseNumber accepts the text.
 bool isNumber(std::string_view text);
 
-/// The significant digits the result box shows.
+/// The significant digits a result is shown with.
 inline constexpr int kShownSignificantDigits = 15;
 
 /// Longest text formatDouble can produce ("-1.23456789012345E-308" and the like).
 inline constexpr std::size_t kMaxFormattedLength = 32;
 
-/// The text the result box shows for a double: rounded to 15 significant digits as C's
+/// The text a result shows for a double: rounded to 15 significant digits as C's
 /// "%.15G" writes it (trailing zeros dropped, exponent form such as "1E+28" when the decimal
 /// exponent is below -4 or at least 15), always with a point; negative zero is "0",
 /// infinities are "Infinity" and "-Infinity".
 std::string formatDouble(double value);
+
+/// The magnitude formatDouble shows of a finite double as an exact decimal, digits × 10^place
+/// (digits below 10^15, without trailing zeros; both 0 for zero), for arithmetic on what is
+/// shown that no double could hold: 1.79769313486232E+308 is beyond the largest.
+struct ShownDigits {
+  std::uint64_t digits = 0;
+  int place = 0;
+};
+ShownDigits shownDigits(double value);
 
 /// formatDouble into a caller's buffer of at least kMaxFormattedLength characters, for
 /// batch work that must not allocate; returns one past the last character written.

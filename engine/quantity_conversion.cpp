@@ -32,9 +32,10 @@ std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit) 
 }
 
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
-                                   std::string_view text, int denominator) {
+                                   std::string_view text, int denominator,
+                                   const NumberStyle& style) {
   if (!from.compound && !to.compound) {
-    return {convert(category, from.index, to.index, text), std::nullopt, std::nullopt};
+    return {convert(category, from.index, to.index, text, style), std::nullopt, std::nullopt};
   }
   QuantityConversion result;
   Conversion& conversion = result.conversion;
@@ -42,7 +43,7 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   if (from.compound) {
     result.reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text);
     if (result.reading) base = result.reading->base;
-  } else if (const std::optional<double> x = parseNumber(text)) {
+  } else if (const std::optional<double> x = parseNumber(text, style)) {
     base = category.rules()[from.index].toBase(*x);
   }
   if (!base) return result;
@@ -60,8 +61,8 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
     return result;
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];
-  conversion.result = category.rules()[*category.unitIndex(unit.parts.back().label)].fromBase(*base);
-  // An infinite quantity has no parts: it is shown as the result box shows it.
+  conversion.result = category.rules()[unit.parts.back().unit].fromBase(*base);
+  // An infinite quantity has no parts: it is shown as a single result is.
   if (std::isfinite(conversion.result)) {
     result.compound = writeCompoundQuantity(category, unit, *base, denominator);
     conversion.result = result.compound->inSmallestUnit;
@@ -69,8 +70,8 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   return result;
 }
 
-std::string quantityText(const QuantityConversion& conversion) {
-  return conversion.compound ? conversion.compound->text : resultText(conversion.conversion);
+std::string quantityText(const QuantityConversion& conversion, const NumberStyle& style) {
+  return conversion.compound ? conversion.compound->text : resultText(conversion.conversion, style);
 }
 
 }  // namespace vardeln

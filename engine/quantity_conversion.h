@@ -34,7 +34,9 @@ std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit);
 
 /// A conversion whose units may be compound. Between single units it is exactly convert();
 /// a compound source is read by readCompoundQuantity, and a compound target written by
-/// writeCompoundQuantity, whose quantity in the smallest part's unit is the result.
+/// writeCompoundQuantity, whose quantity in the smallest part's unit is the result. A number
+/// of a single unit is read, and a result in one written, in `style`; compound quantities
+/// keep the converter's own form.
 struct QuantityConversion {
   Conversion conversion;
   std::optional<CompoundReading> reading;  ///< the parts read, for a compound source
@@ -42,9 +44,10 @@ struct QuantityConversion {
 };
 
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
-                                   std::string_view text, int denominator = 0);
+                                   std::string_view text, int denominator = 0,
+                                   const NumberStyle& style = {});
 
-/// The compound text ("5 ft 7 in"), or the text the result box would show.
-std::string quantityText(const QuantityConversion& conversion);
+/// The compound text ("5 ft 7 in"), or the single result's text in `style`.
+std::string quantityText(const QuantityConversion& conversion, const NumberStyle& style = {});
 
 }  // namespace vardeln

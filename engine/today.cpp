@@ -14,7 +14,11 @@ const TodaysDefinition& todaysDefinition(const Category& category, std::size_t u
   for (const TodaysDefinition& row : todaysDefinitions()) {
     if (row.category == category.id() && row.label == label) return row;
   }
-  std::abort();  // the table test holds a row for every unit
+  // The build stops on a table unit without a row (engine/table_check.cpp), so only a
+  // category made outside the tables gets here: it is told no standard, not a made-up one.
+  static constexpr TodaysDefinition kNoRow{"", "", "—", "", "not in today's definitions",
+                                           "", "", "", "—", ""};
+  return kNoRow;
 }
 
 // The shipped deviation's three digits are rounded so as never to cross 0.1 % (the table
@@ -31,7 +35,7 @@ std::vector<std::size_t> unitsOf(const Category& category, QuantityUnit unit) {
   if (!unit.compound) return {unit.index};
   std::vector<std::size_t> units;
   for (const CompoundPart& part : category.compoundUnits()[unit.index].parts) {
-    units.push_back(*category.unitIndex(part.label));
+    units.push_back(part.unit);
   }
   return units;
 }

@@ -36,14 +36,14 @@ struct TodaysDefinition {
 /// Every row of the table, category by category as the file lists them.
 std::span<const TodaysDefinition> todaysDefinitions();
 
-/// The row of a unit of a category; every unit has one.
+/// The row of a unit of a category; the build holds one for every unit of the tables.
 const TodaysDefinition& todaysDefinition(const Category& category, std::size_t unit);
 
 /// Whether the legacy rule is off by 0.1 % or more from today's definition.
 bool farFromToday(const TodaysDefinition& row);
 
 /// How much a note of units far from today's definitions says: the unit and the deviation
-/// ("Grain: 100 times today's"), for a line as short as a window's; or that with today's
+/// ("Grain: 100 times today's"), for a short line; or that with today's
 /// definition, for a line on a terminal ("this table's Grain is 100 times today's (1 gr =
 /// 1/7000 lb = 64.798 91 mg (exact))").
 enum class NoteDetail { Short, WithDefinition };

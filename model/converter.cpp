@@ -67,17 +67,12 @@ std::string Converter::howToBase() const {
     const UnitRule& unit = category().rules()[from.index];
     return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase.text);
   }
-  // "Feet and Inches adds its parts, largest first: Feet: B = …; Inches: B = …"
+  // "Feet and Inches counts its parts in Inches (1 Feet = 12 Inches), then Inches: B = …"
   const CompoundUnit& unit = category().compoundUnits()[from.index];
-  std::string rules = compoundReadingText(unit) + ": ";
-  std::string formulas;
-  for (const CompoundPart& part : unit.parts) {
-    const UnitRule& rule = partRule(category(), part);
-    if (&part != &unit.parts.front()) rules += "; ";
-    rules.append(part.label).append(": ").append(toBaseText(rule, Script::Unicode));
-    formulas.append(rule.toBase.text).push_back(' ');
-  }
-  return howLine("to", rules, formulas);
+  const UnitRule& smallest = partRule(category(), unit.parts.back());
+  std::string rules = compoundReadingText(category(), unit);
+  rules.append(", then ").append(smallest.label).append(": ");
+  return howLine("to", rules + toBaseText(smallest, Script::Unicode), smallest.toBase.text);
 }
 
 std::string Converter::howFromBase() const {
@@ -125,8 +120,9 @@ unsigned Converter::setNote(std::string note, NoteKind kind) {
 }
 
 unsigned Converter::recalculate() {
-  const QuantityConversion converted = convertQuantity(
-      category(), quantityUnitAt(category(), from_), quantityUnitAt(category(), to_), number_);
+  const QuantityConversion converted =
+      convertQuantity(category(), quantityUnitAt(category(), from_),
+                      quantityUnitAt(category(), to_), number_, 0, numberStyle_);
   const Conversion& conversion = converted.conversion;
   if (conversion.outcome == Conversion::Outcome::Fault) {
     // The result keeps what it showed; the note says why it did not change.
@@ -136,7 +132,13 @@ unsigned Converter::recalculate() {
   std::string note = farFromTodayNote(category(), quantityUnitAt(category(), from_),
                                       quantityUnitAt(category(), to_), NoteDetail::Short);
   const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
-  return setResult(quantityText(converted), std::nullopt) | setNote(std::move(note), kind);
+  return setResult(quantityText(converted, numberStyle_), std::nullopt) |
+         setNote(std::move(note), kind);
+}
+
+unsigned Converter::setNumberStyle(const NumberStyle& style) {
+  numberStyle_ = style;
+  return recalculate();
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {

@@ -8,6 +8,7 @@
 
 #include "category.h"
 #include "conversion.h"
+#include "number_style.h"
 
 namespace vardeln {
 
@@ -81,6 +82,12 @@ class Converter {
   std::string todayOfFrom() const;
   std::string todayOfTo() const;
 
+  /// How the number is read and the result written: the converter's own form unless a view
+  /// or the user sets another (the window sets the system's decimal mark and grouping).
+  const NumberStyle& numberStyle() const { return numberStyle_; }
+  /// Reads and writes numbers in `style` from now on, and converts again.
+  unsigned setNumberStyle(const NumberStyle& style);
+
   /// Makes a category current, both sides at its first unit, and converts. Also when it
   /// already was: the units chosen before are given up.
   unsigned chooseCategory(std::size_t index);
@@ -127,6 +134,7 @@ class Converter {
   unsigned setResult(std::string result, std::optional<FloatingPointFault> stale);
   unsigned setNote(std::string note, NoteKind kind);
 
+  NumberStyle numberStyle_;
   std::size_t category_ = 0;
   std::size_t from_ = 0;
   std::size_t to_ = 0;

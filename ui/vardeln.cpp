@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPalette>
 #include <QScopedValueRollback>
@@ -21,6 +22,7 @@
 #include "display_box.h"
 #include "drop_down_list.h"
 #include "freed_memory.h"
+#include "locale_number_style.h"
 #include "program_icon.h"
 #include "text_box.h"
 #include "title_bar.h"
@@ -84,13 +86,22 @@ Vardeln::Vardeln(QWidget* parent) : QMainWindow(parent) {
   createControls();
   placeControls();
   createMenus();
-  // The converter's start: every control drawn from it once.
-  showChanges(Converter::kCategory | Converter::kUnits | Converter::kNumber |
-              Converter::kResult | Converter::kNote);
+  // Numbers are read and shown with the user's decimal mark, as the system's own programs
+  // show them. The converter's start: every control drawn from it once.
+  showChanges(converter_.setNumberStyle(numberStyleOf(locale())) | Converter::kCategory |
+              Converter::kUnits | Converter::kNumber | Converter::kResult | Converter::kNote);
   inputText_->setFocus();
   // The first key replaces the start's number.
   inputText_->selectAll();
   centreOnScreen();
+}
+
+void Vardeln::changeEvent(QEvent* event) {
+  // Another locale, the system's or one set on the window, brings its own decimal mark.
+  if (event->type() == QEvent::LocaleChange) {
+    showChanges(converter_.setNumberStyle(numberStyleOf(locale())));
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void Vardeln::closeEvent(QCloseEvent* event) {

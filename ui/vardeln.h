@@ -39,6 +39,7 @@ class Vardeln : public QMainWindow {
   void conversionRan();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private slots:

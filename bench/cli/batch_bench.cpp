@@ -115,7 +115,10 @@ void jsonBatchBesidePlain(benchmark::State& state) {
   static const std::string lines = millionLines();
   const BatchFiles files(lines);
   vardeln::cli::ValueConverter converter = feetToMeters();
-  const vardeln::cli::ConversionNames names{"length", "Feet", "Meters"};
+  vardeln::cli::ConversionNames names;
+  names.category = "length";
+  names.from = "Feet";
+  names.to = "Meters";
   std::chrono::duration<double> jsonTime{0};
   std::chrono::duration<double> plainTime{0};
   for (auto _ : state) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Vardeln — MIT licence, see LICENSE.
 # Packs vardeln-convert for Windows into a zip: the program (built by the windows preset),
-# the README's section on the command line, taken from README.md, and the licence.
+# the command line's page (docs/command-line.md) as its README, and the licence.
 #   packaging/windows/pack_zip.sh [BUILD-DIR]
 # BUILD-DIR defaults to build-windows/; the zip is written there as
 # vardeln-convert-VERSION-windows-x86_64.zip.
@@ -25,12 +25,7 @@ trap 'rm -rf "$staging"' EXIT
 mkdir "$staging/$name"
 cp "$exe" "$staging/$name/"
 cp "$root/LICENSE" "$staging/$name/LICENSE.txt"
-awk '/^## / { inside = ($0 == "## The command-line converter") } inside' "$root/README.md" \
-  >"$staging/$name/README.md"
-if [ ! -s "$staging/$name/README.md" ]; then
-  echo "$0: README.md has no section \"The command-line converter\"" >&2
-  exit 1
-fi
+cp "$root/docs/command-line.md" "$staging/$name/README.md"
 
 rm -f "$build/$name.zip"
 (cd "$staging" && zip -q -r -X "$build/$name.zip" "$name")

@@ -39,6 +39,20 @@ inline constexpr std::size_t kMaxDecimalLength = 32;
 /// portable path.
 char* writeDecimal(double value, int significantDigits, char* out);
 
+/// Where writeDecimal(value, form, decimals, out) counts its decimals: after the point of the
+/// whole number ("1234.50", C's "%.*f"), or after the first significant digit of the
+/// exponent form ("1.2345e+03", C's "%.*e").
+enum class DecimalForm { Fixed, Scientific };
+
+/// The longest text writeDecimal writes in a DecimalForm: the largest double written out in
+/// full with 19 decimals, and its sign.
+inline constexpr std::size_t kMaxFormDecimalLength = 336;
+
+/// Writes a finite double rounded once to `decimals` (0 to 19) decimals in the given form,
+/// into a buffer of at least kMaxFormDecimalLength characters; returns one past the last
+/// character.
+char* writeDecimal(double value, DecimalForm form, int decimals, char* out);
+
 /// The same reading through the C library's strtod, which rounds correctly in both the GNU
 /// and the browser's C library. Reads the point as the decimal separator only while the
 /// numeric locale is "C", as it always is in the browser; the desktop build uses
@@ -47,5 +61,6 @@ DecimalReading readDecimalPortable(std::string_view text, double& value);
 
 /// The same writing through the C library's snprintf, with the same proviso on the locale.
 char* writeDecimalPortable(double value, int significantDigits, char* out);
+char* writeDecimalPortable(double value, DecimalForm form, int decimals, char* out);
 
 }  // namespace vardeln

@@ -20,4 +20,10 @@ char* writeDecimal(double value, int significantDigits, char* out) {
       .ptr;
 }
 
+char* writeDecimal(double value, DecimalForm form, int decimals, char* out) {
+  const auto format =
+      form == DecimalForm::Fixed ? std::chars_format::fixed : std::chars_format::scientific;
+  return std::to_chars(out, out + kMaxFormDecimalLength, value, format, decimals).ptr;
+}
+
 }  // namespace vardeln

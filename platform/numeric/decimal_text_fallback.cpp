@@ -13,4 +13,8 @@ char* writeDecimal(double value, int significantDigits, char* out) {
   return writeDecimalPortable(value, significantDigits, out);
 }
 
+char* writeDecimal(double value, DecimalForm form, int decimals, char* out) {
+  return writeDecimalPortable(value, form, decimals, out);
+}
+
 }  // namespace vardeln

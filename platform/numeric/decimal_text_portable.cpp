@@ -217,4 +217,12 @@ char* writeDecimalPortable(double value, int significantDigits, char* out) {
   return out + length;
 }
 
+char* writeDecimalPortable(double value, DecimalForm form, int decimals, char* out) {
+  char buffer[kMaxFormDecimalLength + 1];  // and the NUL snprintf adds
+  const int length = std::snprintf(buffer, sizeof buffer,
+                                   form == DecimalForm::Fixed ? "%.*f" : "%.*e", decimals, value);
+  std::memcpy(out, buffer, static_cast<std::size_t>(length));
+  return out + length;
+}
+
 }  // namespace vardeln

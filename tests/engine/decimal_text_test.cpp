@@ -151,5 +151,18 @@ TEST(PortableDecimalText, WritesOtherDigitCountsAsTheLibraryDoes) {
   }
 }
 
+TEST(PortableDecimalText, WritesDecimalsAndExponentFormsAsTheLibraryDoes) {
+  char fromLibrary[kMaxFormDecimalLength];
+  char fromPortable[kMaxFormDecimalLength];
+  for (const DecimalForm form : {DecimalForm::Fixed, DecimalForm::Scientific}) {
+    for (const int decimals : {0, 2, 17, 19}) {
+      for (double value : randomDoubles(5000)) {
+        ASSERT_EQ(std::string(fromPortable, writeDecimalPortable(value, form, decimals, fromPortable)),
+                  std::string(fromLibrary, writeDecimal(value, form, decimals, fromLibrary)));
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vardeln

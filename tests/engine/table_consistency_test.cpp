@@ -5,12 +5,14 @@
 #include <cmath>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "categories.h"
 #include "constants.h"
 #include "conversion.h"
 #include "exact_double.h"
+#include "tables/tables.h"
 
 namespace vardeln {
 namespace {
@@ -63,6 +65,14 @@ TEST(Categories, HaveDistinctLabels) {
     const std::set<std::string_view> labels(category.labels().begin(), category.labels().end());
     EXPECT_EQ(labels.size(), category.labels().size()) << category.id();
   }
+}
+
+TEST(Categories, RefuseACompoundUnitNamingNoUnitOfTheirs) {
+  const auto build = [] {
+    const Category category("test", "Metre", {{"Metre", TO_BASE(x), FROM_BASE(b)}},
+                            {{"Metre and Inch", {{"Metre", "m"}, {"Inch", "in"}}}});
+  };
+  EXPECT_THROW(build(), std::invalid_argument);
 }
 
 TEST(Categories, ListReaumurWithItsPrecomposedLetter) {

@@ -159,7 +159,6 @@ test('Ctrl+V in the number box goes through the converter', async () => {
   await setClipboard('2\n3');
   await page.locator('#inputText').press('Control+V');
   assert.equal(await value('inputText'), '12 3');
-  assert.equal(await result(), 'Invalid Number');
   await setClipboard('9'.repeat(5000));
   await page.locator('#inputText').press('Control+V');
   assert.equal(await value('inputText'), '12 3');

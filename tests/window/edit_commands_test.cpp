@@ -26,6 +26,7 @@ struct CommandCase {
   const char* clipboardAfter;   // nullptr: holds no text
   const char* inputAfter;
   const char* resultAfter;
+  const char* locale = "C";  // the window's, for reading and writing numbers
 };
 
 void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
@@ -40,6 +41,7 @@ TEST_P(EditCommand, LeavesTheClipboardAndBoxesAsExpected) {
   } else {
     clipboard->setMimeData(new QMimeData);
   }
+  window.setLocale(QLocale(QString::fromLatin1(c.locale)));
   inputText->setText(QString::fromUtf8(c.input));
   if (c.sourceUnit) inputUnit->setCurrentText(QString::fromUtf8(c.sourceUnit));
   if (c.targetUnit) outputUnit->setCurrentText(QString::fromUtf8(c.targetUnit));
@@ -70,7 +72,15 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"PasteWithControlCharacters", "7", nullptr, nullptr, "4\x01\x7f\x1b",
                     {"pasteMenu"}, "4\x01\x7f\x1b", "4\x01\x7f\x1b", "Invalid Number"},
         CommandCase{"ResetLeavesTheClipboard", "5", nullptr, nullptr, "kept",
-                    {"resetMenu"}, "kept", "", ""}),
+                    {"resetMenu"}, "kept", "", ""},
+        // Under the user's locale numbers are read with its marks and shown with its decimal
+        // mark, never grouped; the clipboard takes them as shown.
+        CommandCase{"CopyWithTheDecimalComma", "1.000,5", "Hectares", nullptr, nullptr,
+                    {"copyMenu"}, "1.000,5 Hectares = 2472,28949980551 Acres", "1.000,5",
+                    "2472,28949980551", "de_DE"},
+        CommandCase{"PasteIndianGroupsAndLakh", "0", nullptr, nullptr, "2.5 lakh",
+                    {"pasteMenu", "copyMenu"}, "2.5 lakh Acres = 250000 Acres", "2.5 lakh",
+                    "250000", "en_IN"}),
     [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
 
 using EditCommandWithFocus = LoadedWindow;

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include <QApplication>
-#include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -56,12 +55,6 @@ TEST_F(WindowLayout, ControlsStandAtTheirPlacesInPixelsAt96Dpi) {
   const QRect note = faultNote->geometry();
   EXPECT_GE(note.top(), outputUnit->geometry().bottom()) << "the note hides no control";
   EXPECT_LE(note.bottom(), window.centralWidget()->height());
-}
-
-TEST_F(WindowLayout, TheRuleIsTwoPixelsInAPaletteColour) {
-  auto* rule = control<QFrame>("Line1");
-  EXPECT_EQ(rule->lineWidth(), 2);
-  EXPECT_EQ(rule->foregroundRole(), QPalette::Dark);
 }
 
 TEST_F(WindowLayout, ResultBoxIsDisabledAndListsTakeNoTypedText) {

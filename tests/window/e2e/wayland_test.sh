@@ -34,7 +34,7 @@ check_equal "the title bar offers to minimize and to close, and nothing more" 2 
 main_toplevel=$(toplevel_of "$caption")
 [ -n "$main_toplevel" ] || give_up "the window is a top-level window titled \"$caption\""
 pass "the window is a top-level window titled \"$caption\""
-entry_id=$(basename "$here/../../../packaging/desktop/"*.desktop .desktop)
+entry_id=$(basename "$here/../../../packaging/desktop/"*.desktop.in .desktop.in)
 check_equal "the application id names the desktop entry" "\"$entry_id\"" \
   "$(request_of "$main_toplevel" set_app_id)"
 

@@ -35,7 +35,7 @@ check_equal "the user cannot make it smaller" "$own_size" \
   "$(sed -n 's/.*minimum size: //p' <<<"$size_hints")"
 check_equal "the user cannot make it larger" "$own_size" \
   "$(sed -n 's/.*maximum size: //p' <<<"$size_hints")"
-entry_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../../packaging/desktop/org.vardeln.Vardeln.desktop")
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../../packaging/desktop/org.vardeln.Vardeln.desktop.in")
 check_equal "the desktop entry names the window's class" \
   "WM_CLASS(STRING) = \"$entry_class\", \"$entry_class\"" "$(xprop -id "$main_window" WM_CLASS)"
 check_client_area "at the display's DPI" 1

@@ -1,17 +1,17 @@
 # Vardeln — MIT licence, see LICENSE.
-"""The README's table of the units off by 0.1 % or more from their definitions today, written
-from engine/tables/today.tsv between its two marker lines.
+"""The table of the units off by 0.1 % or more from their definitions today in docs/today.md,
+written from engine/tables/today.tsv between its two marker lines.
 
-  today_readme_table.py --write   rewrites the README's table
-  today_readme_table.py --check   the test: the README's table is the one the data gives"""
+  today_far_units_table.py --write   rewrites the page's table
+  today_far_units_table.py --check   the test: the page's table is the one the data gives"""
 import sys
 from fractions import Fraction
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 TABLE = ROOT / "engine" / "tables" / "today.tsv"
-README = ROOT / "README.md"
-BEGIN = "<!-- The table of units far from today's definitions: scripts/today_readme_table.py -->"
+PAGE = ROOT / "docs" / "today.md"
+BEGIN = "<!-- The table of units far from today's definitions: scripts/today_far_units_table.py -->"
 END = "<!-- End of the table of units far from today's definitions -->"
 
 
@@ -39,14 +39,14 @@ def table():
 
 
 def main():
-    text = README.read_text(encoding="utf-8")
+    text = PAGE.read_text(encoding="utf-8")
     start, end = text.index(BEGIN), text.index(END) + len(END)
     written = text[:start] + table() + text[end:]
     if sys.argv[1] == "--write":
-        README.write_text(written, encoding="utf-8")
+        PAGE.write_text(written, encoding="utf-8")
     elif written != text:
-        print("README.md: the table of units far from today's definitions differs from "
-              "engine/tables/today.tsv; run scripts/today_readme_table.py --write")
+        print("docs/today.md: the table of units far from today's definitions differs from "
+              "engine/tables/today.tsv; run scripts/today_far_units_table.py --write")
         sys.exit(1)
 
 

@@ -1,0 +1,115 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "exact_number.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace vardeln {
+
+namespace {
+
+using boost::multiprecision::cpp_int;
+
+constexpr long long kSmallestOrder = -800;  // beyond today's widest ratio below the smallest double
+constexpr long long kLargestOrder = 800;
+constexpr long long kSaturation = 1'000'000'000'000LL;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+Exact powerOfTen(long long exponent) {
+  const cpp_int power =
+      boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(std::llabs(exponent)));
+  return exponent < 0 ? Exact(cpp_int(1), power) : Exact(power);
+}
+
+}  // namespace
+
+std::optional<Exact> exactDecimal(std::string_view text) {
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  std::string digits;  // significant digits, the point left out
+  long long fractionDigits = 0;
+  std::size_t digitCount = 0;
+  bool seenPoint = false;
+  for (; i < text.size() && (isDigit(text[i]) || (text[i] == '.' && !seenPoint)); ++i) {
+    if (text[i] == '.') {
+      seenPoint = true;
+      continue;
+    }
+    ++digitCount;
+    if (seenPoint) ++fractionDigits;
+    if (!digits.empty() || text[i] != '0') digits += text[i];
+  }
+  if (digitCount == 0) return std::nullopt;
+  long long exponent = 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    bool negativeExponent = false;
+    if (++i < text.size() && (text[i] == '+' || text[i] == '-'))
+      negativeExponent = text[i++] == '-';
+    const std::size_t exponentStart = i;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+      exponent = std::min(kSaturation, exponent * 10 + (text[i] - '0'));
+    }
+    if (i == exponentStart) return std::nullopt;
+    if (negativeExponent) exponent = -exponent;
+  }
+  if (i != text.size()) return std::nullopt;
+  if (digits.empty()) return Exact(0);
+
+  const long long scale = exponent - fractionDigits;
+  const long long order = static_cast<long long>(digits.size()) + scale;
+  if (order > kLargestOrder) return std::nullopt;
+  Exact value = order < kSmallestOrder ? powerOfTen(kSmallestOrder)
+                                       : Exact(cpp_int(digits.c_str())) * powerOfTen(scale);
+  return negative ? Exact(-value) : value;
+}
+
+std::optional<Exact> exactTableValue(std::string_view text) {
+  const std::size_t slash = text.find('/');
+  if (slash == std::string_view::npos) return exactDecimal(text);
+  const std::optional<Exact> numerator = exactDecimal(text.substr(0, slash));
+  const std::optional<Exact> denominator = exactDecimal(text.substr(slash + 1));
+  if (!numerator || !denominator || *denominator == 0) return std::nullopt;
+  return *numerator / *denominator;
+}
+
+// The quotient is taken to 53 significant bits (fewer where the result is subnormal, whose
+// last bit is 2^-1074), and the remainder decides the one rounding.
+double nearestDouble(const Exact& value) {
+  cpp_int numerator = abs(boost::multiprecision::numerator(value));
+  cpp_int denominator = boost::multiprecision::denominator(value);
+  if (numerator == 0) return 0.0;
+  // The value lies in [2^order, 2^(order+1)).
+  long long order =
+      static_cast<long long>(msb(numerator)) - static_cast<long long>(msb(denominator));
+  if ((order >= 0 ? numerator : numerator << static_cast<unsigned>(-order)) <
+      (order >= 0 ? denominator << static_cast<unsigned>(order) : denominator)) {
+    --order;
+  }
+  constexpr int kDigits = std::numeric_limits<double>::digits;  // 53
+  const long long shift = std::min<long long>(kDigits - 1 - order, 1074);
+  if (shift >= 0) {
+    numerator <<= static_cast<unsigned>(shift);
+  } else {
+    denominator <<= static_cast<unsigned>(-shift);
+  }
+  cpp_int quotient;
+  cpp_int remainder;
+  divide_qr(numerator, denominator, quotient, remainder);
+  remainder <<= 1;
+  if (remainder > denominator || (remainder == denominator && bit_test(quotient, 0))) ++quotient;
+  const double magnitude = std::ldexp(static_cast<double>(quotient.convert_to<std::uint64_t>()),
+                                      static_cast<int>(-shift));
+  return value < 0 ? -magnitude : magnitude;
+}
+
+std::string fractionText(const Exact& value) {
+  const cpp_int denominator = boost::multiprecision::denominator(value);
+  std::string text = boost::multiprecision::numerator(value).str();
+  return denominator == 1 ? text : text + "/" + denominator.str();
+}
+
+}  // namespace vardeln

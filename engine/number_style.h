@@ -1,0 +1,77 @@
+// Vardeln — MIT licence, see LICENSE.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vardeln {
+
+/// How the integer digits of a number are grouped: not at all, by thousands (150,000), or
+/// as in India and Pakistan, thousands and then by hundreds (1,50,000 and 1,00,00,000).
+enum class Grouping { None, Thousands, Indian };
+
+/// The mark between groups of digits. The two spaces are the typographic ones; reading under
+/// either also takes a blank or a no-break space, which is what a keyboard gives.
+enum class GroupMark { Comma, Point, Apostrophe, ThinSpace, NarrowNoBreakSpace };
+
+/// How many digits a result keeps: significant digits (1 to 17) or decimals (0 to 17).
+enum class Precision { SignificantDigits, Decimals };
+
+/// How a result is laid out: as C's "%G" does (exponent form only for very large and very
+/// small values), always with an exponent (1.5E+03), or with an exponent that is a multiple
+/// of three (15E+03).
+enum class Notation { General, Scientific, Engineering };
+
+/// How numbers are written and read: the decimal mark, the grouping of the integer digits,
+/// and the form of a written result. The default is the converter's own form: a point, no
+/// grouping, 15 significant digits as results have always been written.
+///
+/// A style whose group mark is its decimal mark is not a style: the comma grouping goes with
+/// the decimal point and the point grouping with the decimal comma.
+struct NumberStyle {
+  char decimalMark = '.';
+  Grouping grouping = Grouping::None;
+  GroupMark groupMark = GroupMark::Comma;
+  /// Whether written results are grouped too; a style may read groups without adding any.
+  bool groupsResults = true;
+  Precision precision = Precision::SignificantDigits;
+  int digits = 15;
+  Notation notation = Notation::General;
+
+  friend bool operator==(const NumberStyle&, const NumberStyle&) = default;
+};
+
+/// The group mark as it is written (UTF-8).
+std::string_view groupMarkText(GroupMark mark);
+
+/// Reads a number written under a style; the numeric test and the conversion to a double in
+/// one. Under the default style it is parseNumber(text) exactly. Otherwise the style's
+/// decimal mark stands for the point, and the integer digits may be grouped, but only in
+/// well-placed groups: 150,000 and 1,50,000 under their groupings, never 1,5,0. Under the
+/// Indian grouping a number may be followed by the word lakh (10^5) or crore (10^7), singular
+/// or plural, in any case: the scale is applied to the decimal digits as written, so
+/// "2.5 lakh" reads as the double nearest to 250000, exactly as "250000" reads, with one
+/// rounding. A number with an exponent takes no such word.
+std::optional<double> parseNumber(std::string_view text, const NumberStyle& style);
+bool isNumber(std::string_view text, const NumberStyle& style);
+
+/// Longest text formatDouble writes under any style: the largest double in full with 17
+/// decimals, every group mark three bytes long.
+inline constexpr std::size_t kMaxStyledLength = 648;
+
+/// The text of a double under a style, rounded once from the double to the digits asked.
+/// Under the default style it is formatDouble(value) exactly. Exponents are spelt as there
+/// ("1.5E-10"); negative zero is "0"; infinities are "Infinity" and "-Infinity". A value
+/// that is not zero never shows as zero: where its decimals would all be zeros, it is written
+/// with an exponent and as many decimals instead. The text reads back under the same style
+/// as the value it shows; so a value that the digits asked would round past the largest
+/// double keeps all 17 of its digits.
+std::string formatDouble(double value, const NumberStyle& style);
+
+/// formatDouble into a caller's buffer of at least kMaxStyledLength characters, without
+/// allocating; returns one past the last character written.
+char* formatDouble(double value, const NumberStyle& style, char* out);
+
+}  // namespace vardeln
