@@ -1,15 +1,22 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "invalid_number_note.h"
 
+#include "compound_quantity.h"
 #include "quoted_name.h"
 
 namespace vardeln::cli {
 
 std::string invalidNumberNote(const Category& category, QuantityUnit from,
                               std::string_view value) {
-  std::string note = "Invalid Number: " + quotedName(value);
-  if (!from.compound) return note + " is no number";
-  return note + " is no quantity in " + std::string(quantityUnitLabel(category, from));
+  const std::string refused = "Invalid Number: ";
+  if (!from.compound) return refused + quotedName(value) + " is no number";
+  const CompoundUnit& unit = category.compoundUnits()[from.index];
+  const std::string label(unit.label);
+  // A word that names no part is what was not read; otherwise the quantity as a whole.
+  if (const std::optional<std::string_view> word = unknownCompoundMark(category, unit, value)) {
+    return refused + quotedName(*word) + " is no part of " + label;
+  }
+  return refused + quotedName(value) + " is no quantity in " + label;
 }
 
 }  // namespace vardeln::cli

@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"sixteenths say what they rounded", {"--fraction=16", "length", "1.7018", "Meters", "feet and inches"}, "", kOk,
                                                "5 ft 7 in (rounded down by 0.000002144 in)\n", ""},
     Invocation{"parts read back",              {"length", "5 ft 7.000002144 in", "Feet and Inches", "Meters"}, "", kOk, "1.7018\n", ""},
+    Invocation{"a word no part of the unit named", {"mass", "11 st 4 lbx", "Stone, Pound and Ounce", "Kilogram"}, "", kInvalid,
+                                               "Invalid Number\n", "vardeln-convert: Invalid Number: \"lbx\" is no part of Stone, Pound and Ounce\n"},
     Invocation{"kanal and marla",              {"area", "2 7", "Kanal and Marla", "Meters Square"}, "", kOk, "1188.7639979991\n", ""},
     Invocation{"parts in JSON",                {"--json", "--fraction=16", "length", "1.7018", "Meters", "Feet and Inches"}, "", kOk,
                                                "{\"category\":\"length\",\"value\":\"1.7018\",\"from\":\"Meters\",\"to\":\"Feet and Inches\",\"result\":\"5 ft 7 in\","

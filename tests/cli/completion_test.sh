@@ -117,8 +117,8 @@ options after the category|vardeln-convert,temperature,--e|--exact,--explain|=|=
 compound units, after a --fraction|vardeln-convert,length,--fraction=16,1,Meters,feet|Feet,Feet\ and\ Inches|Feet,Feet and Inches|=
 --all takes no TO|vardeln-convert,--all,temperature,1,Celsius,||=|=
 an unknown category has no units|vardeln-convert,lenght,1,F||=|=
-names after the labels|vardeln-convert,mass,1,Tol|Tola,tolas|Tola|Tola,tolas
-a number first: every category's units|vardeln-convert,2,tol|Tola,tolas|=|=
+names after the labels|vardeln-convert,mass,1,Tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti|Tola,Tola, Masha and Rutti,tolas
+a number first: every category's units|vardeln-convert,2,tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti,tolas|=
 TO after a name, the category left out|vardeln-convert,-,ft,yar|Yard-Gaz,Yard-Gaz,\ Feet\ and\ Inches,Yard-Gaz\ Square,yard,yards|Yard-Gaz,Yard-Gaz Square,Yard-Gaz, Feet and Inches,yard,yards|=
 TABLE
 
