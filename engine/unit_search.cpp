@@ -24,9 +24,7 @@ struct Ranked {
   std::size_t nameLength;
   FoundUnit found;
 
-  auto key() const {
-    return std::tuple(fit, lettersOff, nameLength, found.category, found.unit);
-  }
+  auto key() const { return std::tuple(fit, lettersOff, nameLength, found.category, found.unit); }
 };
 
 std::string_view withoutBlanks(std::string_view text) {

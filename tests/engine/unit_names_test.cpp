@@ -122,7 +122,8 @@ TEST(UnitSearch, FindsTheUnitsOfEveryCategoryBestFirst) {
   };
   for (const auto& row : rows) {
     std::vector<std::string> found;
-    for (const FoundUnit unit : searchUnits(row.typed, std::max<std::size_t>(row.first.size(), 1))) {
+    for (const FoundUnit unit :
+         searchUnits(row.typed, std::max<std::size_t>(row.first.size(), 1))) {
       const Category& category = allCategories()[unit.category];
       found.push_back(std::string(category.id()) + ": " +
                       std::string(quantityUnitLabels(category)[unit.unit]));
