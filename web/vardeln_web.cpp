@@ -303,8 +303,8 @@ namespace {
 
 // A call the page makes and how it takes and gives its values: "number" (numbers in, a number
 // out), "text" (numbers in, a text out), "givenText" (a text in, as its bytes and their
-// length; the Change bits out) or "textForText" (a text in so, a text out). The function must
-// exist for its row to compile.
+// length; the Change bits out) or "textForText" (a text in as givenText takes it, a text out).
+// The function must exist for its row to compile.
 struct Call {
   std::string_view name;
   std::string_view shape;
