@@ -1,10 +1,11 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "today_conversion.h"
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
-#include "exact_number.h"
+#include "compound_quantity.h"
 #include "number_text.h"
 #include "today.h"
 #include "today_scale.h"
@@ -12,11 +13,6 @@
 namespace vardeln {
 
 namespace {
-
-struct ExactDefinition {
-  Exact factor;
-  Exact offset;
-};
 
 // Every row's definition as exact fractions, in the order of todaysDefinitions(), read once:
 // nothing for a row with no single definition today.
@@ -42,7 +38,7 @@ const std::vector<std::optional<ExactDefinition>>& exactDefinitions() {
   return definitions;
 }
 
-bool measured(const TodaysDefinition& row) { return row.kind.starts_with("measured"); }
+bool isMeasured(const TodaysDefinition& row) { return row.kind.starts_with("measured"); }
 
 void appendNote(std::string& notes, const std::string& note) {
   if (!notes.empty()) notes += "; ";
@@ -60,51 +56,97 @@ ExactDefinitionText definitionText(const ExactDefinition& definition) {
   return {fractionText(definition.factor), fractionText(definition.offset)};
 }
 
+// A part's number as the shortest decimal that reads back to its double.
+Exact shortestDecimal(double value) {
+  char text[kMaxFormattedLength];
+  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
+  return exactDecimal({text, static_cast<std::size_t>(end - text)}).value();
+}
+
 }  // namespace
 
-TodayConversion convertByToday(const Category& category, std::string_view typedText,
-                               std::size_t from, std::size_t to, TodayDetail detail) {
-  const TodaysDefinition& source = todaysDefinition(category, from);
-  const TodaysDefinition& target = todaysDefinition(category, to);
-  TodayConversion conversion;
-  std::vector<const TodaysDefinition*> units{&source};
-  if (&target != &source) units.push_back(&target);
-  for (const TodaysDefinition* row : units) {
-    if (!row->standard()) {
-      appendNote(conversion.refusal, std::string(row->label) + " has no single definition today (" +
-                                         std::string(row->kind) +
-                                         "): " + std::string(row->definition));
-    } else if (measured(*row)) {
-      std::string note = std::string(row->label) + " is measured: " + std::string(row->today) +
-                         " " + std::string(category.baseLabel());
-      if (row->uncertainty != "exact") note += ", uncertainty " + std::string(row->uncertainty);
-      appendNote(conversion.measured, note);
+TodayConverter::TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to)
+    : category_(category), in_{Exact(1), Exact(0)} {
+  if (from.compound) {
+    compoundSource_ = from.index;
+    for (const CompoundPart& part : category.compoundUnits()[from.index].parts) {
+      partFactors_.push_back(take(category, part.unit).factor);
     }
+  } else {
+    in_ = take(category, from.index);
   }
-  if (!conversion.refusal.empty()) {
+  out_ = take(category, to.compound ? category.compoundUnits()[to.index].parts.back().unit
+                                    : to.index);
+  if (!refusal_.empty()) return;
+  scale_ = in_.factor / out_.factor;
+  shift_ = (in_.offset - out_.offset) / out_.factor;
+}
+
+// The unit's definition today, and what its row says of it once: the refusal of a unit with
+// no single definition (which has the base unit's in its place), the note of a measured one.
+ExactDefinition TodayConverter::take(const Category& category, std::size_t unit) {
+  const TodaysDefinition& row = todaysDefinition(category, unit);
+  const std::string label(row.label);
+  if (!row.standard()) {
+    if (refusal_.find(label + " has") == std::string::npos) {
+      appendNote(refusal_, label + " has no single definition today (" + std::string(row.kind) +
+                               "): " + std::string(row.definition));
+    }
+    return {Exact(1), Exact(0)};
+  }
+  if (isMeasured(row) && measured_.find(label + " is") == std::string::npos) {
+    std::string note =
+        label + " is measured: " + std::string(row.today) + " " + std::string(category.baseLabel());
+    if (row.uncertainty != "exact") note += ", uncertainty " + std::string(row.uncertainty);
+    appendNote(measured_, note);
+  }
+  return *exactDefinitions()[&row - todaysDefinitions().data()];
+}
+
+std::optional<Exact> TodayConverter::typedValue(std::string_view typedText) const {
+  if (!compoundSource_) {
+    // parseNumber decides what is a number, so that both ways of converting accept the same
+    // texts; a number it accepts is at most the largest double, so its exact value stays small.
+    if (!isNumber(typedText)) return std::nullopt;
+    return exactDecimal(trimBlanks(typedText)).value();
+  }
+  const CompoundUnit& unit = category_.compoundUnits()[*compoundSource_];
+  const std::optional<CompoundReading> reading =
+      readCompoundQuantity(category_, unit, typedText);
+  if (!reading) return std::nullopt;
+  Exact sum(0);
+  for (std::size_t k = 0; k < partFactors_.size(); ++k) {
+    if (reading->parts[k]) sum += shortestDecimal(std::fabs(*reading->parts[k])) * partFactors_[k];
+  }
+  return reading->inSmallestUnit < 0 ? Exact(-sum) : sum;
+}
+
+TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail detail) const {
+  TodayConversion conversion;
+  if (!refusal_.empty()) {
     conversion.outcome = TodayConversion::Outcome::NoDefinitionToday;
-    conversion.measured.clear();
+    conversion.refusal = refusal_;
     return conversion;
   }
-  // parseNumber decides what is a number, so that both ways of converting accept the same
-  // texts; a number it accepts is at most the largest double, so its exact value stays small.
-  if (!isNumber(typedText)) return conversion;
-  const Exact typed = exactDecimal(trimBlanks(typedText)).value();
-
-  const auto& definitions = exactDefinitions();
-  const ExactDefinition& in = *definitions[&source - todaysDefinitions().data()];
-  const ExactDefinition& out = *definitions[&target - todaysDefinitions().data()];
-  const Exact exact = (in.factor * typed + in.offset - out.offset) / out.factor;
+  conversion.measured = measured_;
+  const std::optional<Exact> typed = typedValue(typedText);
+  if (!typed) return conversion;
+  const Exact exact = *typed * scale_ + shift_;
   conversion.outcome = TodayConversion::Outcome::Result;
   conversion.result = nearestDouble(exact);
   if (detail == TodayDetail::WithArithmetic) {
     const double error = std::isinf(conversion.result)
                              ? conversion.result
                              : nearestDouble(Exact(conversion.result) - exact);
-    conversion.arithmetic = TodayArithmetic{fractionText(typed), definitionText(in),
-                                            definitionText(out), fractionText(exact), error};
+    conversion.arithmetic = TodayArithmetic{fractionText(*typed), definitionText(in_),
+                                            definitionText(out_), fractionText(exact), error};
   }
   return conversion;
+}
+
+TodayConversion convertByToday(const Category& category, std::string_view typedText,
+                               QuantityUnit from, QuantityUnit to, TodayDetail detail) {
+  return TodayConverter(category, from, to).convert(typedText, detail);
 }
 
 }  // namespace vardeln
