@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <utility>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -85,6 +87,7 @@ class TodayConverter {
   // The exact value of the typed text in the source unit (the base unit for a compound one).
   std::optional<Exact> typedValue(std::string_view typedText) const;
   ExactDefinition take(const Category& category, std::size_t unit);
+  std::optional<double> quickResult(std::string_view number) const;
 
   const Category& category_;
   std::optional<std::size_t> compoundSource_;
@@ -94,6 +97,8 @@ class TodayConverter {
   // result = typed × scale_ + shift_, in_ and out_ combined once.
   Exact scale_;
   Exact shift_;
+  // scale_'s numerator and denominator where it has no shift and both fit in 53 bits.
+  std::optional<std::pair<std::uint64_t, std::uint64_t>> quickScale_;
   std::string refusal_;
   std::string measured_;
 };
