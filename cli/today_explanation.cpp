@@ -57,7 +57,8 @@ Explanation explainToday(const Category& category, QuantityUnit from, QuantityUn
                     : ", the nearest double (double \u2212 exact = " +
                           exactText(arithmetic->roundingError) + ")\n");
     if (std::isinf(conversion.result)) status = ExitStatus::Fault;
-    if (!conversion.measured.empty()) text.append("  note: ").append(conversion.measured).push_back('\n');
+    if (!conversion.measured.empty())
+      text.append("  note: ").append(conversion.measured).push_back('\n');
   } else {
     text.append(quotedName(value)).append(" is not a number (").append(kInvalidNumber);
     text.append("), so nothing stands in place of x.\n");

@@ -87,8 +87,8 @@ TodayConverter::TodayConverter(const Category& category, QuantityUnit from, Quan
   } else {
     in_ = take(category, from.index);
   }
-  out_ = take(category, to.compound ? category.compoundUnits()[to.index].parts.back().unit
-                                    : to.index);
+  out_ =
+      take(category, to.compound ? category.compoundUnits()[to.index].parts.back().unit : to.index);
   if (!refusal_.empty()) return;
   scale_ = in_.factor / out_.factor;
   shift_ = (in_.offset - out_.offset) / out_.factor;
@@ -124,8 +124,8 @@ std::optional<double> TodayConverter::quickResult(std::string_view number) const
     if (number[i] != 'e' && number[i] != 'E') return std::nullopt;
     const std::string_view written = number.substr(i + 1);
     int value = 0;
-    const auto [end, problem] = std::from_chars(
-        written.data() + (written.starts_with('+') ? 1 : 0), written.data() + written.size(), value);
+    const auto [end, problem] = std::from_chars(written.data() + (written.starts_with('+') ? 1 : 0),
+                                                written.data() + written.size(), value);
     if (problem != std::errc() || end != written.data() + written.size() || std::abs(value) > 999) {
       return std::nullopt;
     }
@@ -170,8 +170,7 @@ std::optional<Exact> TodayConverter::typedValue(std::string_view typedText) cons
     return exactDecimal(trimBlanks(typedText)).value();
   }
   const CompoundUnit& unit = category_.compoundUnits()[*compoundSource_];
-  const std::optional<CompoundReading> reading =
-      readCompoundQuantity(category_, unit, typedText);
+  const std::optional<CompoundReading> reading = readCompoundQuantity(category_, unit, typedText);
   if (!reading) return std::nullopt;
   Exact sum(0);
   for (std::size_t k = 0; k < partFactors_.size(); ++k) {

@@ -3,10 +3,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "category.h"
