@@ -64,6 +64,7 @@ constexpr Option kOptions[] = {
     {kFraction,   takeFraction},
     {"--json",    [](std::string_view, Sorted& sorted) { sorted.output.json = true; }},
     {"--list",    [](std::string_view, Sorted& sorted) { sorted.list = true; }},
+    {"--today",   [](std::string_view, Sorted& sorted) { sorted.output.today = true; }},
     {"-h",        takeInformation},
     {"--help",    takeInformation},
     {"--version", takeInformation},
@@ -111,7 +112,7 @@ Request request(const Sorted& sorted) {
     return BadUsage{"--fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help"};
   }
   const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
-                              sorted.output.explain ||
+                              sorted.output.explain || sorted.output.today ||
                               sorted.output.form == ResultForm::Exact || !operands.empty();
   if (!sorted.information.empty()) {
     if (otherArguments) {
@@ -127,7 +128,8 @@ Request request(const Sorted& sorted) {
     return notWithExplain;
   }
   if (sorted.list) {
-    if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0) {
+    if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0 ||
+        sorted.output.today) {
       return BadUsage{"--list goes with no option but --json; see --help"};
     }
     if (operands.size() > 1) return BadUsage{"--list takes at most one CATEGORY; see --help"};

@@ -25,6 +25,7 @@ struct OutputForm {
   bool json = false;
   bool explain = false;  ///< the rules that gave the result, for one conversion
   int denominator = 0;   ///< --fraction=N: a compound result's last part to the nearest 1/N
+  bool today = false;    ///< --today: by today's definitions, exact and rounded once
 };
 
 /// --list, or --list CATEGORY; as JSON records with --json.

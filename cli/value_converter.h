@@ -13,12 +13,20 @@
 #include "exit_status.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
+#include "today_conversion.h"
 
 namespace vardeln::cli {
 
 /// How a result is written: as the window's result box shows it (15 significant digits),
 /// or as the shortest text that reads back to the same double.
 enum class ResultForm { Shown, Exact };
+
+/// Which definitions a conversion goes by: the tables' rules, or today's definitions, exact
+/// and rounded once.
+enum class Definitions { Legacy, Today };
+
+/// The text written for a conversion refused by today's definitions.
+inline constexpr std::string_view kNoDefinitionToday = "No Definition Today";
 
 /// Writes a double as the shortest text that reads back to it ("inf", "-inf" for infinities)
 /// into a buffer of at least kMaxFormattedLength characters.
@@ -57,10 +65,12 @@ struct ConvertedForms {
 /// reading and writing the numbers. The shown form is exactly the text the window's result
 /// box would show. Where either unit is compound, each value is read or written in parts
 /// (the last rounded to 1/denominator when one is given), and the shown text is the parts'.
+/// By today's definitions a compound target's result, in its smallest part's unit, is split
+/// as the window splits it; a pair refused ends each value with the usage status.
 class ValueConverter {
  public:
   ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to, ResultForm form,
-                 int denominator = 0);
+                 int denominator = 0, Definitions definitions = Definitions::Legacy);
 
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
@@ -72,12 +82,15 @@ class ValueConverter {
  private:
   // A conversion with a compound unit on either side, and the texts it keeps.
   ConvertedForms convertCompound(std::string_view valueText);
+  // A conversion by today's definitions; its shown text is kept in compoundText_.
+  ConvertedForms convertToday(std::string_view valueText);
 
   const Category& category_;
   QuantityUnit from_;
   QuantityUnit to_;
   ResultForm form_;
   int denominator_;
+  std::optional<TodayConverter> today_;
   std::string compoundText_;
   std::string rounding_;
   std::vector<double> parts_;

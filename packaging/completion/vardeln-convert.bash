@@ -8,8 +8,8 @@
 # "value", "unit" or nothing; and the category typed. Options may stand anywhere until "--",
 # a number is never an option, and where VALUE stands any other text is the value, as the
 # program reads its arguments.
-_vardeln_convert_options=(--all --exact --explain --fraction={2,4,8,16,32,64} --json --list -h --help
-                         --version)
+_vardeln_convert_options=(--all --exact --explain --fraction={2,4,8,16,32,64} --json --list --today -h
+                         --help --version)
 
 _vardeln_convert_wanted() {
     local options_ended="" listing="" all="" word

@@ -21,7 +21,7 @@ function __vardeln_convert_wanted
                     set listing 1
                 case --all
                     set all 1
-                case --exact --explain '--fraction=*' --json -h --help --version
+                case --exact --explain '--fraction=*' --json --today -h --help --version
                 case '*'
                     test (count $operands) -eq 1; and set -a operands $token
             end
@@ -79,6 +79,7 @@ complete -c vardeln-convert -l explain -d 'The two rules that gave the result'
 complete -c vardeln-convert -l fraction -x -a '2 4 8 16 32 64' -d 'Last part of a compound unit to the nearest 1/N'
 complete -c vardeln-convert -l json -d 'One JSON object per line'
 complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'
+complete -c vardeln-convert -l today -d "By today's definitions, exact and rounded once"
 complete -c vardeln-convert -s h -l help -d 'Show the help'
 complete -c vardeln-convert -l version -d 'Show the version'
 complete -c vardeln-convert -n '__vardeln_convert_wants category' -a '(vardeln-convert --list 2>/dev/null)' -d Category
