@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compound_quantity.h"
+#include "decimal_text.h"
 #include "number_text.h"
 #include "today.h"
 #include "today_scale.h"
@@ -69,10 +70,15 @@ std::optional<std::uint64_t> exactProduct(std::uint64_t a, std::uint64_t b) {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A part's number as the shortest decimal that reads back to its double.
+// (The page's C++ library writes no double with std::to_chars: the fewest of 15 to 17
+// significant digits that read back serve, a part's number being finite.)
 Exact shortestDecimal(double value) {
-  char text[kMaxFormattedLength];
-  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
-  return exactDecimal({text, static_cast<std::size_t>(end - text)}).value();
+  char text[kMaxDecimalLength];
+  for (int digits = kShownSignificantDigits;; ++digits) {
+    const std::string_view written(text,
+                                   static_cast<std::size_t>(writeDecimal(value, digits, text) - text));
+    if (digits == 17 || parseNumber(written) == value) return exactDecimal(written).value();
+  }
 }
 
 }  // namespace
