@@ -212,12 +212,12 @@ std::string amountText(ShownDigits amount) {
   std::string text = std::to_string(amount.digits);
   if (amount.place < -18) {
     const int exponent = amount.place + static_cast<int>(text.size()) - 1;
-    if (text.size() > 1) text.insert(1, ".");
+    if (text.size() > 1) text.insert(1, 1, '.');
     return text.append(exponent > -10 ? "E-0" : "E-").append(std::to_string(-exponent));
   }
   const auto decimals = static_cast<std::size_t>(-amount.place);
   if (text.size() <= decimals) text.insert(0, decimals + 1 - text.size(), '0');
-  return text.insert(text.size() - decimals, ".");
+  return text.insert(text.size() - decimals, 1, '.');
 }
 
 std::string lastPartText(double last, int denominator) {
