@@ -42,7 +42,7 @@ Explanation explainToday(const Category& category, QuantityUnit from, QuantityUn
                               : " (the decimal as written)\n");
     text.append("  to base:   B = x \u00d7 ").append(arithmetic->from.factor);
     text.append(offsetText(arithmetic->from.offset, true)).push_back('\n');
-    const std::string shifted = "B" + offsetText(arithmetic->to.offset, false);
+    const std::string shifted = std::string("B").append(offsetText(arithmetic->to.offset, false));
     text.append("  from base: result = ");
     text.append(shifted == "B" ? shifted : "(" + shifted + ")");
     text.append(" \u00f7 ").append(arithmetic->to.factor).push_back('\n');
