@@ -2,10 +2,25 @@
 #include "category.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
 namespace vardeln {
+namespace {
+
+[[noreturn]] void refuseTable(const std::string& why) {
+#if __cpp_exceptions
+  throw std::invalid_argument(why);
+#else
+  // The page is built without exceptions; the native build checks the same tables first.
+  std::fprintf(stderr, "%s\n", why.c_str());
+  std::abort();
+#endif
+}
+
+}  // namespace
 
 Category::Category(std::string_view id, std::string_view baseLabel,
                    std::initializer_list<UnitRule> rowsInListOrder,
@@ -18,9 +33,8 @@ Category::Category(std::string_view id, std::string_view baseLabel,
     for (CompoundPart& part : unit.parts) {
       const std::optional<std::size_t> index = unitIndex(part.label);
       if (!index) {
-        throw std::invalid_argument(std::string(id) + ": the compound unit \"" +
-                                    std::string(unit.label) + "\" names \"" +
-                                    std::string(part.label) + "\", which is no unit of the table");
+        refuseTable(std::string(id) + ": the compound unit \"" + std::string(unit.label) +
+                    "\" names \"" + std::string(part.label) + "\", which is no unit of the table");
       }
       part.unit = *index;
     }
