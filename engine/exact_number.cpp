@@ -18,6 +18,46 @@ constexpr long long kSaturation = 1'000'000'000'000LL;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Boost reads and writes a whole number's text through the C++ library's locales, which would
+// weigh more in the page than all the rest of the exact arithmetic: the digits go in and out
+// eighteen at a time, as whole numbers a 64-bit word holds.
+constexpr std::size_t kChunkDigits = 18;
+constexpr std::uint64_t kChunk = 1'000'000'000'000'000'000ULL;
+
+cpp_int wholeNumber(std::string_view digits) {
+  cpp_int value = 0;
+  for (std::size_t at = 0; at < digits.size(); at += kChunkDigits) {
+    std::uint64_t part = 0;
+    std::uint64_t scale = 1;
+    for (const char digit : digits.substr(at, kChunkDigits)) {
+      part = part * 10 + static_cast<std::uint64_t>(digit - '0');
+      scale *= 10;
+    }
+    value = value * scale + part;
+  }
+  return value;
+}
+
+// The decimal digits of a whole number, with its sign.
+std::string wholeNumberText(cpp_int value) {
+  const bool negative = value < 0;
+  if (negative) value = -value;
+  std::string reversed;
+  do {
+    cpp_int quotient;
+    cpp_int remainder;
+    divide_qr(value, cpp_int(kChunk), quotient, remainder);
+    auto chunk = remainder.convert_to<std::uint64_t>();
+    value = std::move(quotient);
+    for (std::size_t i = 0; i < kChunkDigits && (chunk != 0 || value != 0); ++i, chunk /= 10) {
+      reversed.push_back(static_cast<char>('0' + chunk % 10));
+    }
+  } while (value != 0);
+  if (reversed.empty()) reversed.push_back('0');
+  if (negative) reversed.push_back('-');
+  return {reversed.rbegin(), reversed.rend()};
+}
+
 Exact powerOfTen(long long exponent) {
   const cpp_int power =
       boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(std::llabs(exponent)));
@@ -63,7 +103,7 @@ std::optional<Exact> exactDecimal(std::string_view text) {
   const long long order = static_cast<long long>(digits.size()) + scale;
   if (order > kLargestOrder) return std::nullopt;
   Exact value = order < kSmallestOrder ? powerOfTen(kSmallestOrder)
-                                       : Exact(cpp_int(digits.c_str())) * powerOfTen(scale);
+                                       : Exact(wholeNumber(digits)) * powerOfTen(scale);
   return negative ? Exact(-value) : value;
 }
 
@@ -108,8 +148,8 @@ double nearestDouble(const Exact& value) {
 
 std::string fractionText(const Exact& value) {
   const cpp_int denominator = boost::multiprecision::denominator(value);
-  std::string text = boost::multiprecision::numerator(value).str();
-  return denominator == 1 ? text : text + "/" + denominator.str();
+  std::string text = wholeNumberText(boost::multiprecision::numerator(value));
+  return denominator == 1 ? text : text + "/" + wholeNumberText(denominator);
 }
 
 }  // namespace vardeln

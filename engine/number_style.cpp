@@ -250,7 +250,8 @@ char* formatDouble(double value, const NumberStyle& style, char* out) {
   const char* ownEnd = writeOwnForm(value, clamped, own);
   // Rounded to few digits, a value next to the largest double can pass it and would not read
   // back: it keeps all its digits instead.
-  if (std::abs(value) >= 1e308 && !parseNumber(std::string_view(own, static_cast<std::size_t>(ownEnd - own)))) {
+  const std::string_view written(own, static_cast<std::size_t>(ownEnd - own));
+  if (std::abs(value) >= 1e308 && !parseNumber(written)) {
     clamped.precision = Precision::SignificantDigits;
     clamped.digits = 17;
     ownEnd = writeOwnForm(value, clamped, own);

@@ -8,6 +8,8 @@
 #include "compound_explanation.h"
 #include "rule_text.h"
 #include "today.h"
+#include "today_conversion.h"
+#include "today_how.h"
 
 namespace vardeln {
 namespace {
@@ -48,7 +50,7 @@ Converter::Converter() { showStart(); }
 unsigned Converter::showStart() {
   const unsigned changed = number_ != "0" ? kNumber : kNothing;
   number_.assign(1, '0');
-  return changed | chooseCategory(0);
+  return changed | adopt(Definitions::LegacyTables) | chooseCategory(0);
 }
 
 const Category& Converter::category() const { return allCategories()[category_]; }
@@ -62,6 +64,9 @@ std::string_view Converter::toLabel() const {
 }
 
 std::string Converter::howToBase() const {
+  if (definitions_ == Definitions::Today) {
+    return arithmetic_ ? todayHowToBase(category(), *arithmetic_) : std::string();
+  }
   const QuantityUnit from = quantityUnitAt(category(), from_);
   if (!from.compound) {
     const UnitRule& unit = category().rules()[from.index];
@@ -76,6 +81,9 @@ std::string Converter::howToBase() const {
 }
 
 std::string Converter::howFromBase() const {
+  if (definitions_ == Definitions::Today) {
+    return arithmetic_ ? todayHowFromBase(category(), *arithmetic_) : std::string();
+  }
   const QuantityUnit to = quantityUnitAt(category(), to_);
   if (!to.compound) {
     const UnitRule& unit = category().rules()[to.index];
@@ -120,6 +128,7 @@ unsigned Converter::setNote(std::string note, NoteKind kind) {
 }
 
 unsigned Converter::recalculate() {
+  if (definitions_ == Definitions::Today) return recalculateByToday();
   const QuantityConversion converted =
       convertQuantity(category(), quantityUnitAt(category(), from_),
                       quantityUnitAt(category(), to_), number_, 0, numberStyle_);
@@ -134,6 +143,49 @@ unsigned Converter::recalculate() {
   const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
   return setResult(quantityText(converted, numberStyle_), std::nullopt) |
          setNote(std::move(note), kind);
+}
+
+unsigned Converter::recalculateByToday() {
+  arithmetic_.reset();
+  const QuantityUnit from = quantityUnitAt(category(), from_);
+  const QuantityUnit to = quantityUnitAt(category(), to_);
+  if (from.compound || to.compound) {
+    return setResult({}, std::nullopt) |
+           setNote("Compound units convert by the legacy tables only", NoteKind::NoneToday);
+  }
+  TodayConversion converted =
+      convertByToday(category(), number_, from.index, to.index, TodayDetail::WithArithmetic);
+  switch (converted.outcome) {
+    case TodayConversion::Outcome::NoDefinitionToday:
+      return setResult({}, std::nullopt) |
+             setNote(std::move(converted.refusal), NoteKind::NoneToday);
+    case TodayConversion::Outcome::InvalidNumber:
+      return setResult(std::string(kInvalidNumber), std::nullopt) |
+             setNote("By today's definitions", NoteKind::ByToday);
+    case TodayConversion::Outcome::Result:
+      break;
+  }
+  arithmetic_ = std::move(converted.arithmetic);
+  std::string note = "By today's definitions, exactly, rounded once";
+  if (!converted.measured.empty()) note += "; " + converted.measured;
+  return setResult(formatDouble(converted.result, numberStyle_), std::nullopt) |
+         setNote(std::move(note), NoteKind::ByToday);
+}
+
+unsigned Converter::adopt(Definitions definitions) {
+  if (definitions == definitions_) return kNothing;
+  definitions_ = definitions;
+  arithmetic_.reset();
+  return kDefinitions;
+}
+
+unsigned Converter::setDefinitions(Definitions definitions) {
+  return adopt(definitions) | recalculate();
+}
+
+bool Converter::convertsByToday(std::size_t unit) const {
+  const QuantityUnit quantity = quantityUnitAt(category(), unit);
+  return !quantity.compound && todaysDefinition(category(), quantity.index).standard();
 }
 
 unsigned Converter::setNumberStyle(const NumberStyle& style) {
@@ -211,13 +263,13 @@ unsigned Converter::reset() {
 }
 
 unsigned Converter::openConversion(std::size_t category, std::size_t from, std::size_t to,
-                                   std::string_view number) {
+                                   std::string_view number, Definitions definitions) {
   if (utf16Length(number) > kLongestNumber) {
     return openUnknownLink("This link was refused: its number is over " +
                            std::to_string(kLongestNumber) + " characters");
   }
   std::string text = withLineBreaksAsBlanks(number);
-  unsigned changed = setUnits(category, from, to);
+  unsigned changed = setUnits(category, from, to) | adopt(definitions);
   if (text != number_) changed |= kNumber;
   number_ = std::move(text);
   changed |= recalculate();

@@ -9,6 +9,7 @@
 #include "category.h"
 #include "conversion.h"
 #include "number_style.h"
+#include "today_conversion.h"
 
 namespace vardeln {
 
@@ -40,12 +41,19 @@ class Converter {
     kNumber = 1u << 2,
     kResult = 1u << 3,    ///< the result's text, or whether it is stale
     kNote = 1u << 4,
+    kDefinitions = 1u << 5,  ///< which definitions the conversion follows
   };
 
   /// What the note under the lists says: nothing, the fault that left the result stale, that a
   /// text was too long, why a link was refused (a name the converter does not know), or that a unit of
-  /// the conversion is off by 0.1 % or more from its definition today.
-  enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday };
+  /// the conversion is off by 0.1 % or more from its definition today; under today's
+  /// definitions, that they were followed (with any measured unit), or why a unit has none.
+  enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday, ByToday, NoneToday };
+
+  /// Which definitions a conversion follows: the legacy tables (the start, and all the window
+  /// offers), or today's definitions, by which the typed decimal is converted exactly and
+  /// rounded once. Compound units convert by the legacy tables only.
+  enum class Definitions { LegacyTables, Today };
 
   /// Longer than any number a user can mean (every double written out in full takes at most
   /// 1077 characters), short enough that every front end stays instant with a full box.
@@ -74,13 +82,22 @@ class Converter {
   /// How the result is computed: the source unit's rule to the base unit and the target
   /// unit's rule from it, each a line of arithmetic as `vardeln-convert --explain` writes it
   /// ("to Meters: B = x × FootInMetres, where FootInMetres = 1 ÷ 3.28084 =
-  /// 0.3047999902464003", "from Meters: result = B").
+  /// 0.3047999902464003", "from Meters: result = B"). By today's definitions, the exact
+  /// arithmetic: the typed decimal and the source's definition as fractions, then the target's,
+  /// the exact result and its one rounding; empty where nothing was converted.
   std::string howToBase() const;
   std::string howFromBase() const;
   /// Each unit's definition today, its source and how far the table's rule is from it, as
   /// `vardeln-convert --explain` ends ("Grain: this table's is 100 times today's: 1 gr = …").
   std::string todayOfFrom() const;
   std::string todayOfTo() const;
+
+  Definitions definitions() const { return definitions_; }
+  /// Converts by `definitions` from now on, and converts again.
+  unsigned setDefinitions(Definitions definitions);
+  /// Whether a unit of the current category converts by today's definitions: not a compound
+  /// unit, nor one with no single definition today.
+  bool convertsByToday(std::size_t unit) const;
 
   /// How the number is read and the result written: the converter's own form unless a view
   /// or the user sets another (the window sets the system's decimal mark and grouping).
@@ -121,15 +138,15 @@ class Converter {
   /// Empties the number and the result.
   unsigned reset();
 
-  /// Opens the conversion a link names, its category, units and number, as one act: it
-  /// converts once. A result shown before belongs to another conversion: on a fault the
+  /// Opens the conversion a link names, its category, units, number and definitions, as one
+  /// act: it converts once. A result shown before belongs to another conversion: on a fault the
   /// result is empty and stale, so that the note and Copy name the fault and no number shows.
   /// An empty number is what Reset leaves, with no result either; a number over
   /// kLongestNumber refuses the link (as openUnknownLink), since nothing is cut short.
   unsigned openConversion(std::size_t category, std::size_t from, std::size_t to,
-                          std::string_view number);
-  /// A link that names no conversion of the converter's: the start's conversion, and the note
-  /// says what the link named (until the next result).
+                          std::string_view number, Definitions definitions);
+  /// A link that names no conversion of the converter's: the start's conversion by the legacy
+  /// tables, and the note says what the link named (until the next result).
   unsigned openUnknownLink(std::string note);
 
  private:
@@ -139,12 +156,18 @@ class Converter {
   unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.
   unsigned recalculate();
+  unsigned recalculateByToday();
+  // Follows `definitions` from now on, without converting; answers what changed.
+  unsigned adopt(Definitions definitions);
   // Makes a category and its two units current, without converting; answers what changed.
   unsigned setUnits(std::size_t category, std::size_t from, std::size_t to);
   unsigned setResult(std::string result, std::optional<FloatingPointFault> stale);
   unsigned setNote(std::string note, NoteKind kind);
 
   NumberStyle numberStyle_;
+  Definitions definitions_ = Definitions::LegacyTables;
+  // The arithmetic of the last conversion by today's definitions that gave a result.
+  std::optional<TodayArithmetic> arithmetic_;
   std::size_t category_ = 0;
   std::size_t from_ = 0;
   std::size_t to_ = 0;

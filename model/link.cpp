@@ -2,6 +2,7 @@
 #include "link.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,6 +16,9 @@ namespace vardeln {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+// The leading part of a link to a conversion by today's definitions; a link without it, as
+// every link written before them, converts by the legacy tables.
+constexpr std::string_view kToday = "today";
 
 // What encodeURIComponent leaves as it is.
 bool unreserved(unsigned char c) {
@@ -97,6 +101,7 @@ std::optional<std::size_t> found(std::span<const std::string_view> names, std::s
 
 std::string linkOf(const Converter& converter) {
   std::string link = "#";
+  if (converter.definitions() == Converter::Definitions::Today) link.append(kToday).append("/");
   appendEncoded(link, converter.category().id());
   for (const std::string_view part : {std::string_view(converter.number()), converter.fromLabel(),
                                       converter.toLabel()}) {
@@ -119,14 +124,17 @@ std::size_t longestLink() {
     // A UTF-16 code unit of the number takes at most three bytes of UTF-8, each written
     // as three characters.
     constexpr std::size_t kMostPerCodeUnit = 9;
-    return category + kMostPerCodeUnit * Converter::kLongestNumber + 2 * label + 3;
+    return kToday.size() + 1 + category + kMostPerCodeUnit * Converter::kLongestNumber +
+           2 * label + 3;
   }();
   return longest;
 }
 
 unsigned followLink(Converter& converter, std::string_view address) {
   if (address.starts_with('#')) address.remove_prefix(1);
-  if (address.empty()) return converter.openConversion(0, 0, 0, "0");
+  if (address.empty()) {
+    return converter.openConversion(0, 0, 0, "0", Converter::Definitions::LegacyTables);
+  }
   if (address.size() > longestLink()) {
     return converter.openUnknownLink("This link is too long: over " +
                                      std::to_string(longestLink()) + " characters");
@@ -140,6 +148,11 @@ unsigned followLink(Converter& converter, std::string_view address) {
     parts.push_back(*part);
     if (slash == std::string_view::npos) break;
     start = slash + 1;
+  }
+  auto definitions = Converter::Definitions::LegacyTables;
+  if (parts.size() > 1 && found(std::array{kToday}, parts[0])) {
+    definitions = Converter::Definitions::Today;
+    parts.erase(parts.begin());
   }
   if (parts.size() < 4) return converter.openUnknownLink("This link holds no conversion");
 
@@ -173,14 +186,15 @@ unsigned followLink(Converter& converter, std::string_view address) {
   }
   std::size_t knownFrom = 0;
   if (const auto named = namedUnits(labels, knownFrom)) {
-    return converter.openConversion(*category, named->first, named->second, parts[1]);
+    return converter.openConversion(*category, named->first, named->second, parts[1],
+                                    definitions);
   }
   // A compound quantity's fraction ("5 7 3/16") with its slash left unencoded.
   std::size_t ignored = 0;
   if (labels.size() > 2) {
     if (const auto named = namedUnits(labels.subspan(1), ignored)) {
       return converter.openConversion(*category, named->first, named->second,
-                                      parts[1] + "/" + parts[2]);
+                                      parts[1] + "/" + parts[2], definitions);
     }
   }
   const std::string unknown =

@@ -11,7 +11,8 @@ namespace vardeln {
 
 /// The conversion on screen as a page address, "#length/1/Feet/Meters": the category's id,
 /// the number, and both units' labels, each percent-encoded as a browser's
-/// encodeURIComponent does, so that a blank, a slash or a letter outside ASCII survives.
+/// encodeURIComponent does, so that a blank, a slash or a letter outside ASCII survives. A
+/// conversion by today's definitions leads with "today/" ("#today/length/1/Feet/Meters").
 std::string linkOf(const Converter& converter);
 
 /// The length of the longest address linkOf writes (without its "#"): the longest category
@@ -19,7 +20,8 @@ std::string linkOf(const Converter& converter);
 /// longest labels and their slashes.
 std::size_t longestLink();
 
-/// Opens the conversion an address names. Names match as the command line matches them: a
+/// Opens the conversion an address names, by today's definitions where it leads with "today/"
+/// and by the legacy tables otherwise. Names match as the command line matches them: a
 /// name exactly, else the one name equal to it ignoring case. A label whose slash was left
 /// unencoded is found all the same. An address that names nothing the converter knows opens
 /// the start's conversion and says in the note what it could not find; an empty address

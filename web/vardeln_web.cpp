@@ -78,11 +78,11 @@ std::string_view bytes(const char* text, int length) {
 // The state to draw, in 32-bit words; a text is where its bytes are (inside the converter, or
 // a fault's name) and how many there are, valid until the next command. staleFault is the
 // fault's name while the result is stale, else empty; numberIsGiven is 1 when the number is
-// exactly the text the command was given.
+// exactly the text the command was given; byToday is 1 under today's definitions.
 #define VARDELN_STATE_WORDS(WORD)                                                         \
   WORD(category) WORD(from) WORD(to) WORD(noteKind) WORD(number) WORD(numberLength)      \
   WORD(result) WORD(resultLength) WORD(staleFault) WORD(staleFaultLength) WORD(note)     \
-  WORD(noteLength) WORD(numberIsGiven)
+  WORD(noteLength) WORD(numberIsGiven) WORD(byToday)
 struct State {
 #define VARDELN_DECLARE(part) std::uint32_t part;
   VARDELN_STATE_WORDS(VARDELN_DECLARE)
@@ -113,6 +113,7 @@ unsigned updated(unsigned changed, std::optional<std::string_view> given = std::
   state.from = static_cast<std::uint32_t>(converter.fromUnit());
   state.to = static_cast<std::uint32_t>(converter.toUnit());
   state.noteKind = static_cast<std::uint32_t>(converter.noteKind());
+  state.byToday = converter.definitions() == Converter::Definitions::Today;
   place(converter.number(), state.number, state.numberLength);
   place(converter.result(), state.result, state.resultLength);
   const auto fault = converter.staleBecause();
@@ -132,14 +133,17 @@ constexpr NamedNumber kChanges[] = {{"category", Converter::kCategory},
                                     {"units", Converter::kUnits},
                                     {"number", Converter::kNumber},
                                     {"result", Converter::kResult},
-                                    {"note", Converter::kNote}};
+                                    {"note", Converter::kNote},
+                                    {"definitions", Converter::kDefinitions}};
 
 constexpr NamedNumber kNoteKinds[] = {
     {"none", static_cast<unsigned>(NoteKind::None)},
     {"fault", static_cast<unsigned>(NoteKind::Fault)},
     {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
     {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)},
-    {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)}};
+    {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)},
+    {"byToday", static_cast<unsigned>(NoteKind::ByToday)},
+    {"noneToday", static_cast<unsigned>(NoteKind::NoneToday)}};
 
 // Each part's word in the record.
 #define VARDELN_WORD(part) {#part, offsetof(State, part) / sizeof(std::uint32_t)},
@@ -237,6 +241,23 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to_in(int category, int unit) {
                                       static_cast<std::size_t>(unit)));
 }
 
+/// 1: convert by today's definitions; 0: by the legacy tables.
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_by_today(int today) {
+  return updated(converter.setDefinitions(today != 0 ? Converter::Definitions::Today
+                                                     : Converter::Definitions::LegacyTables));
+}
+
+/// Which units of the current category, in list order, convert by today's definitions: a
+/// "1" for each that does, a "0" for each that has none today or is compound.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_converts_by_today() {
+  const auto units = vardeln::quantityUnitLabels(converter.category()).size();
+  returned.clear();
+  for (std::size_t unit = 0; unit < units; ++unit) {
+    returned.push_back(converter.convertsByToday(unit) ? '1' : '0');
+  }
+  return returned.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_swap_units() { return updated(converter.swapUnits()); }
 
 /// The units a typed text may stand for, best first (searchUnits): a line each, the
@@ -327,7 +348,8 @@ constexpr Call kCalls[] = {
     VARDELN_CALL(paste, givenText),       VARDELN_CALL(cut, number),
     VARDELN_CALL(cut_text, text),         VARDELN_CALL(copy, text),
     VARDELN_CALL(reset, number),          VARDELN_CALL(follow_link, givenText),
-    VARDELN_CALL(link, text),             VARDELN_CALL(how, text)};
+    VARDELN_CALL(link, text),             VARDELN_CALL(how, text),
+    VARDELN_CALL(set_by_today, number),   VARDELN_CALL(converts_by_today, text)};
 #undef VARDELN_CALL
 
 }  // namespace

@@ -120,6 +120,29 @@ test('compound units follow the units under their own heading, both ways and in 
   assert.equal(await value('inputUnit'), 'Feet and Inches');
 });
 
+// The switch, the link that holds it and a reload: today's definitions convert the typed
+// decimal exactly, show how, and mark and refuse a unit with none; a link without "today/" is
+// by the legacy tables.
+test('the definitions switch, in the link and after a reload', async () => {
+  const today = page.getByRole('radio', { name: 'Today\'s definitions' });
+  await page.evaluate(() => { location.hash = '#length/0.1/Feet/Meters'; });
+  await eventually(result, converted('length', '0.1', 'Feet', 'Meters'));
+  await today.check();
+  assert.equal(await result(), '0.03048');
+  assert.match(await page.locator('#howFromBase').textContent(), /= 381\/12500 exactly; /);
+  await page.waitForURL(/#today\/length\/0\.1\/Feet\/Meters$/);
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.ok(await today.isChecked());
+  assert.equal(await result(), '0.03048');
+  await page.evaluate(() => { location.hash = '#today/area/1/Bigha/Acres'; });
+  await eventually(() => page.locator('#inputUnit option:checked').textContent(),
+                   'Bigha (no definition today)');
+  assert.match(await page.locator('#faultNote').textContent(), /^Bigha has no single definition today/);
+  await page.evaluate(() => { location.hash = '#length/0.1/Feet/Meters'; });
+  await eventually(() => page.getByRole('radio', { name: 'Legacy tables' }).isChecked(), true);
+});
+
 // A browser that refuses the clipboard: the note names the keys of the user's system.
 const systems = [
   ['Linux', {}, 'use the keyboard (Ctrl+C, Ctrl+V) in the number box'],

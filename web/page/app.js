@@ -25,38 +25,49 @@ const howToBase = element('howToBase');
 const howFromBase = element('howFromBase');
 const todayOfFrom = element('todayOfFrom');
 const todayOfTo = element('todayOfTo');
+const definitionsSwitch = element('definitionsSwitch');
 
 let drawn = false;
 
 // A unit list: the category's units, then its compound units ("Feet and Inches") under their
 // own heading; an option's place among all of them is the unit's position in the converter.
-function fillList(list, category) {
-  const options = (labels) => labels.map((label) => new Option(label, label));
-  list.replaceChildren(...options(category.units));
+// Under today's definitions, a unit that cannot convert by them says so in its name, which a
+// screen reader reads with it.
+function fillList(list, category, convertsByToday) {
+  const options = (labels, first, why) => labels.map((label, at) => new Option(
+    convertsByToday?.[first + at] === false ? `${label} (${why})` : label, label));
+  list.replaceChildren(...options(category.units, 0, 'no definition today'));
   if (category.compoundUnits.length === 0) return;
   const compound = document.createElement('optgroup');
   compound.label = 'Compound units';
-  compound.append(...options(category.compoundUnits));
+  compound.append(...options(category.compoundUnits, category.units.length, 'legacy tables only'));
   list.append(compound);
 }
 
 // Draws what a command changed.
 function show(changed) {
   const category = converter.categories[converter.category()];
-  if (changed & Change.category) {
+  const byToday = converter.byToday();
+  if (changed & (Change.category | Change.definitions)) {
     categoryList.value = category.id;
-    fillList(inputUnit, category);
-    fillList(outputUnit, category);
+    const convertsByToday = byToday ? converter.convertsByToday() : undefined;
+    fillList(inputUnit, category, convertsByToday);
+    fillList(outputUnit, category, convertsByToday);
+    form.elements.definitions.value = byToday ? 'today' : 'legacy';
   }
-  if (changed & (Change.category | Change.units)) {
+  if (changed & (Change.category | Change.units | Change.definitions)) {
     inputUnit.selectedIndex = converter.from();
     outputUnit.selectedIndex = converter.to();
     // Resting the pointer on a box or its list names the unit it is in.
     const labels = [...category.units, ...category.compoundUnits];
     inputUnit.title = inputText.title = labels[converter.from()];
     outputUnit.title = outputText.title = labels[converter.to()];
-    // How the result is computed: the two rules as arithmetic, as --explain writes them,
-    // and each unit's definition today with its source.
+  }
+  // How the result is computed: the two rules as arithmetic, as --explain writes them, and
+  // each unit's definition today with its source; by today's definitions, the exact arithmetic
+  // of the number typed.
+  if (changed & (Change.category | Change.units | Change.definitions) ||
+      (byToday && changed & (Change.number | Change.result))) {
     const [toBase, fromBase, todayFrom, todayTo] = converter.how();
     howToBase.textContent = toBase;
     howFromBase.textContent = fromBase;
@@ -82,7 +93,7 @@ function show(changed) {
   }
   if (changed & Change.note) {
     faultNote.textContent = converter.note();
-    faultNote.classList.toggle('plain', !converter.noteIsFault());
+    faultNote.classList.toggle('plain', !converter.noteIsFault() && !converter.noteRefusesToday());
     faultNote.hidden = faultNote.textContent === '';
   }
   keepForReload();
@@ -288,6 +299,8 @@ element('resetButton').addEventListener('click', () => {
 // A unit found in any category goes to the side the user chose; Swap keeps the number.
 setUpFinder(converter, (side, category, unit) =>
   show({ from: converter.chooseFromIn, to: converter.chooseToIn }[side](category, unit)));
+definitionsSwitch.addEventListener('change', (event) =>
+  show(converter.setByToday(event.target.value === 'today')));
 element('swapButton').addEventListener('click', () => show(converter.swapUnits()));
 
 const about = element('about');
@@ -298,7 +311,9 @@ window.addEventListener('hashchange', (event) => followAddress(new URL(event.new
 // Enter in the number box converts nothing more: the form goes nowhere.
 form.addEventListener('submit', (event) => event.preventDefault());
 
-for (const control of [categoryList, inputText, inputUnit, outputUnit]) control.disabled = false;
+for (const control of [categoryList, inputText, inputUnit, outputUnit, definitionsSwitch]) {
+  control.disabled = false;
+}
 openAddress();
 // The first key replaces the start's number, as in the window.
 inputText.focus();

@@ -118,6 +118,11 @@ export async function loadConverter(wasmBytes) {
     chooseFromIn: call.chooseFromIn,
     chooseToIn: call.chooseToIn,
     swapUnits: call.swapUnits,
+    // Today's definitions (true) or the legacy tables (false), and which units of the
+    // category's lists convert by today's.
+    setByToday: (today) => call.setByToday(today ? 1 : 0),
+    byToday: () => stateWord(word.byToday) === 1,
+    convertsByToday: () => [...call.convertsByToday()].map((flag) => flag === '1'),
     // The units a typed name may stand for, best first, as [category, unit] positions.
     findUnits: (name) => lines(call.findUnits(name)).map((line) => line.split('\t').map(Number)),
     setNumber: (value) => call.setNumber(given = value),
@@ -137,6 +142,7 @@ export async function loadConverter(wasmBytes) {
     note: () => stateText(word.note, word.noteLength),
     how: () => [0, 1, 2, 3].map((line) => call.how(line)),
     noteIsFault: () => stateWord(word.noteKind) === noteKind.fault,
+    noteRefusesToday: () => stateWord(word.noteKind) === noteKind.noneToday,
     noteIsUnknownLink: () => stateWord(word.noteKind) === noteKind.unknownLink,
   };
 }
