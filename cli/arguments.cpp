@@ -1,10 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "arguments.h"
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "compound_quantity.h"
+#include "environment_number_style.h"
 
 #include "number_text.h"
 #include "quoted_name.h"
@@ -27,13 +29,20 @@ struct Sorted {
   // it was more likely a mistyped option than a value.
   std::optional<std::string_view> optionLikeValue;
   bool badDenominator = false;
+  // The number style: whether any option set it, whether --locale or --group-mark did, and
+  // the first value of a style option that is none of its choices.
+  bool styled = false;
+  bool followsLocale = false;
+  bool groupMarkGiven = false;
+  std::string_view badStyle;
+  std::string_view unknown;  // an unknown option where no VALUE stands
 };
 
 // --fraction=16: a compound result's last part to the nearest sixteenth.
 constexpr std::string_view kFraction = "--fraction=";
 
-bool looksLikeOption(std::string_view argument) {
-  return argument.size() > 1 && argument.front() == '-' && !isNumber(argument);
+bool looksLikeOption(std::string_view argument, const NumberStyle& style) {
+  return argument.size() > 1 && argument.front() == '-' && !isNumber(argument, style);
 }
 
 void takeFraction(std::string_view option, Sorted& sorted) {
@@ -47,6 +56,46 @@ void takeInformation(std::string_view option, Sorted& sorted) {
   if (sorted.information.empty()) sorted.information = option;
 }
 
+// The value after a style option's "=", which is one of `choices` (each with what it sets),
+// and the choice it names; a value that is none is kept to be reported.
+template <typename Choice, std::size_t N>
+void takeChoice(std::string_view option, Sorted& sorted,
+                const std::pair<std::string_view, Choice> (&choices)[N], Choice& set) {
+  sorted.styled = true;
+  const std::string_view value = option.substr(option.find('=') + 1);
+  for (const auto& [name, choice] : choices) {
+    if (value == name) {
+      set = choice;
+      return;
+    }
+  }
+  if (sorted.badStyle.empty()) sorted.badStyle = option;
+}
+
+// --digits=N and --decimals=N: how many digits a result keeps.
+void takeDigits(std::string_view option, Sorted& sorted, Precision precision, int least) {
+  sorted.styled = true;
+  const std::string_view value = option.substr(option.find('=') + 1);
+  int digits = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), digits);
+  if (error != std::errc{} || end != value.data() + value.size() || digits < least ||
+      digits > 17) {
+    if (sorted.badStyle.empty()) sorted.badStyle = option;
+    return;
+  }
+  sorted.output.style.precision = precision;
+  sorted.output.style.digits = digits;
+}
+
+constexpr std::pair<std::string_view, char> kDecimalMarks[] = {{".", '.'}, {",", ','}};
+constexpr std::pair<std::string_view, Grouping> kGroupings[] = {
+    {"none", Grouping::None}, {"thousands", Grouping::Thousands}, {"indian", Grouping::Indian}};
+constexpr std::pair<std::string_view, GroupMark> kGroupMarks[] = {
+    {",", GroupMark::Comma}, {".", GroupMark::Point}, {"'", GroupMark::Apostrophe},
+    {"thin", GroupMark::ThinSpace}, {"narrow", GroupMark::NarrowNoBreakSpace}};
+constexpr std::pair<std::string_view, Notation> kNotations[] = {
+    {"scientific", Notation::Scientific}, {"engineering", Notation::Engineering}};
+
 // Every option the command line takes, with what it sets: one ending in "=" takes a value
 // after it. --help, the man page and the shells' completions list each one.
 struct Option {
@@ -56,11 +105,25 @@ struct Option {
 // clang-format off
 constexpr Option kOptions[] = {
     {"--all",     [](std::string_view, Sorted& sorted) { sorted.all = true; }},
+    {"--decimal-mark=", [](std::string_view option, Sorted& sorted) {
+       takeChoice(option, sorted, kDecimalMarks, sorted.output.style.decimalMark); }},
+    {"--decimals=", [](std::string_view option, Sorted& sorted) {
+       takeDigits(option, sorted, Precision::Decimals, 0); }},
+    {"--digits=", [](std::string_view option, Sorted& sorted) {
+       takeDigits(option, sorted, Precision::SignificantDigits, 1); }},
     {"--exact",   [](std::string_view, Sorted& sorted) { sorted.output.form = ResultForm::Exact; }},
     {"--explain", [](std::string_view, Sorted& sorted) { sorted.output.explain = true; }},
     {kFraction,   takeFraction},
+    {"--group-mark=", [](std::string_view option, Sorted& sorted) {
+       sorted.groupMarkGiven = true;
+       takeChoice(option, sorted, kGroupMarks, sorted.output.style.groupMark); }},
+    {"--grouping=", [](std::string_view option, Sorted& sorted) {
+       takeChoice(option, sorted, kGroupings, sorted.output.style.grouping); }},
     {"--json",    [](std::string_view, Sorted& sorted) { sorted.output.json = true; }},
     {"--list",    [](std::string_view, Sorted& sorted) { sorted.list = true; }},
+    {"--locale",  [](std::string_view, Sorted& sorted) { sorted.followsLocale = true; }},
+    {"--notation=", [](std::string_view option, Sorted& sorted) {
+       takeChoice(option, sorted, kNotations, sorted.output.style.notation); }},
     {"-h",        takeInformation},
     {"--help",    takeInformation},
     {"--version", takeInformation},
@@ -82,11 +145,29 @@ BadUsage unknownOption(std::string_view option) {
   return BadUsage{"unknown option " + quotedName(option) + "; see --help"};
 }
 
+// A style the options cannot make, or nothing.
+std::optional<BadUsage> styleProblem(const Sorted& sorted) {
+  if (!sorted.badStyle.empty()) {
+    return BadUsage{"no such choice: " + quotedName(sorted.badStyle) + "; see --help"};
+  }
+  if (sorted.followsLocale && sorted.styled) {
+    return BadUsage{"--locale takes the whole number style from LC_NUMERIC: not with another "
+                    "number option; see --help"};
+  }
+  const NumberStyle& style = sorted.output.style;
+  if (sorted.groupMarkGiven && groupMarkText(style.groupMark) ==
+                                   std::string_view(&style.decimalMark, 1)) {
+    return BadUsage{"the group mark cannot be the decimal mark; see --help"};
+  }
+  return std::nullopt;
+}
+
 Request request(const Sorted& sorted) {
   const std::vector<std::string_view>& operands = sorted.operands;
   if (sorted.badDenominator) {
     return BadUsage{"--fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help"};
   }
+  if (std::optional<BadUsage> problem = styleProblem(sorted)) return *problem;
   const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
                               sorted.output.explain ||
                               sorted.output.form == ResultForm::Exact || !operands.empty();
@@ -126,6 +207,35 @@ Request request(const Sorted& sorted) {
   return Convert{sorted.output, operands[0], operands[1], operands[2], operands[3]};
 }
 
+// Picks the options out of the arguments; a number in `style` is never an option.
+Sorted sortedArguments(std::span<const std::string_view> arguments, const NumberStyle& style) {
+  Sorted sorted;
+  bool optionsEnded = false;
+  for (const std::string_view argument : arguments) {
+    if (!optionsEnded && looksLikeOption(argument, style)) {
+      if (argument == "--") {
+        optionsEnded = true;
+        continue;
+      }
+      if (takeOption(argument, sorted)) continue;
+      // Reported once every option is known: under a style it may be a number.
+      if (sorted.operands.size() != kValuePosition) {
+        if (sorted.unknown.empty()) sorted.unknown = argument;
+        continue;
+      }
+      if (!sorted.optionLikeValue) sorted.optionLikeValue = argument;
+    }
+    sorted.operands.push_back(argument);
+  }
+  if (sorted.followsLocale) sorted.output.style = environmentNumberStyle();
+  // A grouping by commas goes with a decimal comma's point unless a mark was given.
+  if (!sorted.groupMarkGiven && sorted.output.style.decimalMark == ',' &&
+      sorted.output.style.groupMark == GroupMark::Comma) {
+    sorted.output.style.groupMark = GroupMark::Point;
+  }
+  return sorted;
+}
+
 }  // namespace
 
 std::vector<std::string_view> optionNames() {
@@ -135,20 +245,13 @@ std::vector<std::string_view> optionNames() {
 }
 
 Request parseArguments(std::span<const std::string_view> arguments) {
-  Sorted sorted;
-  bool optionsEnded = false;
-  for (const std::string_view argument : arguments) {
-    if (!optionsEnded && looksLikeOption(argument)) {
-      if (argument == "--") {
-        optionsEnded = true;
-        continue;
-      }
-      if (takeOption(argument, sorted)) continue;
-      if (sorted.operands.size() != kValuePosition) return unknownOption(argument);
-      if (!sorted.optionLikeValue) sorted.optionLikeValue = argument;
-    }
-    sorted.operands.push_back(argument);
+  // The style options are never numbers, so the first reading finds them all; the arguments
+  // are then read again so that a number in that style (-1,5) is no option.
+  Sorted sorted = sortedArguments(arguments, {});
+  if (!(sorted.output.style == NumberStyle{})) {
+    sorted = sortedArguments(arguments, sorted.output.style);
   }
+  if (!sorted.unknown.empty()) return unknownOption(sorted.unknown);
   const Request parsed = request(sorted);
   if (std::holds_alternative<BadUsage>(parsed) && sorted.optionLikeValue) {
     return unknownOption(*sorted.optionLikeValue);

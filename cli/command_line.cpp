@@ -189,9 +189,9 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     const Explanation explanation =
         source->from.compound || to->compound
             ? explainQuantity(category, source->from, *to, request.value,
-                              request.output.denominator, streams.script)
+                              request.output.denominator, streams.script, request.output.style)
             : explain(category, source->from.index, to->index, request.value,
-                      request.output.form, streams.script);
+                      request.output.form, streams.script, request.output.style);
     write(streams.out, explanation.text);
     return explanation.status;
   }
@@ -200,7 +200,7 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
       farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
   ValueConverter converter(category, source->from, *to, request.output.form,
-                           request.output.denominator);
+                           request.output.denominator, request.output.style);
   const ConversionNames names = namesOf(category, source->from, *to);
   if (request.value != kBatchValue) {
     return writeOneResult(converter, request.output, names, request.value, streams);
@@ -235,7 +235,7 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   for (const std::string_view label : quantityUnitLabels(category)) {
     const QuantityUnit to = *quantityUnit(category, label);
     ValueConverter converter(category, source->from, to, request.output.form,
-                             request.output.denominator);
+                             request.output.denominator, request.output.style);
     if (request.output.json) {
       ConversionNames names = namesOf(category, source->from, to);
       // A compound unit has its parts' definitions, no single one of its own.

@@ -11,6 +11,7 @@
 #include "category.h"
 #include "conversion.h"
 #include "exit_status.h"
+#include "number_style.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
 
@@ -57,10 +58,11 @@ struct ConvertedForms {
 /// reading and writing the numbers. The shown form is exactly the text the window's result
 /// box would show. Where either unit is compound, each value is read or written in parts
 /// (the last rounded to 1/denominator when one is given), and the shown text is the parts'.
+/// Values are read, and shown results written, in `style`; the exact form is always C's.
 class ValueConverter {
  public:
   ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to, ResultForm form,
-                 int denominator = 0);
+                 int denominator = 0, const NumberStyle& style = {});
 
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
@@ -72,18 +74,20 @@ class ValueConverter {
  private:
   // A conversion with a compound unit on either side, and the texts it keeps.
   ConvertedForms convertCompound(std::string_view valueText);
+  std::string_view shownText(const Conversion& conversion);
 
   const Category& category_;
   QuantityUnit from_;
   QuantityUnit to_;
   ResultForm form_;
   int denominator_;
+  NumberStyle style_;
   std::string compoundText_;
   std::string rounding_;
   std::vector<double> parts_;
-  // Room for the shown form and for the longest shortest-form double
+  // Room for the shown form in any style, and for the longest shortest-form double
   // ("-2.2250738585072014e-308").
-  char text_[kMaxFormattedLength];
+  char text_[kMaxStyledLength];
   char exactText_[kMaxFormattedLength];
 };
 
