@@ -5,17 +5,20 @@
 #include <cmath>
 #include <vector>
 
+#include "categories.h"
 #include "compound_quantity.h"
 #include "environment_number_style.h"
-
+#include "name_match.h"
 #include "number_text.h"
 #include "quoted_name.h"
 
 namespace vardeln::cli {
 namespace {
 
-constexpr std::size_t kConversionArguments = 4;
-constexpr std::size_t kAllUnitsArguments = 3;
+// The operands after CATEGORY: VALUE FROM TO, and --all's VALUE FROM.
+constexpr std::size_t kConversionArguments = 3;
+constexpr std::size_t kAllUnitsArguments = 2;
+// Where VALUE stands after CATEGORY: there text that looks like an option may be the value.
 constexpr std::size_t kValuePosition = 1;
 
 // What the arguments held once the options were picked out.
@@ -162,6 +165,26 @@ std::optional<BadUsage> styleProblem(const Sorted& sorted) {
   return std::nullopt;
 }
 
+// A form's operands: the category where one is given, then VALUE and the units.
+struct FormOperands {
+  std::optional<std::string_view> category;
+  std::span<const std::string_view> rest;
+};
+
+// The operands of a form that takes `count` after CATEGORY. The category is left out when
+// the first operand names none and the second is no number in `style`: "5 ft m" leaves it
+// out, while "length 1 Feet" and "lenght 1 Feet" lack their TO.
+std::optional<FormOperands> formOperands(std::span<const std::string_view> operands,
+                                         std::size_t count, const NumberStyle& style) {
+  if (operands.size() == count + 1) return FormOperands{operands.front(), operands.subspan(1)};
+  if (operands.size() == count &&
+      matchName(categoryIds(), operands[0]).kind != NameMatch::Kind::Found &&
+      !isNumber(operands[1], style)) {
+    return FormOperands{std::nullopt, operands};
+  }
+  return std::nullopt;
+}
+
 Request request(const Sorted& sorted) {
   const std::vector<std::string_view>& operands = sorted.operands;
   if (sorted.badDenominator) {
@@ -178,11 +201,11 @@ Request request(const Sorted& sorted) {
     if (sorted.information == "--version") return ShowVersion{};
     return ShowHelp{};
   }
-  if (sorted.output.explain && (sorted.list || sorted.all || sorted.output.json ||
-                                 (operands.size() > kValuePosition &&
-                                  operands[kValuePosition] == kBatchValue))) {
-    return BadUsage{"--explain explains one conversion: not with --list, --all, --json or VALUE -; "
-                    "see --help"};
+  const BadUsage notWithExplain{
+      "--explain explains one conversion: not with --list, --all, --json or VALUE -; "
+      "see --help"};
+  if (sorted.output.explain && (sorted.list || sorted.all || sorted.output.json)) {
+    return notWithExplain;
   }
   if (sorted.list) {
     if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0) {
@@ -193,18 +216,17 @@ Request request(const Sorted& sorted) {
     return ListNames{operands.front(), sorted.output.json};
   }
   if (sorted.all) {
-    if (operands.size() != kAllUnitsArguments) {
-      return BadUsage{"expected --all CATEGORY VALUE FROM; see --help"};
-    }
-    if (operands[kValuePosition] == kBatchValue) {
+    const std::optional<FormOperands> form = formOperands(operands, kAllUnitsArguments, sorted.output.style);
+    if (!form) return BadUsage{"expected --all [CATEGORY] VALUE FROM; see --help"};
+    if (form->rest[0] == kBatchValue) {
       return BadUsage{"--all converts one VALUE, not standard input; see --help"};
     }
-    return ConvertToAll{sorted.output, operands[0], operands[1], operands[2]};
+    return ConvertToAll{sorted.output, form->category, form->rest[0], form->rest[1]};
   }
-  if (operands.size() != kConversionArguments) {
-    return BadUsage{"expected CATEGORY VALUE FROM TO; see --help"};
-  }
-  return Convert{sorted.output, operands[0], operands[1], operands[2], operands[3]};
+  const std::optional<FormOperands> form = formOperands(operands, kConversionArguments, sorted.output.style);
+  if (!form) return BadUsage{"expected [CATEGORY] VALUE FROM TO; see --help"};
+  if (sorted.output.explain && form->rest[0] == kBatchValue) return notWithExplain;
+  return Convert{sorted.output, form->category, form->rest[0], form->rest[1], form->rest[2]};
 }
 
 // Picks the options out of the arguments; a number in `style` is never an option.

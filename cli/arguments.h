@@ -35,19 +35,20 @@ struct ListNames {
   bool json = false;
 };
 
-/// CATEGORY VALUE FROM TO; VALUE "-" reads the values from standard input.
+/// [CATEGORY] VALUE FROM TO; VALUE "-" reads the values from standard input. Without a
+/// category the units settle it.
 struct Convert {
   OutputForm output;
-  std::string_view category;
+  std::optional<std::string_view> category;
   std::string_view value;
   std::string_view from;
   std::string_view to;
 };
 
-/// --all CATEGORY VALUE FROM: the value in every unit of the category, in list order.
+/// --all [CATEGORY] VALUE FROM: the value in every unit of the category, in list order.
 struct ConvertToAll {
   OutputForm output;
-  std::string_view category;
+  std::optional<std::string_view> category;
   std::string_view value;
   std::string_view from;
 };
@@ -66,7 +67,9 @@ std::vector<std::string_view> optionNames();
 /// between or after the other arguments, and "--" ends them. An argument that is a number
 /// (such as -5, or -1,5 under a decimal comma) is never an option, and where VALUE stands any
 /// text is the value, as in the window's number box: so "-x" there is a value that is no
-/// number. --locale reads the style of LC_NUMERIC from the environment.
+/// number. CATEGORY may be left out where the first operand names no category and the one
+/// after it is no number (a unit never is), so "length 1 Feet" still lacks its TO. --locale
+/// reads the style of LC_NUMERIC from the environment.
 Request parseArguments(std::span<const std::string_view> arguments);
 
 }  // namespace vardeln::cli

@@ -13,7 +13,11 @@
 #include "json_records.h"
 #include "name_match.h"
 #include "quoted_name.h"
+#include "invalid_number_note.h"
 #include "today.h"
+#include "unit_category.h"
+#include "unit_name_match.h"
+#include "unit_names.h"
 #include "usage_text.h"
 #include "value_converter.h"
 
@@ -66,9 +70,11 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
   return categoryById(match.name);
 }
 
+// A unit by its label or by a name people write for it ("ft"); the label stays its name in
+// every output.
 std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_view typed,
                                         std::FILE* err) {
-  const NameMatch match = matchName(quantityUnitLabels(category), typed);
+  const NameMatch match = matchUnitName(category, typed);
   if (match.kind != NameMatch::Kind::Found) {
     const std::string context = " in " + std::string(category.id());
     reportError(err, nameProblem("unit", typed, context, match));
@@ -83,10 +89,21 @@ struct Source {
   QuantityUnit from;
 };
 
-std::optional<Source> resolveSource(std::string_view typedCategory, std::string_view typedFrom,
+// The category named, or else the one the typed units settle.
+const Category* resolveCategory(std::optional<std::string_view> typed,
+                                std::span<const std::string_view> typedUnits, std::FILE* err) {
+  if (typed) return resolveCategory(*typed, err);
+  const SettledCategory settled = settleCategory(typedUnits);
+  if (settled.category == nullptr) reportError(err, settled.problem);
+  return settled.category;
+}
+
+std::optional<Source> resolveSource(std::optional<std::string_view> typedCategory,
+                                    std::span<const std::string_view> typedUnits,
                                     std::FILE* err) {
-  const Category* category = resolveCategory(typedCategory, err);
+  const Category* category = resolveCategory(typedCategory, typedUnits, err);
   if (category == nullptr) return std::nullopt;
+  const std::string_view typedFrom = typedUnits.front();
   const std::optional<QuantityUnit> from = resolveUnit(*category, typedFrom, err);
   if (!from) return std::nullopt;
   return Source{*category, *from};
@@ -121,7 +138,8 @@ ExitStatus list(const ListNames& request, const Streams& streams) {
         appendCompoundUnitRecord(record, category->id(), category->compoundUnits()[unit.index],
                                  order);
       } else {
-        appendUnitRecord(record, category->id(), names[order], order,
+        appendUnitRecord(record, category->id(), names[order],
+                         unitNameTable(*category).units[order].names, order,
                          todaysDefinition(*category, order));
       }
     }
@@ -175,7 +193,8 @@ std::optional<std::string> misusedOption(const OutputForm& output, const Categor
 // Names are checked before the value, so that a mistyped unit is reported even when the
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
-  const std::optional<Source> source = resolveSource(request.category, request.from, streams.err);
+  const std::string_view units[] = {request.from, request.to};
+  const std::optional<Source> source = resolveSource(request.category, units, streams.err);
   if (!source) return ExitStatus::UsageError;
   const Category& category = source->category;
   const std::optional<QuantityUnit> to = resolveUnit(category, request.to, streams.err);
@@ -203,7 +222,15 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
                            request.output.denominator, request.output.style);
   const ConversionNames names = namesOf(category, source->from, *to);
   if (request.value != kBatchValue) {
-    return writeOneResult(converter, request.output, names, request.value, streams);
+    const ExitStatus status =
+        writeOneResult(converter, request.output, names, request.value, streams);
+    // "Invalid Number" stays the result, as the result box shows it; what was not read is
+    // said beside it (a JSON record says the outcome itself).
+    if (status == ExitStatus::InvalidNumber && !request.output.json) {
+      reportError(streams.err,
+                  invalidNumberNote(category, source->from, request.value, request.output.style));
+    }
+    return status;
   }
   const BatchOutcome outcome = request.output.json
                                    ? convertBatchToJson(converter, names, streams.in, streams.out)
@@ -215,7 +242,8 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
 // One line per unit of the category, in list order: its label, a tab and the result, "Invalid
 // Number" or the fault's name, as a batch writes them; or one JSON record per unit.
 ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
-  const std::optional<Source> source = resolveSource(request.category, request.from, streams.err);
+  const std::string_view units[] = {request.from};
+  const std::optional<Source> source = resolveSource(request.category, units, streams.err);
   if (!source) return ExitStatus::UsageError;
   const Category& category = source->category;
   if (const std::optional<std::string> misused =
@@ -249,6 +277,11 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
     write(streams.out, "\t");
     writeLine(streams.out, converted.text);
     status = worse(status, converted.status);
+  }
+  // The value is read in the source unit alone, so one note names what was not read.
+  if (status == ExitStatus::InvalidNumber && !request.output.json) {
+    reportError(streams.err,
+                invalidNumberNote(category, source->from, request.value, request.output.style));
   }
   return status;
 }

@@ -157,11 +157,19 @@ void appendCategoryRecord(std::string& json, std::string_view category, std::siz
 }
 
 void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
-                      std::size_t order, const TodaysDefinition& today) {
+                      std::span<const std::string_view> names, std::size_t order,
+                      const TodaysDefinition& today) {
   appendKey(json, "category", '{');
   appendJsonString(json, category);
   appendKey(json, "unit");
   appendJsonString(json, unit);
+  appendKey(json, "names");
+  json += '[';
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i != 0) json += ',';
+    appendJsonString(json, names[i]);
+  }
+  json += ']';
   appendKey(json, "order");
   json += std::to_string(order);
   appendTodayFields(json, today);

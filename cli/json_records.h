@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,10 +75,13 @@ class ConversionRecords {
 /// {"category":"area","order":0}: a category and its place in the category menu.
 void appendCategoryRecord(std::string& json, std::string_view category, std::size_t order);
 
-/// {"category":"temperature","unit":"Celsius","order":0,"today":"1","kind":…,"deviation":0}:
-/// a unit, its place in the unit lists and its today's fields.
+/// {"category":"temperature","unit":"Celsius","names":["°C","℃","C","centigrade"],"order":0,
+/// "today":"1","kind":…,"deviation":0}: a unit, the names people write for it (which the
+/// command line takes as well as its label), its place in the unit lists and its today's
+/// fields.
 void appendUnitRecord(std::string& json, std::string_view category, std::string_view unit,
-                      std::size_t order, const TodaysDefinition& today);
+                      std::span<const std::string_view> names, std::size_t order,
+                      const TodaysDefinition& today);
 
 /// {"category":"length","unit":"Feet and Inches","order":55,"parts":["Feet","Inches"]}: a
 /// compound unit, its place after the units, and its parts, largest first (each part has

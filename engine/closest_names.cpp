@@ -9,7 +9,6 @@
 #include "case_folding.h"
 
 namespace vardeln {
-namespace {
 
 // Levenshtein distance over bytes, keeping one row of the table.
 std::size_t editDistance(std::string_view a, std::string_view b) {
@@ -27,6 +26,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   }
   return row[b.size()];
 }
+
+namespace {
 
 // Letters typed beyond this many say nothing more about which label was meant, and would
 // only make the distance cost more for every label.

@@ -23,4 +23,7 @@ std::vector<std::string_view> closestNames(std::span<const std::string_view> nam
 std::vector<std::size_t> closestIndices(std::span<const std::string_view> names,
                                         std::string_view typed, std::size_t count);
 
+/// The letters (bytes) to insert, delete or replace to make one text the other.
+std::size_t editDistance(std::string_view a, std::string_view b);
+
 }  // namespace vardeln

@@ -9,6 +9,7 @@
 
 #include "case_folding.h"
 #include "number_text.h"
+#include "unit_names.h"
 
 namespace vardeln {
 namespace {
@@ -32,8 +33,16 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-// The part a written mark names: its label or one of its marks, case ignored.
-bool namesPart(const CompoundPart& part, std::string_view mark) {
+// The text after the one sign a quantity may start with.
+std::string_view withoutSign(std::string_view text) {
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  return text;
+}
+
+// The part a written mark names: its label, one of its marks or a name people write for its
+// unit ("lbs", "pounds"), case ignored; a full stop may close it, as after a symbol ("st.").
+bool namesPart(const Category& category, const CompoundPart& part, std::string_view mark) {
+  if (mark.size() > 1 && mark.back() == '.') mark.remove_suffix(1);
   const std::string folded = foldCase(mark);
   if (folded == foldCase(part.label)) return true;
   std::string_view marks = part.marks;
@@ -42,7 +51,9 @@ bool namesPart(const CompoundPart& part, std::string_view mark) {
     if (folded == foldCase(marks.substr(0, bar))) return true;
     marks = bar == std::string_view::npos ? std::string_view{} : marks.substr(bar + 1);
   }
-  return false;
+  const std::vector<std::string_view>& names = unitNameTable(category).units[part.unit].names;
+  return std::any_of(names.begin(), names.end(),
+                     [&folded](std::string_view name) { return foldCase(name) == folded; });
 }
 
 std::string_view writtenMark(const CompoundPart& part) {
@@ -251,13 +262,30 @@ bool isCompoundDenominator(int denominator) {
   return denominator >= 2 && denominator <= 64 && (denominator & (denominator - 1)) == 0;
 }
 
+std::optional<std::string_view> unknownCompoundMark(const Category& category,
+                                                    const CompoundUnit& unit, std::string_view text,
+                                                    const NumberStyle& style) {
+  text = withoutSign(trimmed(text));
+  const std::optional<std::vector<Item>> written = items(text, style);
+  if (!written) return std::nullopt;
+  for (const Item& item : *written) {
+    if (!item.mark.empty() && std::none_of(unit.parts.begin(), unit.parts.end(),
+                                           [&](const CompoundPart& part) {
+                                             return namesPart(category, part, item.mark);
+                                           })) {
+      return item.mark;
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit,
                                                     std::string_view text,
                                                     const NumberStyle& style) {
   text = trimmed(text);
   const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  text = withoutSign(text);
   if (text.empty() || !startsNumber(text, 0, style)) return std::nullopt;
   const std::optional<std::vector<Item>> written = items(text, style);
   if (!written || written->empty() || written->size() > unit.parts.size()) return std::nullopt;
@@ -274,7 +302,9 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
     if (marked) {
       const std::size_t from = i == 0 ? 0 : part + 1;
       std::size_t named = from;
-      while (named < unit.parts.size() && !namesPart(unit.parts[named], item.mark)) ++named;
+      while (named < unit.parts.size() && !namesPart(category, unit.parts[named], item.mark)) {
+        ++named;
+      }
       if (named == unit.parts.size()) return std::nullopt;
       part = named;
     } else if (i > 0) {

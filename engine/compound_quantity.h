@@ -23,8 +23,9 @@ namespace vardeln {
 /// - every number is read as parseNumber reads it; every part but the last is a whole
 ///   number ("5", "1E+20"); the last may also be a fraction ("3/16") or a whole number and a
 ///   fraction ("7 3/16"), whose value is w + n / d in double arithmetic;
-/// - either every number is followed by its part's mark or label ("5 ft 7 3/16 in",
-///   "5' 7 3/16\"", "2 Kanal 7 Marla", case ignored), and parts left out are zero, or no
+/// - either every number is followed by its part's mark, label or a name people write for
+///   its unit ("5 ft 7 3/16 in", "5' 7 3/16\"", "2 Kanal 7 Marla", "11 stone 4 lbs", case
+///   ignored, a full stop allowed after it: "11 st. 4 lb."), and parts left out are zero, or no
 ///   number is, and then the numbers fill the smallest parts, as a clock is read: "7" is
 ///   7 in, "1:23:20" against Day, Hour, Minute and Second is 1 h 23 min 20 s (colons may
 ///   part the numbers instead of blanks, but a colon is no field: "1::5", "5:" and ":5"
@@ -46,6 +47,15 @@ struct CompoundReading {
   std::vector<std::optional<double>> parts;
 };
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
+                                                    const CompoundUnit& unit,
+                                                    std::string_view text,
+                                                    const NumberStyle& style = {});
+
+/// The first word written after a number of `text` that names no part of `unit` ("lbx" of
+/// "11 st 4 lbx"), for a refusal that names what it could not read; nothing where every word
+/// names a part or the text does not part into numbers and words. The numbers are parted as
+/// readCompoundQuantity parts them under `style`.
+std::optional<std::string_view> unknownCompoundMark(const Category& category,
                                                     const CompoundUnit& unit,
                                                     std::string_view text,
                                                     const NumberStyle& style = {});

@@ -163,6 +163,24 @@ unsigned Converter::chooseTo(std::size_t unit) {
   return changed | recalculate();
 }
 
+unsigned Converter::chooseUnit(std::size_t category, Side side, std::size_t unit) {
+  std::size_t from = category == category_ ? from_ : 0;
+  std::size_t to = category == category_ ? to_ : 0;
+  (side == Side::From ? from : to) = unit;
+  return setUnits(category, from, to) | recalculate();
+}
+
+unsigned Converter::swapUnits() { return setUnits(category_, to_, from_) | recalculate(); }
+
+unsigned Converter::setUnits(std::size_t category, std::size_t from, std::size_t to) {
+  unsigned changed = category != category_ ? kCategory : kNothing;
+  if (from != from_ || to != to_) changed |= kUnits;
+  category_ = category;
+  from_ = from;
+  to_ = to;
+  return changed;
+}
+
 unsigned Converter::setNumber(std::string_view text) {
   if (utf16Length(text) > kLongestNumber) return refuseLongText();
   std::string number = withLineBreaksAsBlanks(text);
@@ -199,12 +217,8 @@ unsigned Converter::openConversion(std::size_t category, std::size_t from, std::
                            std::to_string(kLongestNumber) + " characters");
   }
   std::string text = withLineBreaksAsBlanks(number);
-  unsigned changed = category != category_ ? kCategory : kNothing;
-  if (from != from_ || to != to_) changed |= kUnits;
+  unsigned changed = setUnits(category, from, to);
   if (text != number_) changed |= kNumber;
-  category_ = category;
-  from_ = from;
-  to_ = to;
   number_ = std::move(text);
   changed |= recalculate();
   // A link carries no result of its own to keep: on a fault none shows, and the note and Copy

@@ -93,6 +93,14 @@ class Converter {
   unsigned chooseCategory(std::size_t index);
   unsigned chooseFrom(std::size_t unit);
   unsigned chooseTo(std::size_t unit);
+  /// Which side of the conversion a unit is chosen for.
+  enum class Side { From, To };
+  /// Makes a unit of any category the source or the target, as one act that converts once (a
+  /// finder that searches every category offers it). In another category than the current
+  /// one, the other side starts at that category's first unit, as a category chosen does.
+  unsigned chooseUnit(std::size_t category, Side side, std::size_t unit);
+  /// Exchanges the source and the target unit; the number stays, and is converted again.
+  unsigned swapUnits();
   /// The number box now holds `text` (typed, pasted into it, dropped).
   unsigned setNumber(std::string_view text);
   /// Replaces the whole number with the clipboard's text.
@@ -131,6 +139,8 @@ class Converter {
   unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.
   unsigned recalculate();
+  // Makes a category and its two units current, without converting; answers what changed.
+  unsigned setUnits(std::size_t category, std::size_t from, std::size_t to);
   unsigned setResult(std::string result, std::optional<FloatingPointFault> stale);
   unsigned setNote(std::string note, NoteKind kind);
 

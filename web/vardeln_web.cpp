@@ -1,7 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // What the page asks of the converter: the categories with their captions and unit labels,
-// the user's commands, and the state to draw. The page holds one converter, as the window
-// does. A text returned stays valid until the next call that returns one;
+// the units a typed name finds, the user's commands, and the state to draw. The page holds one
+// converter, as the window does. A text returned stays valid until the next call that returns one;
 // vardeln_text_length() gives its length in bytes, since a pasted number may hold a NUL.
 //
 // The state to draw is one record in memory that every command brings up to date before it
@@ -26,6 +26,7 @@
 #include "converter.h"
 #include "link.h"
 #include "quantity_conversion.h"
+#include "unit_search.h"
 
 namespace {
 
@@ -45,10 +46,16 @@ bool isCategory(int category) {
 }
 
 // A unit's position among the category's units and then its compound units.
-bool isUnit(int unit) {
-  return unit >= 0 &&
-         static_cast<std::size_t>(unit) < vardeln::quantityUnitLabels(converter.category()).size();
+bool isUnitOf(int category, int unit) {
+  if (!isCategory(category) || unit < 0) return false;
+  const vardeln::Category& units = vardeln::allCategories()[static_cast<std::size_t>(category)];
+  return static_cast<std::size_t>(unit) < vardeln::quantityUnitLabels(units).size();
 }
+
+bool isUnit(int unit) { return isUnitOf(static_cast<int>(converter.categoryIndex()), unit); }
+
+// How many units the finder offers for a text.
+constexpr std::size_t kFinderSuggestions = 8;
 
 // Labels each ended by a newline (no label holds one), so that the page reads a whole list in
 // one call; the empty text for a category out of range.
@@ -217,6 +224,35 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to(int unit) {
   return updated(converter.chooseTo(static_cast<std::size_t>(unit)));
 }
 
+/// A unit of any category as the source or the target, chosen in the finder.
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_from_in(int category, int unit) {
+  if (!isUnitOf(category, unit)) return Converter::kNothing;
+  return updated(converter.chooseUnit(static_cast<std::size_t>(category), Converter::Side::From,
+                                      static_cast<std::size_t>(unit)));
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_choose_to_in(int category, int unit) {
+  if (!isUnitOf(category, unit)) return Converter::kNothing;
+  return updated(converter.chooseUnit(static_cast<std::size_t>(category), Converter::Side::To,
+                                      static_cast<std::size_t>(unit)));
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_swap_units() { return updated(converter.swapUnits()); }
+
+/// The units a typed text may stand for, best first (searchUnits): a line each, the
+/// category's index and the unit's position in it, parted by a tab.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_find_units(const char* text, int length) {
+  returned.clear();
+  for (const vardeln::FoundUnit found :
+       vardeln::searchUnits(bytes(text, length), kFinderSuggestions)) {
+    appendNumber(returned, static_cast<unsigned>(found.category));
+    returned.push_back('\t');
+    appendNumber(returned, static_cast<unsigned>(found.unit));
+    returned.push_back('\n');
+  }
+  return returned.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number(const char* text, int length) {
   return updated(converter.setNumber(bytes(text, length)), bytes(text, length));
 }
@@ -266,8 +302,9 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_how(int line) {
 namespace {
 
 // A call the page makes and how it takes and gives its values: "number" (numbers in, a number
-// out), "text" (numbers in, a text out) or "givenText" (a text in, as its bytes and their
-// length; the Change bits out). The function must exist for its row to compile.
+// out), "text" (numbers in, a text out), "givenText" (a text in, as its bytes and their
+// length; the Change bits out) or "textForText" (a text in as givenText takes it, a text out).
+// The function must exist for its row to compile.
 struct Call {
   std::string_view name;
   std::string_view shape;
@@ -284,7 +321,9 @@ constexpr Call kCalls[] = {
     VARDELN_CALL(category_id, text),      VARDELN_CALL(category_caption, text),
     VARDELN_CALL(unit_labels, text),      VARDELN_CALL(compound_labels, text),
     VARDELN_CALL(choose_category, number), VARDELN_CALL(choose_from, number),
-    VARDELN_CALL(choose_to, number),      VARDELN_CALL(set_number, givenText),
+    VARDELN_CALL(choose_to, number),      VARDELN_CALL(choose_from_in, number),
+    VARDELN_CALL(choose_to_in, number),   VARDELN_CALL(swap_units, number),
+    VARDELN_CALL(find_units, textForText), VARDELN_CALL(set_number, givenText),
     VARDELN_CALL(paste, givenText),       VARDELN_CALL(cut, number),
     VARDELN_CALL(cut_text, text),         VARDELN_CALL(copy, text),
     VARDELN_CALL(reset, number),          VARDELN_CALL(follow_link, givenText),

@@ -59,6 +59,8 @@ const Category& massCategory() {
       {"Seer and Chhatank",              {{"Seer", "seer"}, {"Chhatank", "chhatank"}}},
       {"Stone, Pound and Ounce",         {{"Stone", "st"}, {"Pound", "lb"}, {"Ounce", "oz"}}},
       {"Pound and Ounce",                {{"Pound", "lb"}, {"Ounce", "oz"}}},
+      {"Stone and Pound",                {{"Stone", "st"}, {"Pound", "lb"}}},
+      {"Tola, Masha and Rutti",          {{"Tola", "tola"}, {"Masha", "masha"}, {"Rutti", "rutti"}}},
       });
   // clang-format on
   return category;

@@ -1,7 +1,8 @@
 # Vardeln — MIT licence, see LICENSE.
 # bash completion for vardeln-convert: its options, the category names, and the unit labels
-# of the category already typed. The names come from the program itself (--list), so they
-# are always the engine's own lists.
+# of the category already typed, then the names people write for those units (every
+# category's where a number first leaves the category out). The names come from the program
+# itself (--list), so they are always the engine's own lists.
 
 # What the word being completed stands for, from the words before it: "option", "category",
 # "value", "unit" or nothing; and the category typed. Options may stand anywhere until "--",
@@ -35,16 +36,22 @@ _vardeln_convert_wanted() {
         fi
     done
     category=${operands[0]-}
+    # A value first leaves the category out ("5 ft m"): the operands then count from VALUE.
+    local given=${#operands[@]}
+    if ((given > 0)) && { _vardeln_convert_is_number "$category" || [[ $category == - ]]; }; then
+        category=""
+        ((given++))
+    fi
     wanted=""
     if [[ -z $options_ended && $cur == -* ]] && ! _vardeln_convert_is_number "$cur"; then
         wanted=option
-    elif ((${#operands[@]} == 0)); then
+    elif ((given == 0)); then
         wanted=category
     elif [[ -n $listing ]]; then
         wanted=""
-    elif ((${#operands[@]} == 1)); then
+    elif ((given == 1)); then
         wanted=value
-    elif ((${#operands[@]} == 2)) || [[ ${#operands[@]} == 3 && -z $all ]]; then
+    elif ((given == 2)) || [[ $given == 3 && -z $all ]]; then
         wanted=unit
     fi
 }
@@ -55,6 +62,17 @@ _vardeln_convert_is_option() {
 
 _vardeln_convert_is_number() {
     [[ $1 =~ ^[[:space:]]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[[:space:]]*$ ]]
+}
+
+# The unit labels of the category typed, then the names people write for them (those with
+# a quote or a backslash are marks, typed as they are), from the program's --list --json.
+_vardeln_convert_units() {
+    local -a categories=("$category")
+    [[ -n $category ]] || mapfile -t categories < <("${words[0]}" --list 2>/dev/null)
+    local each
+    for each in "${categories[@]}"; do "${words[0]}" --list -- "$each"; done 2>/dev/null
+    for each in "${categories[@]}"; do "${words[0]}" --list --json -- "$each"; done 2>/dev/null |
+        sed -n 's/.*"names":\["\([^]]*\)"\].*/\1/p' | sed 's/","/\n/g' | grep -v '["\\]'
 }
 
 # Offers the names that start with what was typed in any case, as the program matches them
@@ -103,7 +121,7 @@ _vardeln_convert() {
             _vardeln_convert_offer < <("${words[0]}" --list 2>/dev/null)
             ;;
         unit)
-            _vardeln_convert_offer < <("${words[0]}" --list -- "$category" 2>/dev/null)
+            _vardeln_convert_offer < <(_vardeln_convert_units)
             ;;
     esac
     __ltrim_colon_completions "$cur"

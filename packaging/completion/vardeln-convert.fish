@@ -1,7 +1,8 @@
 # Vardeln — MIT licence, see LICENSE.
 # fish completion for vardeln-convert: its options, the category names, and the unit labels
-# of the category already typed. The names come from the program itself (--list), so they
-# are always the engine's own lists.
+# of the category already typed, then the names people write for those units (every
+# category's where a number first leaves the category out). The names come from the program
+# itself (--list), so they are always the engine's own lists.
 
 # What the token being completed stands for: "category", "value" or "unit" (or nothing),
 # then the category typed. Options may stand anywhere until "--", a number is never an
@@ -30,8 +31,14 @@ function __vardeln_convert_wanted
             set -a operands $token
         end
     end
+    # A value first leaves the category out ("5 ft m"): the operands then count from VALUE.
+    set -l given (count $operands)
+    if test $given -gt 0; and begin; __vardeln_convert_is_number $operands[1]; or test "$operands[1]" = -; end
+        set operands[1] ''
+        set given (math $given + 1)
+    end
     set -l wanted
-    switch (count $operands)
+    switch $given
         case 0
             set wanted category
         case 1
@@ -53,8 +60,18 @@ function __vardeln_convert_wants
     test (__vardeln_convert_wanted)[1] = $argv[1]
 end
 
+# The labels, then the names people write for the units (those with a quote or a backslash
+# are marks, typed as they are), from --list --json.
 function __vardeln_convert_units
-    vardeln-convert --list -- (__vardeln_convert_wanted)[2] 2>/dev/null
+    set -l categories (__vardeln_convert_wanted)[2]
+    test -n "$categories"; or set categories (vardeln-convert --list 2>/dev/null)
+    for category in $categories
+        vardeln-convert --list -- $category 2>/dev/null
+    end
+    for category in $categories
+        vardeln-convert --list --json -- $category 2>/dev/null |
+            sed -n 's/.*"names":\["\([^]]*\)"\].*/\1/p' | sed 's/","/\n/g' | string match -rv '["\\\\]'
+    end
 end
 
 complete -c vardeln-convert -f

@@ -55,23 +55,29 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"label with blanks and slash",  {"pressure", "1", "Barye", "Dynes / cm Square"}, "", kOk, "1\n", ""},
     Invocation{"names in any case",            {"TEMPERATURE", "80", "réaumur", "CELSIUS"}, "", kOk, "100\n", ""},
     Invocation{"capital accented letter",      {"temperature", "80", "RÉAUMUR", "Celsius"}, "", kOk, "100\n", ""},
-    Invocation{"value not a number",           {"length", "abc", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n", ""},
+    Invocation{"value not a number",           {"length", "abc", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n",
+                                               "vardeln-convert: Invalid Number: \"abc\" is no number\n"},
     Invocation{"indian groups read and written", {"--grouping=indian", "length", "1,50,000", "Meters", "Meters"}, "", kOk, "1,50,000\n", ""},
     Invocation{"lakh read under indian grouping", {"--grouping=indian", "area", "2.5 lakh", "Feet Square", "Acres"}, "", kOk, "5.73921028466483\n", ""},
-    Invocation{"badly placed groups",          {"--grouping=thousands", "length", "1,5,0", "Meters", "Meters"}, "", kInvalid, "Invalid Number\n", ""},
+    Invocation{"badly placed groups",          {"--grouping=thousands", "length", "1,5,0", "Meters", "Meters"}, "", kInvalid, "Invalid Number\n",
+                                               "vardeln-convert: Invalid Number: \"1,5,0\" is no number\n"},
     Invocation{"decimal comma, point groups by default", {"length", "-1.500,5", "Meters", "Meters", "--decimal-mark=,", "--grouping=thousands"}, "", kOk, "-1.500,5\n", ""},
     Invocation{"decimals never show 0",        {"--decimals=2", "length", "1", "Angstrom", "Kilometers"}, "", kOk, "1.00E-13\n", ""},
     Invocation{"digits and engineering",       {"--digits=2", "--notation=engineering", "length", "12345", "Meters", "Meters"}, "", kOk, "12E+03\n", ""},
     Invocation{"json keeps number and exact in C", {"--json", "--decimal-mark=,", "length", "1,5", "Meters", "Meters"}, "", kOk,
                                                "{\"category\":\"length\",\"value\":\"1,5\",\"from\":\"Meters\",\"to\":\"Meters\",\"result\":\"1,5\",\"exact\":\"1.5\",\"number\":1.5,\"outcome\":\"ok\"}\n", ""},
     Invocation{"a compound quantity in the style", {"--decimal-mark=,", "length", "5 7,5", "Feet and Inches", "Inches"}, "", kOk, "67,5\n", ""},
+    Invocation{"a styled value, the category left out", {"--decimal-mark=,", "1,5", "m", "ft"}, "", kOk, "4,92126\n", ""},
+    Invocation{"a word not read in a styled quantity", {"--decimal-mark=,", "length", "5 ft 7,5 inx", "Feet and Inches", "Inches"}, "", kInvalid,
+                                               "Invalid Number\n", "vardeln-convert: Invalid Number: \"inx\" is no part of Feet and Inches\n"},
     Invocation{"group mark equal to the decimal mark", {"--decimal-mark=,", "--group-mark=,", "length", "1", "Meters", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: the group mark cannot be the decimal mark; see --help\n"},
     Invocation{"digits out of range",          {"--digits=0", "length", "1", "Meters", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: no such choice: \"--digits=0\"; see --help\n"},
     Invocation{"--locale with another number option", {"--locale", "--decimals=2", "length", "1", "Meters", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: --locale takes the whole number style from LC_NUMERIC: not with another number option; see --help\n"},
-    Invocation{"empty value",                  {"length", "", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n", ""},
+    Invocation{"empty value",                  {"length", "", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n",
+                                               "vardeln-convert: Invalid Number: \"\" is no number\n"},
     Invocation{"to-base overflow",             {"length", "1e308", "Kilometers", "Meters"}, "", kFault, "",
                                                "vardeln-convert: floating-point fault: Overflow\n"},
     Invocation{"infinite result is shown",     {"area", "1e300", "Meters Square", "Shed"}, "", kFault, "Infinity\n", ""},
@@ -81,11 +87,21 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
                                                "vardeln-convert: note: this table's Grain is 100 times today's (1 gr = 1/7000 lb = 64.798 91 mg"
                                                " (exact)); this table's Miligram is 100 times today's (1 mg = 1e-6 kg (exact))\n"},
     Invocation{"unknown unit",                 {"length", "1", "Fet", "Meters"}, "", kUsage, "",
-                                               "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"},
-    Invocation{"unknown target unit",          {"length", "1", "Feet", "meter"}, "", kUsage, "",
-                                               "vardeln-convert: unknown unit \"meter\" in length; closest: \"Meters\", \"Kilometers\", \"Millimeter\"\n"},
+                                               "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"},
+    Invocation{"names people write for units", {"mass", "2", "tolas", "g"}, "", kOk, "23.328\n", ""},
+    Invocation{"the units settle the category", {"5", "ft", "m"}, "", kOk, "1.523999951232\n", ""},
+    Invocation{"a name two units share",       {"volume", "1", "gallon", "litre"}, "", kUsage, "",
+                                               "vardeln-convert: ambiguous unit \"gallon\" in volume; it matches \"Gallon Imperial\", \"Gallon US\"\n"},
+    Invocation{"units of several categories",  {"--all", "1", "kilo"}, "", kUsage, "",
+                                               "vardeln-convert: \"kilo\" fits several categories: \"mass\", \"prefix\"; give CATEGORY before VALUE\n"},
+    Invocation{"units of no one category",     {"5", "ft", "kg"}, "", kUsage, "",
+                                               "vardeln-convert: no category has both \"ft\" and \"kg\"; see --list\n"},
+    Invocation{"a unit no category has",       {"5", "ft", "mtr"}, "", kUsage, "",
+                                               "vardeln-convert: unknown unit \"mtr\" in length; closest: \"Fathom\", \"Feet\", \"Furlong\"\n"},
+    Invocation{"unknown target unit",          {"length", "1", "Feet", "metr"}, "", kUsage, "",
+                                               "vardeln-convert: unknown unit \"metr\" in length; closest: \"Meters\", \"Bicron\", \"Kilometers\"\n"},
     Invocation{"name checked before value",    {"length", "abc", "Feet", "Acres"}, "", kUsage, "",
-                                               "vardeln-convert: unknown unit \"Acres\" in length; closest: \"Inches\", \"Miles\", \"Pace\"\n"},
+                                               "vardeln-convert: unknown unit \"Acres\" in length; closest: \"Pace\", \"Inches\", \"Miles\"\n"},
     Invocation{"C1 controls and bytes no UTF-8 hidden", {"length", "1", "Fe\xC2\x9B[2Jt\xFF", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fe?[2Jt?\" in length; closest: \"Feet\", \"Fermi\", \"Verst\"\n"},
     Invocation{"batch: a byte-order mark is no part of the first line", {"length", "-", "Kilometers", "Meters"}, "\xEF\xBB\xBF" "1\n", kOk,
@@ -93,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"unknown category",             {"lenght", "1", "Feet", "Meters"}, "", kUsage, "",
                                                "vardeln-convert: unknown category \"lenght\"; closest: \"length\", \"density\", \"energy\"\n"},
     Invocation{"too few arguments",            {"length", "1", "Feet"}, "", kUsage, "",
-                                               "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n"},
-    Invocation{"no arguments",                 {}, "", kUsage, "", "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n"},
+                                               "vardeln-convert: expected [CATEGORY] VALUE FROM TO; see --help\n"},
+    Invocation{"no arguments",                 {}, "", kUsage, "", "vardeln-convert: expected [CATEGORY] VALUE FROM TO; see --help\n"},
     Invocation{"control characters hidden",    {"length", "1", "Fe\net\x1b[2J", "Feet"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fe?et?[2J\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"},
     Invocation{"--version with an argument",   {"--version", "x"}, "", kUsage, "", "vardeln-convert: --version takes no arguments; see --help\n"},
@@ -112,6 +128,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"sixteenths say what they rounded", {"--fraction=16", "length", "1.7018", "Meters", "feet and inches"}, "", kOk,
                                                "5 ft 7 in (rounded down by 0.000002144 in)\n", ""},
     Invocation{"parts read back",              {"length", "5 ft 7.000002144 in", "Feet and Inches", "Meters"}, "", kOk, "1.7018\n", ""},
+    Invocation{"a word no part of the unit named", {"mass", "11 st 4 lbx", "Stone, Pound and Ounce", "Kilogram"}, "", kInvalid,
+                                               "Invalid Number\n", "vardeln-convert: Invalid Number: \"lbx\" is no part of Stone, Pound and Ounce\n"},
     Invocation{"kanal and marla",              {"area", "2 7", "Kanal and Marla", "Meters Square"}, "", kOk, "1188.7639979991\n", ""},
     Invocation{"parts in JSON",                {"--json", "--fraction=16", "length", "1.7018", "Meters", "Feet and Inches"}, "", kOk,
                                                "{\"category\":\"length\",\"value\":\"1.7018\",\"from\":\"Meters\",\"to\":\"Feet and Inches\",\"result\":\"5 ft 7 in\","
@@ -119,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"a fraction ruler has no thirds", {"--fraction=3", "length", "1", "Feet", "Inches"}, "", kUsage, "",
                                                "vardeln-convert: --fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help\n"},
     Invocation{"batch: unknown unit reads nothing", {"length", "-", "Fet", "Meters"}, "1\n", kUsage, "",
-                                               "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"}));
+                                               "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"}));
 // clang-format on
 
 TEST(CommandLine, ListsTheThirteenCategoriesInDispatchOrder) {
@@ -134,8 +152,8 @@ TEST(CommandLine, HelpShowsEveryFormAndStatus) {
   const testing::CapturedRun run = testing::runCaptured({"--help"});
   EXPECT_EQ(run.status, ExitStatus::Success);
   EXPECT_TRUE(run.out.starts_with(
-      "Usage: vardeln-convert [--exact] [--json] [--fraction=N] CATEGORY VALUE FROM TO\n"));
-  for (const char* part : {"--all CATEGORY VALUE FROM", "--list [--json] [CATEGORY]", "-h | --help",
+      "Usage: vardeln-convert [--exact] [--json] [--fraction=N] [CATEGORY] VALUE FROM TO\n"));
+  for (const char* part : {"--all [CATEGORY] VALUE FROM", "--list [--json] [CATEGORY]", "-h | --help",
                            "--version", "VALUE -", "-- ends", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;
   }
@@ -189,7 +207,7 @@ TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
 // told apart from an option. Each row gives the output of the first row when it converts.
 constexpr std::string_view kFeetInMeters = "0.3047999902464003\n";
 constexpr std::string_view kUnknownDashX = "vardeln-convert: unknown option \"-x\"; see --help\n";
-constexpr std::string_view kExpected4 = "vardeln-convert: expected CATEGORY VALUE FROM TO; see --help\n";
+constexpr std::string_view kExpected4 = "vardeln-convert: expected [CATEGORY] VALUE FROM TO; see --help\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
@@ -202,11 +220,12 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
                                                  "vardeln-convert: unknown category \"--exact\"; closest: \"area\", \"density\", \"energy\"\n"},
     Invocation{"an option after -- is an operand", {"length", "1", "Feet", "Meters", "--", "--exact"}, "", kUsage, "", kExpected4},
     Invocation{"-- makes -x a unit",             {"length", "1", "--", "-x", "Meters"}, "", kUsage, "",
-                                                 "vardeln-convert: unknown unit \"-x\" in length; closest: \"Lap\", \"Feet\", \"Goad\"\n"},
+                                                 "vardeln-convert: unknown unit \"-x\" in length; closest: \"Angstrom\", \"Astronomical Unit\", \"Bicron\"\n"},
     Invocation{"a number in the style is no option", {"--decimal-mark=,", "-1,5", "length", "Meters", "Feet"}, "", kUsage, "",
                                                  "vardeln-convert: unknown category \"-1,5\"; closest: \"area\", \"mass\", \"time\"\n"},
     Invocation{"number in exponent form",        {"length", "-1e-3", "Kilometers", "Meters"}, "", kOk, "-1\n", ""},
-    Invocation{"-x where VALUE stands is a value", {"length", "-x", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n", ""},
+    Invocation{"-x where VALUE stands is a value", {"length", "-x", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n",
+                                                 "vardeln-convert: Invalid Number: \"-x\" is no number\n"},
     Invocation{"-- as the value is the end mark", {"length", "--", "1", "Feet", "Meters"}, "", kOk, "0.3047999902464\n", ""},
     Invocation{"unknown option first",           {"-x", "length", "1", "Feet", "Meters"}, "", kUsage, "", kUnknownDashX},
     Invocation{"unknown option last",            {"length", "1", "Feet", "Meters", "-x"}, "", kUsage, "", kUnknownDashX},
@@ -235,11 +254,12 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
                                                  "Celsius\t100\nFahrenheit\t212\nKelvin\t373.15\nRankine\t671.6700000000001\nRéaumur\t80\n", ""},
     Invocation{"--all with no number",           {"--all", "temperature", "x", "Kelvin"}, "", kInvalid,
                                                  "Celsius\tInvalid Number\nFahrenheit\tInvalid Number\nKelvin\tInvalid Number\n"
-                                                 "Rankine\tInvalid Number\nRéaumur\tInvalid Number\n", ""},
+                                                 "Rankine\tInvalid Number\nRéaumur\tInvalid Number\n",
+                                                 "vardeln-convert: Invalid Number: \"x\" is no number\n"},
     Invocation{"--all after a fault",            {"--all", "temperature", "1.7e308", "Réaumur"}, "", kFault,
                                                  "Celsius\tOverflow\nFahrenheit\tOverflow\nKelvin\tOverflow\nRankine\tOverflow\nRéaumur\tOverflow\n", ""},
     Invocation{"--all with TO",                  {"--all", "length", "1", "Feet", "Meters"}, "", kUsage, "",
-                                                 "vardeln-convert: expected --all CATEGORY VALUE FROM; see --help\n"},
+                                                 "vardeln-convert: expected --all [CATEGORY] VALUE FROM; see --help\n"},
     Invocation{"--all from standard input",      {"--all", "length", "-", "Feet"}, "1\n", kUsage, "",
                                                  "vardeln-convert: --all converts one VALUE, not standard input; see --help\n"}));
 // clang-format on
@@ -321,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
     Invocation{"fault on standard output only",  {"--json", "length", "1e308", "Kilometers", "Meters"}, "", kFault,
                                                  R"({"category":"length","value":"1e308","from":"Kilometers","to":"Meters","result":null,"exact":null,"number":null,"outcome":"Overflow"})" "\n", ""},
     Invocation{"unknown unit: message, no record", {"--json", "length", "1", "Fet", "Meters"}, "", kUsage, "",
-                                                 "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fermi\", \"Lap\"\n"},
+                                                 "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"},
     Invocation{"batch, line as given",           {"--json", "temperature", "-", "Kelvin", "Celsius"}, "0\r\n\xff\n", kInvalid,
                                                  R"({"category":"temperature","value":"0\r","from":"Kelvin","to":"Celsius","result":"-273.15","exact":"-273.15","number":-273.15,"outcome":"ok"})" "\n"
                                                  R"({"category":"temperature","value":")" "\xEF\xBF\xBD" R"(","from":"Kelvin","to":"Celsius","result":"Invalid Number","exact":null,"number":null,"outcome":"invalid"})" "\n", ""},
@@ -334,11 +354,11 @@ INSTANTIATE_TEST_SUITE_P(Json, Invocations, ::testing::Values(
                                                  R"({"category":"temperature","order":10})" "\n" R"({"category":"time","order":11})" "\n"
                                                  R"({"category":"volume","order":12})" "\n", ""},
     Invocation{"labels of a category",           {"--json", "--list", "Temperature"}, "", kOk,
-                                                 R"({"category":"temperature","unit":"Celsius","order":0,"today":"1","kind":"exact by definition","deviation":0})" "\n"
-                                                 R"({"category":"temperature","unit":"Fahrenheit","order":1,"today":"-155/9","kind":"exact by definition","deviation":0})" "\n"
-                                                 R"({"category":"temperature","unit":"Kelvin","order":2,"today":"-272.15","kind":"exact by definition","deviation":0})" "\n"
-                                                 R"({"category":"temperature","unit":"Rankine","order":3,"today":"-2453.35/9","kind":"exact by definition","deviation":0})" "\n"
-                                                 R"({"category":"temperature","unit":"Réaumur","order":4,"today":"1.25","kind":"conventional","deviation":0})" "\n", ""},
+                                                 R"({"category":"temperature","unit":"Celsius","names":["°C","℃","C","centigrade"],"order":0,"today":"1","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Fahrenheit","names":["°F","℉","F"],"order":1,"today":"-155/9","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Kelvin","names":["K","kelvins"],"order":2,"today":"-272.15","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Rankine","names":["°Ra"],"order":3,"today":"-2453.35/9","kind":"exact by definition","deviation":0})" "\n"
+                                                 R"({"category":"temperature","unit":"Réaumur","names":["°Ré","°Re","Reaumur"],"order":4,"today":"1.25","kind":"conventional","deviation":0})" "\n", ""},
     Invocation{"--all: each unit's today", {"--all", "--json", "power", "1", "Watt"}, "", kOk,
                                                  R"j({"category":"power","value":"1","from":"Watt","fromDeviation":0,"to":"DonkeyPower","today":null,"kind":"regional-historical (no single standard)","deviation":null,"result":"0.004","exact":"0.004","number":0.004,"outcome":"ok"})j" "\n"
                                                  R"({"category":"power","value":"1","from":"Watt","fromDeviation":0,"to":"HorsePower Imperial","today":"745.69987158227022","kind":"exact by definition","deviation":-7.81e-10,"result":"0.00134102209064215","exact":"0.001341022090642148","number":0.001341022090642148,"outcome":"ok"})" "\n"

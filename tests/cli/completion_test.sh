@@ -96,31 +96,34 @@ every option --help lists|vardeln-convert,--|@options@|@options@|@options@
 a --fraction= value begun|vardeln-convert,length,--fraction=3|32|--fraction=32|=
 a category after --fraction=N|vardeln-convert,--fraction=16,ti|time|=|=
 --grouping='s values|vardeln-convert,--grouping=|indian,none,thousands|--grouping=indian,--grouping=none,--grouping=thousands|=
-a unit after number options|vardeln-convert,--decimals=2,--grouping=indian,length,1,Meters,Ki|Kilometers|=|=
+a unit after number options|vardeln-convert,--decimals=2,--grouping=indian,length,1,Meters,Ki|Kilometers,kilometer,kilometre,kilometres|Kilometers|Kilometers,kilometer,kilometre,kilometres
 a unit after --fraction=N and a clock value|vardeln-convert,time,--fraction=8,1:23:20,Minute\ a|Minute\ and\ Second|Minute and Second|=
 categories|vardeln-convert,te|temperature|=|=
 a category after an option|vardeln-convert,--exact,p|power,prefix,pressure|=|=
 --list takes a category|vardeln-convert,--list,s|speed|=|=
 --list takes no more|vardeln-convert,--list,speed,||=|=
 VALUE has no words|vardeln-convert,length,||=|=
-labels with blanks, escaped|vardeln-convert,pressure,1,Dy|Dynes\ /\ Meter\ Square,Dynes\ /\ cm\ Square|Dynes / Meter Square,Dynes / cm Square|=
+labels with blanks, escaped|vardeln-convert,pressure,1,Dy|Dynes\ /\ Meter\ Square,Dynes\ /\ cm\ Square,dyn/cm2,dyn/cm²,dyn/m2,dyn/m²|Dynes / Meter Square,Dynes / cm Square|Dynes / Meter Square,Dynes / cm Square,dyn/cm2,dyn/cm²,dyn/m2,dyn/m²
 labels in an open quote|vardeln-convert,pressure,1,"Dynes / c|Dynes / cm Square|=|=
 an escaped label typed in part|vardeln-convert,pressure,1,Dynes\ /\ M|Dynes\ /\ Meter\ Square|Dynes / Meter Square|=
 labels with slashes|vardeln-convert,speed,1,Feet/|Feet/hour,Feet/second|=|=
-TO after a label with blanks|vardeln-convert,pressure,1,Dynes\ /\ cm\ Square,Ba|Bar,Barye|=|=
-a negative value is no option|vardeln-convert,temperature,-40,Ce|Celsius|=|=
--x where VALUE stands is a value|vardeln-convert,temperature,-x,K|Kelvin|=|=
-after --|vardeln-convert,--,temperature,-5,R|Rankine,Réaumur|=|=
-options between the operands|vardeln-convert,length,1,--json,Feet,Met|Meters|=|=
+TO after a label with blanks|vardeln-convert,pressure,1,Dynes\ /\ cm\ Square,Ba|Ba,Bar,Barye,bars,baryes|Ba,Bar,Barye|Ba,Bar,Barye,bars,baryes
+a negative value is no option|vardeln-convert,temperature,-40,Ce|Celsius,centigrade|Celsius|Celsius,centigrade
+-x where VALUE stands is a value|vardeln-convert,temperature,-x,K|K,Kelvin,kelvins|K,Kelvin|K,Kelvin,kelvins
+after --|vardeln-convert,--,temperature,-5,R|Rankine,Reaumur,Réaumur|=|=
+options between the operands|vardeln-convert,length,1,--json,Feet,Met|Meters,meter,metre,metres|Meters|Meters,meter,metre,metres
 a category in any case|vardeln-convert,TEMPERATURE,1,Ré|Réaumur|=|=
-names typed in any case|vardeln-convert,temperature,1,c|Celsius|=|=
+names typed in any case|vardeln-convert,temperature,1,c|C,Celsius,centigrade|=|=
 a category typed in any case|vardeln-convert,TE|temperature|=|=
-fish prefers the case typed|vardeln-convert,energy,1,E|Ergs,electronVolts|Ergs|Ergs,electronVolts
+fish prefers the case typed|vardeln-convert,energy,1,E|Eh,Ergs,eV,electronVolts,electron\ volt,electron\ volts,electronvolt,erg|Eh,Ergs|Eh,Ergs,eV,electron volt,electron volts,electronVolts,electronvolt,erg
 options after the category|vardeln-convert,temperature,--e|--exact,--explain|=|=
---explain after the category|vardeln-convert,temperature,--explain,1,Celsius,K|Kelvin|=|=
+--explain after the category|vardeln-convert,temperature,--explain,1,Celsius,K|K,Kelvin,kelvins|K,Kelvin|K,Kelvin,kelvins
 compound units, after a --fraction|vardeln-convert,length,--fraction=16,1,Meters,feet|Feet,Feet\ and\ Inches|Feet,Feet and Inches|=
 --all takes no TO|vardeln-convert,--all,temperature,1,Celsius,||=|=
 an unknown category has no units|vardeln-convert,lenght,1,F||=|=
+names after the labels|vardeln-convert,mass,1,Tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti|Tola,Tola, Masha and Rutti,tolas
+a number first: every category's units|vardeln-convert,2,tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti,tolas|=
+TO after a name, the category left out|vardeln-convert,-,ft,yar|Yard-Gaz,Yard-Gaz,\ Feet\ and\ Inches,Yard-Gaz\ Square,yard,yards|Yard-Gaz,Yard-Gaz Square,Yard-Gaz, Feet and Inches,yard,yards|=
 TABLE
 
 finish_checks

@@ -2,11 +2,15 @@
 // Units by the names people write: each name stands for its own unit, a shared one for none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "categories.h"
+#include "quantity_conversion.h"
 #include "unit_name_match.h"
 #include "unit_names.h"
+#include "unit_search.h"
 
 namespace vardeln {
 namespace {
@@ -96,6 +100,35 @@ TEST(UnitNames, ANameLeftWithoutCategoryFindsEveryCategoryItFits) {
       found.push_back(match.category->id());
     }
     EXPECT_EQ(found, row.categories) << row.written;
+  }
+}
+
+TEST(UnitSearch, FindsTheUnitsOfEveryCategoryBestFirst) {
+  // Equal names first, then names the text begins, then words it begins, then near misses.
+  const struct {
+    std::string typed;
+    std::vector<std::string> first;  // "category: label", best first
+  } rows[] = {
+      {"tolas", {"mass: Tola"}},
+      {"  TOLA ", {"mass: Tola"}},
+      {"gallon", {"volume: Gallon Imperial", "volume: Gallon US"}},
+      {"ton", {"mass: Long Ton", "mass: Metric Ton", "mass: Short Ton", "volume: Freight Ton"}},
+      {"year", {"time: Year", "length: Light Year"}},
+      {"kanl", {"area: Kanal"}},
+      {"chatnak", {"mass: Chhatank"}},
+      {"xq", {}},
+      {"", {}},
+      {std::string(kLongestUnitSearch - 1, 'a') + "tola", {}},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string> found;
+    for (const FoundUnit unit :
+         searchUnits(row.typed, std::max<std::size_t>(row.first.size(), 1))) {
+      const Category& category = allCategories()[unit.category];
+      found.push_back(std::string(category.id()) + ": " +
+                      std::string(quantityUnitLabels(category)[unit.unit]));
+    }
+    EXPECT_EQ(found, row.first) << row.typed;
   }
 }
 

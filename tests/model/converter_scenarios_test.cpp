@@ -66,6 +66,17 @@ TEST(Changes, NameWhatACommandChanged) {
   EXPECT_EQ(converter.setNumber(std::string(C::kLongestNumber + 1, '1')), C::kNote);
   EXPECT_EQ(converter.refuseLongText(), C::kNothing);
   EXPECT_EQ(converter.reset(), C::kNumber | C::kResult | C::kNote);
+  // A unit found in any category, and the two units exchanged: each converts once.
+  EXPECT_EQ(converter.setNumber("5"), C::kNumber | C::kResult);
+  EXPECT_EQ(converter.chooseUnit(0, C::Side::To, 1), C::kUnits | C::kResult);
+  EXPECT_EQ(converter.swapUnits(), C::kUnits | C::kResult);
+  EXPECT_EQ(converter.chooseUnit(0, C::Side::From, 1), C::kNothing);
+  const std::size_t mass = *categoryIndex("mass");
+  const std::size_t tola = *allCategories()[mass].get().unitIndex("Tola");
+  EXPECT_EQ(converter.chooseUnit(mass, C::Side::From, tola) & ~C::kNote,
+            C::kCategory | C::kUnits | C::kResult);
+  EXPECT_EQ(std::string(converter.fromLabel()) + " " + std::string(converter.toLabel()),
+            "Tola Arroba");
 }
 
 // How the result is computed, each line from the rule that computes it.

@@ -49,6 +49,12 @@ for (const screen of screens) {
     await page.evaluate(() => { document.getElementById('updateNotice').hidden = false; });
     assert.deepEqual(await violations(page), [], 'with the update notice');
 
+    await page.getByRole('button', { name: 'Find a unit...' }).click();
+    await page.keyboard.type('marla');
+    await page.screenshot({ path: join(screenshotDir, `web-${screen.name}-finder.png`) });
+    assert.deepEqual(await violations(page), [], 'with the finder open');
+    await page.keyboard.press('Escape');
+
     await page.getByRole('button', { name: 'About...' }).click();
     assert.deepEqual(await violations(page), [], 'with the About text open');
     await context.close();

@@ -211,6 +211,39 @@ test('works from the keyboard alone, in the window\'s order', async () => {
   assert.equal(await value('inputUnit'), unitsOf('volume')[0]);
 });
 
+// Keys, then the category and units shown. "/" opens the finder outside the number box (where
+// it writes a fraction), Ctrl+K anywhere; Enter takes the first unit found, or the one an arrow
+// key went to; the side is the finder's radio group, kept from one search to the next.
+const finderSteps = [
+  [['Tab', '/', ...'tolas', 'Enter'], 'mass', 'Tola', 'Arroba'],
+  [['Control+K', 'Shift+Tab', 'ArrowRight', 'Tab', ...'gram', 'Enter'], 'mass', 'Tola', 'Gram'],
+  [['Tab', 'Tab', 'Enter'], 'mass', 'Gram', 'Tola'],  // the swap control
+  [['/', ...'kanl', 'ArrowDown', 'ArrowUp', 'Enter'], 'area', 'Acres', 'Kanal'],
+];
+test('the unit finder and the swap, from the keyboard alone; a reload holds them', async () => {
+  await page.keyboard.press('2');
+  for (const [keys, category, from, to] of finderSteps) {
+    for (const key of keys) await page.keyboard.press(key);
+    assert.deepEqual([await value('category'), await value('inputUnit'), await value('outputUnit')],
+                     [category, from, to], keys.join(' '));
+    assert.equal(await result(), converted(category, '2', from, to));
+  }
+  await page.waitForURL(/#area\/2\/Acres\/Kanal$/);
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.equal(await value('outputUnit'), 'Kanal');
+  assert.equal(await result(), converted('area', '2', 'Acres', 'Kanal'));
+  // What a screen reader hears: the combobox, expanded, on the first unit found.
+  await page.keyboard.press('Control+K');
+  await page.keyboard.type('tolas');
+  const heard = (await page.locator('#finder').ariaSnapshot()).split('\n').map((line) => line.trim());
+  const box = heard.indexOf('- combobox "Find a unit" [expanded]: tolas');
+  assert.deepEqual(heard.slice(box, box + 3), ['- combobox "Find a unit" [expanded]: tolas',
+                   '- listbox "Units found":', '- option "Tola in Mass" [selected]']);
+  const active = await page.locator('#finderText').getAttribute('aria-activedescendant');
+  assert.equal(await page.locator(`#${active}`).textContent(), 'Tola in Mass');
+});
+
 test('About shows the version and closes with OK or Esc', async () => {
   await page.getByRole('button', { name: 'About...' }).click();
   const dialog = page.getByRole('dialog', { name: `Vardeln Version ${nativeVersion}` });

@@ -5,6 +5,7 @@
 import { loadConverter } from './converter_api.js';
 import { watchForUpdates } from './update_notice.js';
 import { clipboardKeysHint } from './shortcut_keys.js';
+import { setUpFinder } from './unit_finder.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
@@ -283,6 +284,11 @@ element('resetButton').addEventListener('click', () => {
   if (done.length === 0) done.push({ text: '', reset: true });
   done.at(-1).reset = true;
 });
+
+// A unit found in any category goes to the side the user chose; Swap keeps the number.
+setUpFinder(converter, (side, category, unit) =>
+  show({ from: converter.chooseFromIn, to: converter.chooseToIn }[side](category, unit)));
+element('swapButton').addEventListener('click', () => show(converter.swapUnits()));
 
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());

@@ -84,6 +84,7 @@ export async function loadConverter(wasmBytes) {
       number: exported,
       text: (...numbers) => text(exported(...numbers)),
       givenText: (value) => withText(exported, value),
+      textForText: (value) => text(withText(exported, value)),
     }[shape];
   }
   const everything = Object.values(change).reduce((all, bit) => all | bit);
@@ -95,10 +96,10 @@ export async function loadConverter(wasmBytes) {
   const stateText = (at, lengthAt) => textAt(engine.HEAPU32[at], engine.HEAPU32[lengthAt]);
   let given = '';  // the text last given for the number
 
+  // The text after the last line's newline is dropped.
+  const lines = (all) => all.split('\n').slice(0, -1);
   const categories = [];
   for (let c = 0; c < call.categoryCount(); ++c) {
-    // The text after the last label's newline is dropped.
-    const lines = (labels) => labels.split('\n').slice(0, -1);
     categories.push({
       id: call.categoryId(c),
       caption: call.categoryCaption(c),
@@ -114,6 +115,11 @@ export async function loadConverter(wasmBytes) {
     chooseCategory: call.chooseCategory,
     chooseFrom: call.chooseFrom,
     chooseTo: call.chooseTo,
+    chooseFromIn: call.chooseFromIn,
+    chooseToIn: call.chooseToIn,
+    swapUnits: call.swapUnits,
+    // The units a typed name may stand for, best first, as [category, unit] positions.
+    findUnits: (name) => lines(call.findUnits(name)).map((line) => line.split('\t').map(Number)),
     setNumber: (value) => call.setNumber(given = value),
     paste: (value) => call.paste(given = value),
     cut: () => ({ changed: call.cut(), clipboard: call.cutText() }),
