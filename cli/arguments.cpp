@@ -127,6 +127,7 @@ constexpr Option kOptions[] = {
     {"--locale",  [](std::string_view, Sorted& sorted) { sorted.followsLocale = true; }},
     {"--notation=", [](std::string_view option, Sorted& sorted) {
        takeChoice(option, sorted, kNotations, sorted.output.style.notation); }},
+    {"--today",   [](std::string_view, Sorted& sorted) { sorted.output.today = true; }},
     {"-h",        takeInformation},
     {"--help",    takeInformation},
     {"--version", takeInformation},
@@ -192,7 +193,7 @@ Request request(const Sorted& sorted) {
   }
   if (std::optional<BadUsage> problem = styleProblem(sorted)) return *problem;
   const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
-                              sorted.output.explain ||
+                              sorted.output.explain || sorted.output.today ||
                               sorted.output.form == ResultForm::Exact || !operands.empty();
   if (!sorted.information.empty()) {
     if (otherArguments) {
@@ -208,7 +209,8 @@ Request request(const Sorted& sorted) {
     return notWithExplain;
   }
   if (sorted.list) {
-    if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0) {
+    if (sorted.all || sorted.output.form == ResultForm::Exact || sorted.output.denominator != 0 ||
+        sorted.output.today) {
       return BadUsage{"--list goes with no option but --json; see --help"};
     }
     if (operands.size() > 1) return BadUsage{"--list takes at most one CATEGORY; see --help"};

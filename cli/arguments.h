@@ -27,6 +27,7 @@ struct OutputForm {
   bool explain = false;  ///< the rules that gave the result, for one conversion
   int denominator = 0;   ///< --fraction=N: a compound result's last part to the nearest 1/N
   NumberStyle style;     ///< how values are read and results written; the C form by default
+  bool today = false;    ///< --today: by today's definitions, exact and rounded once
 };
 
 /// --list, or --list CATEGORY; as JSON records with --json.

@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "command_line.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "quoted_name.h"
 #include "invalid_number_note.h"
 #include "today.h"
+#include "today_conversion.h"
+#include "today_explanation.h"
 #include "unit_category.h"
 #include "unit_name_match.h"
 #include "unit_names.h"
@@ -190,6 +193,34 @@ std::optional<std::string> misusedOption(const OutputForm& output, const Categor
   return std::nullopt;
 }
 
+Definitions definitionsOf(const OutputForm& output) {
+  return output.today ? Definitions::Today : Definitions::Legacy;
+}
+
+// A pair refused by today's definitions, named with why on standard error.
+bool refusedToday(const TodayConverter& today, std::FILE* err) {
+  if (today.refusal().empty()) return false;
+  reportError(err, "cannot convert by today's definitions: " + today.refusal());
+  return true;
+}
+
+// What conversions by today's definitions from the source to every unit say of the measured
+// units, each once.
+std::string measuredNote(const Category& category, QuantityUnit from) {
+  std::string note;
+  for (const std::string_view label : quantityUnitLabels(category)) {
+    const TodayConverter today(category, from, *quantityUnit(category, label));
+    std::string_view notes = today.measured();
+    while (!notes.empty()) {
+      const std::string_view one = notes.substr(0, notes.find("; "));
+      notes.remove_prefix(std::min(notes.size(), one.size() + 2));
+      if (note.find(one) != std::string::npos) continue;
+      note.append(note.empty() ? "" : "; ").append(one);
+    }
+  }
+  return note;
+}
+
 // Names are checked before the value, so that a mistyped unit is reported even when the
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
@@ -204,6 +235,17 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     return ExitStatus::UsageError;
   }
 
+  if (request.output.today) {
+    if (refusedToday(TodayConverter(category, source->from, *to), streams.err)) {
+      return ExitStatus::UsageError;
+    }
+    if (request.output.explain) {
+      const Explanation explanation = explainToday(category, source->from, *to, request.value,
+                                                   streams.script, request.output.style);
+      write(streams.out, explanation.text);
+      return explanation.status;
+    }
+  }
   if (request.output.explain) {
     const Explanation explanation =
         source->from.compound || to->compound
@@ -214,13 +256,18 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     write(streams.out, explanation.text);
     return explanation.status;
   }
-  // A unit far from today's definition is said once, beside the results, never among them.
+  // A unit far from today's definition, or measured today, is said once, beside the results,
+  // never among them.
   const std::string note =
-      farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
+      request.output.today
+          ? TodayConverter(category, source->from, *to).measured()
+          : farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
   ValueConverter converter(category, source->from, *to, request.output.form,
-                           request.output.denominator, request.output.style);
-  const ConversionNames names = namesOf(category, source->from, *to);
+                           request.output.denominator, request.output.style,
+                           definitionsOf(request.output));
+  ConversionNames names = namesOf(category, source->from, *to);
+  names.definitions = definitionsOf(request.output);
   if (request.value != kBatchValue) {
     const ExitStatus status =
         writeOneResult(converter, request.output, names, request.value, streams);
@@ -251,7 +298,13 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
     reportError(streams.err, *misused);
     return ExitStatus::UsageError;
   }
-  const std::string note = farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
+  if (request.output.today &&
+      refusedToday(TodayConverter(category, source->from, source->from), streams.err)) {
+    return ExitStatus::UsageError;
+  }
+  const std::string note = request.output.today
+                               ? measuredNote(category, source->from)
+                               : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
 
   ExitStatus status = ExitStatus::Success;
@@ -263,9 +316,11 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   for (const std::string_view label : quantityUnitLabels(category)) {
     const QuantityUnit to = *quantityUnit(category, label);
     ValueConverter converter(category, source->from, to, request.output.form,
-                             request.output.denominator, request.output.style);
+                             request.output.denominator, request.output.style,
+                             definitionsOf(request.output));
     if (request.output.json) {
       ConversionNames names = namesOf(category, source->from, to);
+      names.definitions = definitionsOf(request.output);
       // A compound unit has its parts' definitions, no single one of its own.
       names.today = to.compound ? nullptr : &todaysDefinition(category, to.index);
       names.fromDeviation = fromDeviation;

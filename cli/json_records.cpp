@@ -29,6 +29,8 @@ std::string_view outcomeName(const ConvertedForms& result) {
       return "ok";
     case ExitStatus::InvalidNumber:
       return "invalid";
+    case ExitStatus::UsageError:
+      return "refused";
     default:
       return result.infinite ? "infinite" : result.shown;  // or the fault's name
   }
@@ -84,6 +86,7 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
   }
   appendKey(units_, "to");
   appendJsonString(units_, names.to);
+  if (names.definitions == Definitions::Today) units_ += ",\"definitions\":\"today\"";
   if (names.today != nullptr) appendTodayFields(units_, *names.today);
   appendKey(units_, "result");
 }

@@ -23,18 +23,53 @@ std::string_view writeExact(double value, char* buffer) {
 }
 
 ValueConverter::ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to,
-                               ResultForm form, int denominator, const NumberStyle& style)
+                               ResultForm form, int denominator, const NumberStyle& style,
+                               Definitions definitions)
     : category_(category),
       from_(from),
       to_(to),
       form_(form),
       denominator_(denominator),
-      style_(style) {}
+      style_(style) {
+  if (definitions == Definitions::Today) today_.emplace(category, from, to, style);
+}
 
 // The shown text of a conversion in the style, written into `buffer` (kMaxStyledLength).
 std::string_view ValueConverter::shownText(const Conversion& conversion) {
   if (conversion.outcome != Conversion::Outcome::Result) return writeResultText(conversion, text_);
   return {text_, static_cast<std::size_t>(formatDouble(conversion.result, style_, text_) - text_)};
+}
+
+ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
+  const TodayConversion today = today_->convert(valueText);
+  if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
+    compoundText_ = kNoDefinitionToday;
+    return {ExitStatus::UsageError, compoundText_, "", false, std::nullopt};
+  }
+  Conversion conversion;
+  if (today.outcome == TodayConversion::Outcome::Result) {
+    conversion.outcome = Conversion::Outcome::Result;
+    conversion.result = today.result;
+  }
+  compoundText_ = shownText(conversion);
+  ConvertedForms forms{statusOf(conversion), compoundText_,
+                       conversion.outcome == Conversion::Outcome::Result
+                           ? writeExact(conversion.result, exactText_)
+                           : "",
+                       isInfiniteResult(conversion), std::nullopt};
+  if (to_.compound && forms.status == ExitStatus::Success) {
+    // The window splits a base value: the smallest part's own rule gives the one whose
+    // quantity in that part is the result, to within the digits a split shows.
+    const CompoundUnit& unit = category_.compoundUnits()[to_.index];
+    const double base = category_.rules()[unit.parts.back().unit].toBase(today.result);
+    CompoundQuantity quantity = writeCompoundQuantity(category_, unit, base, denominator_, style_);
+    compoundText_ = std::move(quantity.text);
+    parts_ = std::move(quantity.parts);
+    rounding_ = std::move(quantity.roundingNote);
+    forms.shown = compoundText_;
+    forms.compound = CompoundParts{parts_, rounding_};
+  }
+  return forms;
 }
 
 ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
@@ -56,8 +91,8 @@ ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
 }
 
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
-  if (from_.compound || to_.compound) {
-    const ConvertedForms forms = convertCompound(valueText);
+  if (today_ || from_.compound || to_.compound) {
+    const ConvertedForms forms = today_ ? convertToday(valueText) : convertCompound(valueText);
     // A plain line says what rounding the last part did after the quantity.
     if (forms.compound && !forms.compound->rounding.empty()) {
       compoundText_ += " (" + rounding_ + ")";
@@ -76,6 +111,7 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
+  if (today_) return convertToday(valueText);
   if (from_.compound || to_.compound) return convertCompound(valueText);
   const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText, style_);
   const std::string_view exact = converted.outcome == Conversion::Outcome::Result

@@ -14,12 +14,20 @@
 #include "number_style.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
+#include "today_conversion.h"
 
 namespace vardeln::cli {
 
 /// How a result is written: as the window's result box shows it (15 significant digits),
 /// or as the shortest text that reads back to the same double.
 enum class ResultForm { Shown, Exact };
+
+/// Which definitions a conversion goes by: the tables' rules, or today's definitions, exact
+/// and rounded once.
+enum class Definitions { Legacy, Today };
+
+/// The text written for a conversion refused by today's definitions.
+inline constexpr std::string_view kNoDefinitionToday = "No Definition Today";
 
 /// Writes a double as the shortest text that reads back to it ("inf", "-inf" for infinities)
 /// into a buffer of at least kMaxFormattedLength characters.
@@ -59,10 +67,13 @@ struct ConvertedForms {
 /// box would show. Where either unit is compound, each value is read or written in parts
 /// (the last rounded to 1/denominator when one is given), and the shown text is the parts'.
 /// Values are read, and shown results written, in `style`; the exact form is always C's.
+/// By today's definitions a compound target's result, in its smallest part's unit, is split
+/// as the window splits it; a pair refused ends each value with the usage status.
 class ValueConverter {
  public:
   ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to, ResultForm form,
-                 int denominator = 0, const NumberStyle& style = {});
+                 int denominator = 0, const NumberStyle& style = {},
+                 Definitions definitions = Definitions::Legacy);
 
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
@@ -75,6 +86,8 @@ class ValueConverter {
   // A conversion with a compound unit on either side, and the texts it keeps.
   ConvertedForms convertCompound(std::string_view valueText);
   std::string_view shownText(const Conversion& conversion);
+  // A conversion by today's definitions; its shown text is kept in compoundText_.
+  ConvertedForms convertToday(std::string_view valueText);
 
   const Category& category_;
   QuantityUnit from_;
@@ -82,6 +95,7 @@ class ValueConverter {
   ResultForm form_;
   int denominator_;
   NumberStyle style_;
+  std::optional<TodayConverter> today_;
   std::string compoundText_;
   std::string rounding_;
   std::vector<double> parts_;

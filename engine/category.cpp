@@ -2,10 +2,27 @@
 #include "category.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
 namespace vardeln {
+namespace {
+
+// The build checks every table before anything uses it, so a category with a broken compound
+// unit reaches a user never; a table made elsewhere (a test's) is refused at its construction.
+// The page is built without exceptions: there the refusal ends the program with its reason.
+[[noreturn]] void failConstruction(const std::string& reason) {
+#if defined(__cpp_exceptions)
+  throw std::invalid_argument(reason);
+#else
+  std::fprintf(stderr, "%s\n", reason.c_str());
+  std::abort();
+#endif
+}
+
+}  // namespace
 
 Category::Category(std::string_view id, std::string_view baseLabel,
                    std::initializer_list<UnitRule> rowsInListOrder,
@@ -18,9 +35,9 @@ Category::Category(std::string_view id, std::string_view baseLabel,
     for (CompoundPart& part : unit.parts) {
       const std::optional<std::size_t> index = unitIndex(part.label);
       if (!index) {
-        throw std::invalid_argument(std::string(id) + ": the compound unit \"" +
-                                    std::string(unit.label) + "\" names \"" +
-                                    std::string(part.label) + "\", which is no unit of the table");
+        failConstruction(std::string(id) + ": the compound unit \"" + std::string(unit.label) +
+                         "\" names \"" + std::string(part.label) +
+                         "\", which is no unit of the table");
       }
       part.unit = *index;
     }

@@ -2,11 +2,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "category.h"
+#include "exact_number.h"
+#include "number_style.h"
+#include "quantity_conversion.h"
 
 namespace vardeln {
 
@@ -16,6 +22,12 @@ namespace vardeln {
 struct ExactDefinitionText {
   std::string factor;
   std::string offset;
+};
+
+/// A unit's definition today: a reading x of it is factor × x + offset in the base unit.
+struct ExactDefinition {
+  Exact factor;
+  Exact offset;
 };
 
 /// The exact arithmetic behind a conversion by today's definitions: the typed decimal, the
@@ -51,12 +63,54 @@ struct TodayConversion {
   std::optional<TodayArithmetic> arithmetic;
 };
 
-/// Converts the typed text from the unit at index `from` to the unit at index `to` of the
-/// category by today's definitions. The text is read as the number parseNumber accepts, but
-/// as the exact decimal it writes; the conversion is exact and rounded once. A unit with no
-/// single definition today is refused before the number is read.
+/// Converts typed text between two units of a category by today's definitions, each unit's
+/// definitions found once, for batch work. A single unit's text is read as the number
+/// parseNumber accepts, but as the exact decimal it writes. A compound source is read as
+/// readCompoundQuantity reads it, each part's number as the shortest decimal of the double
+/// it reads (the number typed, for any decimal of up to 15 digits), and the parts are taken
+/// each by its own definition today and summed exactly in the base unit (5 ft 7 in is
+/// 1.7018 m); its arithmetic's typed value is that sum, its source definition the base
+/// unit's. A compound target gets the result in its smallest part's unit. The conversion is
+/// exact and rounded once. A unit (or part) with no single definition today is refused
+/// before the text is read. Under a number style the text is read in it, a single number as
+/// the decimal its own form writes ("1,5" under a decimal comma as 1.5).
+class TodayConverter {
+ public:
+  TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to,
+                 const NumberStyle& style = {});
+
+  TodayConversion convert(std::string_view typedText,
+                          TodayDetail detail = TodayDetail::Result) const;
+
+  /// The refusal and the measured note every conversion of this pair carries.
+  const std::string& refusal() const { return refusal_; }
+  const std::string& measured() const { return measured_; }
+
+ private:
+  // The exact value of the typed text in the source unit (the base unit for a compound one).
+  std::optional<Exact> typedValue(std::string_view typedText) const;
+  ExactDefinition take(const Category& category, std::size_t unit);
+  std::optional<double> quickResult(std::string_view number) const;
+
+  const Category& category_;
+  NumberStyle style_;
+  std::optional<std::size_t> compoundSource_;
+  std::vector<Exact> partFactors_;  // a compound source's parts' definitions, largest first
+  ExactDefinition in_;
+  ExactDefinition out_;
+  // result = typed × scale_ + shift_, in_ and out_ combined once.
+  Exact scale_;
+  Exact shift_;
+  // scale_'s numerator and denominator where it has no shift and both fit in 53 bits.
+  std::optional<std::pair<std::uint64_t, std::uint64_t>> quickScale_;
+  std::string refusal_;
+  std::string measured_;
+};
+
+/// One conversion by TodayConverter.
 TodayConversion convertByToday(const Category& category, std::string_view typedText,
-                               std::size_t from, std::size_t to,
-                               TodayDetail detail = TodayDetail::Result);
+                               QuantityUnit from, QuantityUnit to,
+                               TodayDetail detail = TodayDetail::Result,
+                               const NumberStyle& style = {});
 
 }  // namespace vardeln

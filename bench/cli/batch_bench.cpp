@@ -75,11 +75,12 @@ struct BatchFiles {
   }
 };
 
-vardeln::cli::ValueConverter feetToMeters() {
+vardeln::cli::ValueConverter feetToMeters(
+    vardeln::cli::Definitions definitions = vardeln::cli::Definitions::Legacy) {
   const vardeln::Category& length = *vardeln::categoryById("length");
   return vardeln::cli::ValueConverter(length, *length.unitIndex("Feet"),
-                                      *length.unitIndex("Meters"),
-                                      vardeln::cli::ResultForm::Shown);
+                                      *length.unitIndex("Meters"), vardeln::cli::ResultForm::Shown,
+                                      0, {}, definitions);
 }
 
 void batchBesideLimit(benchmark::State& state) {
@@ -182,6 +183,39 @@ void styledBatchBesidePlain(benchmark::State& state) {
   state.counters["ratio"] = styledTime / plainTime;
 }
 BENCHMARK(styledBatchBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same lines by today's definitions (--today), exact and rounded once, beside the
+// tables' rules; "ratio" is today's time over the tables', target at most 3.
+void todayBatchBesideLegacy(benchmark::State& state) {
+  static const std::string lines = millionLines();
+  const BatchFiles files(lines);
+  vardeln::cli::ValueConverter today = feetToMeters(vardeln::cli::Definitions::Today);
+  vardeln::cli::ValueConverter legacy = feetToMeters();
+  std::chrono::duration<double> todayTime{0};
+  std::chrono::duration<double> legacyTime{0};
+  for (auto _ : state) {
+    std::rewind(files.in.get());
+    const auto start = Clock::now();
+    const auto byToday = vardeln::cli::convertBatch(today, files.in.get(), files.out.get());
+    const auto todayEnd = Clock::now();
+    std::rewind(files.in.get());
+    const auto byTables = vardeln::cli::convertBatch(legacy, files.in.get(), files.out.get());
+    const auto legacyEnd = Clock::now();
+
+    if (byToday.status != vardeln::cli::ExitStatus::Success ||
+        byTables.status != vardeln::cli::ExitStatus::Success) {
+      state.SkipWithError("batch failed");
+    }
+    state.SetIterationTime(std::chrono::duration<double>(todayEnd - start).count());
+    todayTime += todayEnd - start;
+    legacyTime += legacyEnd - todayEnd;
+  }
+  const double lineCount = static_cast<double>(kLines) * static_cast<double>(state.iterations());
+  state.counters["today_lines/s"] = lineCount / todayTime.count();
+  state.counters["legacy_lines/s"] = lineCount / legacyTime.count();
+  state.counters["ratio"] = todayTime / legacyTime;
+}
+BENCHMARK(todayBatchBesideLegacy)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

@@ -10,7 +10,7 @@
 # program reads its arguments.
 _vardeln_convert_options=(--all --decimal-mark= --decimals= --digits= --exact --explain
                          --fraction={2,4,8,16,32,64} --group-mark= --grouping= --json --list
-                         --locale --notation= -h --help --version)
+                         --locale --notation= --today -h --help --version)
 # The values of the options that take one from a list ("--fraction=" offers its own above).
 _vardeln_convert_choices=(--decimal-mark={.,\,} --group-mark={\,,.,\',thin,narrow}
                          --grouping={none,thousands,indian} --notation={scientific,engineering})

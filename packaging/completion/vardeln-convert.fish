@@ -21,7 +21,7 @@ function __vardeln_convert_wanted
                     set listing 1
                 case --all
                     set all 1
-                case --exact --explain '--fraction=*' --json -h --help --version --locale \
+                case --exact --explain '--fraction=*' --json --today -h --help --version --locale \
                         '--decimal-mark=*' '--decimals=*' '--digits=*' '--group-mark=*' \
                         '--grouping=*' '--notation=*'
                 case '*'
@@ -88,6 +88,7 @@ complete -c vardeln-convert -l notation -x -a 'scientific engineering' -d 'An ex
 complete -c vardeln-convert -l locale -d 'Numbers as LC_NUMERIC writes them'
 complete -c vardeln-convert -l json -d 'One JSON object per line'
 complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'
+complete -c vardeln-convert -l today -d "By today's definitions, exact and rounded once"
 complete -c vardeln-convert -s h -l help -d 'Show the help'
 complete -c vardeln-convert -l version -d 'Show the version'
 complete -c vardeln-convert -n '__vardeln_convert_wants category' -a '(vardeln-convert --list 2>/dev/null)' -d Category

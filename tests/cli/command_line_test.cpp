@@ -136,6 +136,34 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
                                                "\"exact\":\"67\",\"number\":67,\"parts\":[5,7],\"rounding\":\"rounded down by 0.000002144 in\",\"outcome\":\"ok\"}\n", ""},
     Invocation{"a fraction ruler has no thirds", {"--fraction=3", "length", "1", "Feet", "Inches"}, "", kUsage, "",
                                                "vardeln-convert: --fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help\n"},
+    Invocation{"today: the decimal typed, rounded once", {"--today", "length", "0.1", "Feet", "Meters"}, "", kOk, "0.03048\n", ""},
+    Invocation{"today: a scale with its own zero", {"temperature", "98.6", "Fahrenheit", "Celsius", "--today"}, "", kOk, "37\n", ""},
+    Invocation{"today: compound parts summed exactly", {"--today", "length", "5 ft 7 in", "Feet and Inches", "Meters"}, "", kOk, "1.7018\n", ""},
+    Invocation{"today: read and written in the style", {"--today", "--decimal-mark=,", "length", "1,5", "Feet", "Meters"}, "", kOk, "0,4572\n", ""},
+    Invocation{"today: a lakh, grouped", {"--today", "--grouping=indian", "length", "2.5 lakh", "Feet", "Meters"}, "", kOk, "76,200\n", ""},
+    Invocation{"today: styled compound parts", {"--today", "--decimal-mark=,", "length", "5 ft 7,5 in", "Feet and Inches", "Meters"}, "", kOk, "1,7145\n", ""},
+    Invocation{"today: no definition, refused before input", {"--today", "area", "-", "Bigha", "Acres"}, "1\n", kUsage, "",
+                                               "vardeln-convert: cannot convert by today's definitions: Bigha has no single definition today (regional-historical"
+                                               " (no single standard)): no standard: 4 kanal = 21 780 ft^2 = 2023.43 m^2 (Punjab bega, legacy match);"
+                                               " Assam/W. Bengal/Bangladesh 14 400 ft^2; UP ~27 000 ft^2; Rajasthan 27 225 or 17 424 ft^2; Himachal 8712 ft^2;"
+                                               " Nepal 6772.63 m^2\n"},
+    Invocation{"today: measured, said once", {"--today", "--json", "mass", "-", "Electron Mass", "Gram"}, "1\nx\n", kInvalid,
+                                               "{\"category\":\"mass\",\"value\":\"1\",\"from\":\"Electron Mass\",\"to\":\"Gram\",\"definitions\":\"today\","
+                                               "\"result\":\"9.1093837015E-28\",\"exact\":\"9.1093837015e-28\",\"number\":9.1093837015e-28,\"outcome\":\"ok\"}\n"
+                                               "{\"category\":\"mass\",\"value\":\"x\",\"from\":\"Electron Mass\",\"to\":\"Gram\",\"definitions\":\"today\","
+                                               "\"result\":\"Invalid Number\",\"exact\":null,\"number\":null,\"outcome\":\"invalid\"}\n",
+                                               "vardeln-convert: note: Electron Mass is measured: 9.1093837015E-31 Kilogram, uncertainty 2.8e-40 kg (u_r 3.0e-10)\n"},
+    Invocation{"today: every unit of the category", {"--today", "--all", "temperature", "0", "Celsius"}, "", kOk,
+                                               "Celsius\t0\nFahrenheit\t32\nKelvin\t273.15\nRankine\t491.67\nRéaumur\t0\n", ""},
+    Invocation{"today: the exact arithmetic",  {"--today", "--explain", "length", "0.1", "Feet", "Meters"}, "", kOk,
+                                               "Feet → Meters (length, base unit Meters), by today's definitions\n"
+                                               "  typed:     x = 1/10 (the decimal as written)\n  to base:   B = x × 381/1250\n"
+                                               "  from base: result = B ÷ 1\n  exact:     result = 381/12500\n"
+                                               "  rounded:   result = 0.03048, the nearest double (double − exact = 1.4876988529977098e-19)\n"
+                                               "  today: Feet: this table's is 3.2e-8 smaller than today's: 1 ft = 0.3048 m (exact) = 0.3048 Meters (exact by definition);"
+                                               " source: International yard and pound agreement (1 July 1959): yd = 0.9144 m, lb = 0.45359237 kg;"
+                                               " India Standards of Weights and Measures Act 1976 s.85 conversion table; confirmed\n"
+                                               "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); confirmed\n", ""},
     Invocation{"batch: unknown unit reads nothing", {"length", "-", "Fet", "Meters"}, "1\n", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"}));
 // clang-format on
