@@ -1,11 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "arguments.h"
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "categories.h"
 #include "compound_quantity.h"
+#include "environment_number_style.h"
 #include "name_match.h"
 #include "number_text.h"
 #include "quoted_name.h"
@@ -30,13 +32,20 @@ struct Sorted {
   // it was more likely a mistyped option than a value.
   std::optional<std::string_view> optionLikeValue;
   bool badDenominator = false;
+  // The number style: whether any option set it, whether --locale or --group-mark did, and
+  // the first value of a style option that is none of its choices.
+  bool styled = false;
+  bool followsLocale = false;
+  bool groupMarkGiven = false;
+  std::string_view badStyle;
+  std::string_view unknown;  // an unknown option where no VALUE stands
 };
 
 // --fraction=16: a compound result's last part to the nearest sixteenth.
 constexpr std::string_view kFraction = "--fraction=";
 
-bool looksLikeOption(std::string_view argument) {
-  return argument.size() > 1 && argument.front() == '-' && !isNumber(argument);
+bool looksLikeOption(std::string_view argument, const NumberStyle& style) {
+  return argument.size() > 1 && argument.front() == '-' && !isNumber(argument, style);
 }
 
 void takeFraction(std::string_view option, Sorted& sorted) {
@@ -50,6 +59,46 @@ void takeInformation(std::string_view option, Sorted& sorted) {
   if (sorted.information.empty()) sorted.information = option;
 }
 
+// The value after a style option's "=", which is one of `choices` (each with what it sets),
+// and the choice it names; a value that is none is kept to be reported.
+template <typename Choice, std::size_t N>
+void takeChoice(std::string_view option, Sorted& sorted,
+                const std::pair<std::string_view, Choice> (&choices)[N], Choice& set) {
+  sorted.styled = true;
+  const std::string_view value = option.substr(option.find('=') + 1);
+  for (const auto& [name, choice] : choices) {
+    if (value == name) {
+      set = choice;
+      return;
+    }
+  }
+  if (sorted.badStyle.empty()) sorted.badStyle = option;
+}
+
+// --digits=N and --decimals=N: how many digits a result keeps.
+void takeDigits(std::string_view option, Sorted& sorted, Precision precision, int least) {
+  sorted.styled = true;
+  const std::string_view value = option.substr(option.find('=') + 1);
+  int digits = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), digits);
+  if (error != std::errc{} || end != value.data() + value.size() || digits < least ||
+      digits > 17) {
+    if (sorted.badStyle.empty()) sorted.badStyle = option;
+    return;
+  }
+  sorted.output.style.precision = precision;
+  sorted.output.style.digits = digits;
+}
+
+constexpr std::pair<std::string_view, char> kDecimalMarks[] = {{".", '.'}, {",", ','}};
+constexpr std::pair<std::string_view, Grouping> kGroupings[] = {
+    {"none", Grouping::None}, {"thousands", Grouping::Thousands}, {"indian", Grouping::Indian}};
+constexpr std::pair<std::string_view, GroupMark> kGroupMarks[] = {
+    {",", GroupMark::Comma}, {".", GroupMark::Point}, {"'", GroupMark::Apostrophe},
+    {"thin", GroupMark::ThinSpace}, {"narrow", GroupMark::NarrowNoBreakSpace}};
+constexpr std::pair<std::string_view, Notation> kNotations[] = {
+    {"scientific", Notation::Scientific}, {"engineering", Notation::Engineering}};
+
 // Every option the command line takes, with what it sets: one ending in "=" takes a value
 // after it. --help, the man page and the shells' completions list each one.
 struct Option {
@@ -59,11 +108,25 @@ struct Option {
 // clang-format off
 constexpr Option kOptions[] = {
     {"--all",     [](std::string_view, Sorted& sorted) { sorted.all = true; }},
+    {"--decimal-mark=", [](std::string_view option, Sorted& sorted) {
+       takeChoice(option, sorted, kDecimalMarks, sorted.output.style.decimalMark); }},
+    {"--decimals=", [](std::string_view option, Sorted& sorted) {
+       takeDigits(option, sorted, Precision::Decimals, 0); }},
+    {"--digits=", [](std::string_view option, Sorted& sorted) {
+       takeDigits(option, sorted, Precision::SignificantDigits, 1); }},
     {"--exact",   [](std::string_view, Sorted& sorted) { sorted.output.form = ResultForm::Exact; }},
     {"--explain", [](std::string_view, Sorted& sorted) { sorted.output.explain = true; }},
     {kFraction,   takeFraction},
+    {"--group-mark=", [](std::string_view option, Sorted& sorted) {
+       sorted.groupMarkGiven = true;
+       takeChoice(option, sorted, kGroupMarks, sorted.output.style.groupMark); }},
+    {"--grouping=", [](std::string_view option, Sorted& sorted) {
+       takeChoice(option, sorted, kGroupings, sorted.output.style.grouping); }},
     {"--json",    [](std::string_view, Sorted& sorted) { sorted.output.json = true; }},
     {"--list",    [](std::string_view, Sorted& sorted) { sorted.list = true; }},
+    {"--locale",  [](std::string_view, Sorted& sorted) { sorted.followsLocale = true; }},
+    {"--notation=", [](std::string_view option, Sorted& sorted) {
+       takeChoice(option, sorted, kNotations, sorted.output.style.notation); }},
     {"--today",   [](std::string_view, Sorted& sorted) { sorted.output.today = true; }},
     {"-h",        takeInformation},
     {"--help",    takeInformation},
@@ -86,6 +149,23 @@ BadUsage unknownOption(std::string_view option) {
   return BadUsage{"unknown option " + quotedName(option) + "; see --help"};
 }
 
+// A style the options cannot make, or nothing.
+std::optional<BadUsage> styleProblem(const Sorted& sorted) {
+  if (!sorted.badStyle.empty()) {
+    return BadUsage{"no such choice: " + quotedName(sorted.badStyle) + "; see --help"};
+  }
+  if (sorted.followsLocale && sorted.styled) {
+    return BadUsage{"--locale takes the whole number style from LC_NUMERIC: not with another "
+                    "number option; see --help"};
+  }
+  const NumberStyle& style = sorted.output.style;
+  if (sorted.groupMarkGiven && groupMarkText(style.groupMark) ==
+                                   std::string_view(&style.decimalMark, 1)) {
+    return BadUsage{"the group mark cannot be the decimal mark; see --help"};
+  }
+  return std::nullopt;
+}
+
 // A form's operands: the category where one is given, then VALUE and the units.
 struct FormOperands {
   std::optional<std::string_view> category;
@@ -93,14 +173,14 @@ struct FormOperands {
 };
 
 // The operands of a form that takes `count` after CATEGORY. The category is left out when
-// the first operand names none and the second is no number: "5 ft m" leaves it out, while
-// "length 1 Feet" and "lenght 1 Feet" lack their TO.
+// the first operand names none and the second is no number in `style`: "5 ft m" leaves it
+// out, while "length 1 Feet" and "lenght 1 Feet" lack their TO.
 std::optional<FormOperands> formOperands(std::span<const std::string_view> operands,
-                                         std::size_t count) {
+                                         std::size_t count, const NumberStyle& style) {
   if (operands.size() == count + 1) return FormOperands{operands.front(), operands.subspan(1)};
   if (operands.size() == count &&
       matchName(categoryIds(), operands[0]).kind != NameMatch::Kind::Found &&
-      !isNumber(operands[1])) {
+      !isNumber(operands[1], style)) {
     return FormOperands{std::nullopt, operands};
   }
   return std::nullopt;
@@ -111,6 +191,7 @@ Request request(const Sorted& sorted) {
   if (sorted.badDenominator) {
     return BadUsage{"--fraction=N takes N 2, 4, 8, 16, 32 or 64; see --help"};
   }
+  if (std::optional<BadUsage> problem = styleProblem(sorted)) return *problem;
   const bool otherArguments = sorted.list || sorted.all || sorted.output.json ||
                               sorted.output.explain || sorted.output.today ||
                               sorted.output.form == ResultForm::Exact || !operands.empty();
@@ -137,17 +218,46 @@ Request request(const Sorted& sorted) {
     return ListNames{operands.front(), sorted.output.json};
   }
   if (sorted.all) {
-    const std::optional<FormOperands> form = formOperands(operands, kAllUnitsArguments);
+    const std::optional<FormOperands> form = formOperands(operands, kAllUnitsArguments, sorted.output.style);
     if (!form) return BadUsage{"expected --all [CATEGORY] VALUE FROM; see --help"};
     if (form->rest[0] == kBatchValue) {
       return BadUsage{"--all converts one VALUE, not standard input; see --help"};
     }
     return ConvertToAll{sorted.output, form->category, form->rest[0], form->rest[1]};
   }
-  const std::optional<FormOperands> form = formOperands(operands, kConversionArguments);
+  const std::optional<FormOperands> form = formOperands(operands, kConversionArguments, sorted.output.style);
   if (!form) return BadUsage{"expected [CATEGORY] VALUE FROM TO; see --help"};
   if (sorted.output.explain && form->rest[0] == kBatchValue) return notWithExplain;
   return Convert{sorted.output, form->category, form->rest[0], form->rest[1], form->rest[2]};
+}
+
+// Picks the options out of the arguments; a number in `style` is never an option.
+Sorted sortedArguments(std::span<const std::string_view> arguments, const NumberStyle& style) {
+  Sorted sorted;
+  bool optionsEnded = false;
+  for (const std::string_view argument : arguments) {
+    if (!optionsEnded && looksLikeOption(argument, style)) {
+      if (argument == "--") {
+        optionsEnded = true;
+        continue;
+      }
+      if (takeOption(argument, sorted)) continue;
+      // Reported once every option is known: under a style it may be a number.
+      if (sorted.operands.size() != kValuePosition) {
+        if (sorted.unknown.empty()) sorted.unknown = argument;
+        continue;
+      }
+      if (!sorted.optionLikeValue) sorted.optionLikeValue = argument;
+    }
+    sorted.operands.push_back(argument);
+  }
+  if (sorted.followsLocale) sorted.output.style = environmentNumberStyle();
+  // A grouping by commas goes with a decimal comma's point unless a mark was given.
+  if (!sorted.groupMarkGiven && sorted.output.style.decimalMark == ',' &&
+      sorted.output.style.groupMark == GroupMark::Comma) {
+    sorted.output.style.groupMark = GroupMark::Point;
+  }
+  return sorted;
 }
 
 }  // namespace
@@ -159,20 +269,13 @@ std::vector<std::string_view> optionNames() {
 }
 
 Request parseArguments(std::span<const std::string_view> arguments) {
-  Sorted sorted;
-  bool optionsEnded = false;
-  for (const std::string_view argument : arguments) {
-    if (!optionsEnded && looksLikeOption(argument)) {
-      if (argument == "--") {
-        optionsEnded = true;
-        continue;
-      }
-      if (takeOption(argument, sorted)) continue;
-      if (sorted.operands.size() != kValuePosition) return unknownOption(argument);
-      if (!sorted.optionLikeValue) sorted.optionLikeValue = argument;
-    }
-    sorted.operands.push_back(argument);
+  // The style options are never numbers, so the first reading finds them all; the arguments
+  // are then read again so that a number in that style (-1,5) is no option.
+  Sorted sorted = sortedArguments(arguments, {});
+  if (!(sorted.output.style == NumberStyle{})) {
+    sorted = sortedArguments(arguments, sorted.output.style);
   }
+  if (!sorted.unknown.empty()) return unknownOption(sorted.unknown);
   const Request parsed = request(sorted);
   if (std::holds_alternative<BadUsage>(parsed) && sorted.optionLikeValue) {
     return unknownOption(*sorted.optionLikeValue);

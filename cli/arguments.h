@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "number_style.h"
 #include "value_converter.h"
 
 namespace vardeln::cli {
@@ -25,6 +26,7 @@ struct OutputForm {
   bool json = false;
   bool explain = false;  ///< the rules that gave the result, for one conversion
   int denominator = 0;   ///< --fraction=N: a compound result's last part to the nearest 1/N
+  NumberStyle style;     ///< how values are read and results written; the C form by default
   bool today = false;    ///< --today: by today's definitions, exact and rounded once
 };
 
@@ -64,10 +66,11 @@ std::vector<std::string_view> optionNames();
 
 /// What the arguments (without the program's name) ask for. Options may stand before,
 /// between or after the other arguments, and "--" ends them. An argument that is a number
-/// (such as -5) is never an option, and where VALUE stands any text is the value, as in the
-/// window's number box: so "-x" there is a value that is no number. CATEGORY may be left out
-/// where the first operand names no category and the one after it is no number (a unit
-/// never is), so "length 1 Feet" still lacks its TO.
+/// (such as -5, or -1,5 under a decimal comma) is never an option, and where VALUE stands any
+/// text is the value, as in the window's number box: so "-x" there is a value that is no
+/// number. CATEGORY may be left out where the first operand names no category and the one
+/// after it is no number (a unit never is), so "length 1 Feet" still lacks its TO. --locale
+/// reads the style of LC_NUMERIC from the environment.
 Request parseArguments(std::span<const std::string_view> arguments);
 
 }  // namespace vardeln::cli

@@ -240,8 +240,8 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
       return ExitStatus::UsageError;
     }
     if (request.output.explain) {
-      const Explanation explanation =
-          explainToday(category, source->from, *to, request.value, streams.script);
+      const Explanation explanation = explainToday(category, source->from, *to, request.value,
+                                                   streams.script, request.output.style);
       write(streams.out, explanation.text);
       return explanation.status;
     }
@@ -250,9 +250,9 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     const Explanation explanation =
         source->from.compound || to->compound
             ? explainQuantity(category, source->from, *to, request.value,
-                              request.output.denominator, streams.script)
+                              request.output.denominator, streams.script, request.output.style)
             : explain(category, source->from.index, to->index, request.value,
-                      request.output.form, streams.script);
+                      request.output.form, streams.script, request.output.style);
     write(streams.out, explanation.text);
     return explanation.status;
   }
@@ -264,7 +264,8 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
           : farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
   ValueConverter converter(category, source->from, *to, request.output.form,
-                           request.output.denominator, definitionsOf(request.output));
+                           request.output.denominator, request.output.style,
+                           definitionsOf(request.output));
   ConversionNames names = namesOf(category, source->from, *to);
   names.definitions = definitionsOf(request.output);
   if (request.value != kBatchValue) {
@@ -273,7 +274,8 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     // "Invalid Number" stays the result, as the result box shows it; what was not read is
     // said beside it (a JSON record says the outcome itself).
     if (status == ExitStatus::InvalidNumber && !request.output.json) {
-      reportError(streams.err, invalidNumberNote(category, source->from, request.value));
+      reportError(streams.err,
+                  invalidNumberNote(category, source->from, request.value, request.output.style));
     }
     return status;
   }
@@ -314,7 +316,8 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   for (const std::string_view label : quantityUnitLabels(category)) {
     const QuantityUnit to = *quantityUnit(category, label);
     ValueConverter converter(category, source->from, to, request.output.form,
-                             request.output.denominator, definitionsOf(request.output));
+                             request.output.denominator, request.output.style,
+                             definitionsOf(request.output));
     if (request.output.json) {
       ConversionNames names = namesOf(category, source->from, to);
       names.definitions = definitionsOf(request.output);
@@ -332,7 +335,8 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   }
   // The value is read in the source unit alone, so one note names what was not read.
   if (status == ExitStatus::InvalidNumber && !request.output.json) {
-    reportError(streams.err, invalidNumberNote(category, source->from, request.value));
+    reportError(streams.err,
+                invalidNumberNote(category, source->from, request.value, request.output.style));
   }
   return status;
 }

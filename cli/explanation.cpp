@@ -95,10 +95,11 @@ std::string inScript(std::string text, Script script) {
 }  // namespace
 
 Explanation explain(const Category& category, std::size_t from, std::size_t to,
-                    std::string_view value, ResultForm form, Script script) {
+                    std::string_view value, ResultForm form, Script script,
+                    const NumberStyle& style) {
   const UnitRule& source = category.rules()[from];
   const UnitRule& target = category.rules()[to];
-  const Conversion conversion = convert(category, from, to, value);
+  const Conversion conversion = convert(category, from, to, value, style);
   const bool converted = conversion.outcome != Conversion::Outcome::InvalidNumber;
   const bool toBaseFault = conversion.outcome == Conversion::Outcome::Fault &&
                            storedValueStatus(conversion.base) != FloatingPointFault::None;
@@ -109,7 +110,7 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   text.append(category.baseLabel()).append(")\n");
 
   Equation toBase(text, kToBase, "B", toBaseArithmetic(source, script));
-  if (converted) toBase.step("=", toBaseArithmetic(source, script, exactText(*parseNumber(value))));
+  if (converted) toBase.step("=", toBaseArithmetic(source, script, exactText(*parseNumber(value, style))));
   if (toBaseFault) text.append(faultWords("B", conversion.fault));
   if (converted && !toBaseFault) toBase.step("=", exactText(conversion.base));
 
@@ -146,8 +147,9 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
 }
 
 Explanation explainQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
-                            std::string_view value, int denominator, Script script) {
-  const QuantityConversion converted = convertQuantity(category, from, to, value, denominator);
+                            std::string_view value, int denominator, Script script,
+                            const NumberStyle& style) {
+  const QuantityConversion converted = convertQuantity(category, from, to, value, denominator, style);
   const Conversion& conversion = converted.conversion;
   const bool read = conversion.outcome != Conversion::Outcome::InvalidNumber;
   std::string rules;  // the formulas used, for the constants they name
@@ -196,7 +198,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   } else {
     const UnitRule& rule = category.rules()[from.index];
     Equation toBase(text, kToBase, "B", toBaseArithmetic(rule, script));
-    toBase.step("=", toBaseArithmetic(rule, script, exactText(*parseNumber(value))));
+    toBase.step("=", toBaseArithmetic(rule, script, exactText(*parseNumber(value, style))));
     if (conversion.outcome != Conversion::Outcome::Fault) toBase.step("=", exactText(conversion.base));
     rules.append(rule.toBase.text).push_back(' ');
   }

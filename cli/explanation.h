@@ -18,19 +18,21 @@ namespace vardeln::cli {
 /// down to plain numbers, and today's definition of each unit with the rule's deviation from
 /// it. A value that is no number, or a fault, is said in plain words, and
 /// the rules still stand. Written in `script`: ASCII where the reader's character set is no
-/// more.
+/// more. The value is read in `style`; the arithmetic is written in the C form.
 struct Explanation {
   std::string text;
   ExitStatus status;
 };
 
 Explanation explain(const Category& category, std::size_t from, std::size_t to,
-                    std::string_view value, ResultForm form, Script script);
+                    std::string_view value, ResultForm form, Script script,
+                    const NumberStyle& style = {});
 
 /// How a quantity with a compound unit on either side was computed: each part of a compound
 /// source taken to the base unit and the parts added, largest first; a compound target's
 /// smallest part computed from the base value and split into the parts by their steps.
 Explanation explainQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
-                            std::string_view value, int denominator, Script script);
+                            std::string_view value, int denominator, Script script,
+                            const NumberStyle& style = {});
 
 }  // namespace vardeln::cli

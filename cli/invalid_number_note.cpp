@@ -6,14 +6,15 @@
 
 namespace vardeln::cli {
 
-std::string invalidNumberNote(const Category& category, QuantityUnit from,
-                              std::string_view value) {
+std::string invalidNumberNote(const Category& category, QuantityUnit from, std::string_view value,
+                              const NumberStyle& style) {
   const std::string refused = "Invalid Number: ";
   if (!from.compound) return refused + quotedName(value) + " is no number";
   const CompoundUnit& unit = category.compoundUnits()[from.index];
   const std::string label(unit.label);
   // A word that names no part is what was not read; otherwise the quantity as a whole.
-  if (const std::optional<std::string_view> word = unknownCompoundMark(category, unit, value)) {
+  if (const std::optional<std::string_view> word =
+          unknownCompoundMark(category, unit, value, style)) {
     return refused + quotedName(*word) + " is no part of " + label;
   }
   return refused + quotedName(value) + " is no quantity in " + label;

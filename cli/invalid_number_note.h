@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "category.h"
+#include "number_style.h"
 #include "quantity_conversion.h"
 
 namespace vardeln::cli {
 
 /// What a refused value could not be read as, for standard error beside "Invalid Number":
-/// Invalid Number: "abc" is no number.
-std::string invalidNumberNote(const Category& category, QuantityUnit from,
-                              std::string_view value);
+/// Invalid Number: "abc" is no number. The value was read under `style`.
+std::string invalidNumberNote(const Category& category, QuantityUnit from, std::string_view value,
+                              const NumberStyle& style);
 
 }  // namespace vardeln::cli

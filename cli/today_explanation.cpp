@@ -28,9 +28,9 @@ std::string exactText(double value) {
 }  // namespace
 
 Explanation explainToday(const Category& category, QuantityUnit from, QuantityUnit to,
-                         std::string_view value, Script script) {
+                         std::string_view value, Script script, const NumberStyle& style) {
   const TodayConversion conversion =
-      convertByToday(category, value, from, to, TodayDetail::WithArithmetic);
+      convertByToday(category, value, from, to, TodayDetail::WithArithmetic, style);
   std::string text(quantityUnitLabel(category, from));
   text.append(" \u2192 ").append(quantityUnitLabel(category, to)).append(" (");
   text.append(category.id()).append(", base unit ").append(category.baseLabel());

@@ -5,6 +5,7 @@
 
 #include "category.h"
 #include "explanation.h"
+#include "number_style.h"
 #include "quantity_conversion.h"
 #include "rule_text.h"
 
@@ -15,7 +16,8 @@ namespace vardeln::cli {
 /// target unit's taking it back, both as fractions, the exact result and what rounding it
 /// once to a double changed; then each unit's definition today. A compound source's parts
 /// are summed in the base unit first; a compound target's result is in its smallest part.
+/// The value is read in `style`; the fractions and the rounded result are in the C form.
 Explanation explainToday(const Category& category, QuantityUnit from, QuantityUnit to,
-                         std::string_view value, Script script);
+                         std::string_view value, Script script, const NumberStyle& style = {});
 
 }  // namespace vardeln::cli

@@ -23,9 +23,21 @@ std::string_view writeExact(double value, char* buffer) {
 }
 
 ValueConverter::ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to,
-                               ResultForm form, int denominator, Definitions definitions)
-    : category_(category), from_(from), to_(to), form_(form), denominator_(denominator) {
-  if (definitions == Definitions::Today) today_.emplace(category, from, to);
+                               ResultForm form, int denominator, const NumberStyle& style,
+                               Definitions definitions)
+    : category_(category),
+      from_(from),
+      to_(to),
+      form_(form),
+      denominator_(denominator),
+      style_(style) {
+  if (definitions == Definitions::Today) today_.emplace(category, from, to, style);
+}
+
+// The shown text of a conversion in the style, written into `buffer` (kMaxStyledLength).
+std::string_view ValueConverter::shownText(const Conversion& conversion) {
+  if (conversion.outcome != Conversion::Outcome::Result) return writeResultText(conversion, text_);
+  return {text_, static_cast<std::size_t>(formatDouble(conversion.result, style_, text_) - text_)};
 }
 
 ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
@@ -39,7 +51,7 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
     conversion.outcome = Conversion::Outcome::Result;
     conversion.result = today.result;
   }
-  compoundText_ = writeResultText(conversion, text_);
+  compoundText_ = shownText(conversion);
   ConvertedForms forms{statusOf(conversion), compoundText_,
                        conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
@@ -50,7 +62,7 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
     // quantity in that part is the result, to within the digits a split shows.
     const CompoundUnit& unit = category_.compoundUnits()[to_.index];
     const double base = category_.rules()[unit.parts.back().unit].toBase(today.result);
-    CompoundQuantity quantity = writeCompoundQuantity(category_, unit, base, denominator_);
+    CompoundQuantity quantity = writeCompoundQuantity(category_, unit, base, denominator_, style_);
     compoundText_ = std::move(quantity.text);
     parts_ = std::move(quantity.parts);
     rounding_ = std::move(quantity.roundingNote);
@@ -62,9 +74,9 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
 
 ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
   const QuantityConversion converted =
-      convertQuantity(category_, from_, to_, valueText, denominator_);
+      convertQuantity(category_, from_, to_, valueText, denominator_, style_);
   const Conversion& conversion = converted.conversion;
-  compoundText_ = quantityText(converted);
+  compoundText_ = quantityText(converted, style_);
   ConvertedForms forms{statusOf(conversion), compoundText_,
                        conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
@@ -89,23 +101,23 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
                        (forms.status == ExitStatus::Success || forms.infinite);
     return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
   }
-  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText);
+  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText, style_);
   const ExitStatus status = statusOf(converted);
   const bool infinite = isInfiniteResult(converted);
   if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
     return {writeExact(converted.result, text_), status, infinite};
   }
-  return {writeResultText(converted, text_), status, infinite};
+  return {shownText(converted), status, infinite};
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
   if (today_) return convertToday(valueText);
   if (from_.compound || to_.compound) return convertCompound(valueText);
-  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText);
+  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText, style_);
   const std::string_view exact = converted.outcome == Conversion::Outcome::Result
                                      ? writeExact(converted.result, exactText_)
                                      : "";
-  return {statusOf(converted), writeResultText(converted, text_), exact,
+  return {statusOf(converted), shownText(converted), exact,
           isInfiniteResult(converted), std::nullopt};
 }
 

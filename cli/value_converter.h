@@ -11,6 +11,7 @@
 #include "category.h"
 #include "conversion.h"
 #include "exit_status.h"
+#include "number_style.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
 #include "today_conversion.h"
@@ -65,12 +66,14 @@ struct ConvertedForms {
 /// reading and writing the numbers. The shown form is exactly the text the window's result
 /// box would show. Where either unit is compound, each value is read or written in parts
 /// (the last rounded to 1/denominator when one is given), and the shown text is the parts'.
+/// Values are read, and shown results written, in `style`; the exact form is always C's.
 /// By today's definitions a compound target's result, in its smallest part's unit, is split
 /// as the window splits it; a pair refused ends each value with the usage status.
 class ValueConverter {
  public:
   ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to, ResultForm form,
-                 int denominator = 0, Definitions definitions = Definitions::Legacy);
+                 int denominator = 0, const NumberStyle& style = {},
+                 Definitions definitions = Definitions::Legacy);
 
   /// The result for one value text. The returned text stays valid until the next call.
   ConvertedValue convert(std::string_view valueText);
@@ -82,6 +85,7 @@ class ValueConverter {
  private:
   // A conversion with a compound unit on either side, and the texts it keeps.
   ConvertedForms convertCompound(std::string_view valueText);
+  std::string_view shownText(const Conversion& conversion);
   // A conversion by today's definitions; its shown text is kept in compoundText_.
   ConvertedForms convertToday(std::string_view valueText);
 
@@ -90,13 +94,14 @@ class ValueConverter {
   QuantityUnit to_;
   ResultForm form_;
   int denominator_;
+  NumberStyle style_;
   std::optional<TodayConverter> today_;
   std::string compoundText_;
   std::string rounding_;
   std::vector<double> parts_;
-  // Room for the shown form and for the longest shortest-form double
+  // Room for the shown form in any style, and for the longest shortest-form double
   // ("-2.2250738585072014e-308").
-  char text_[kMaxFormattedLength];
+  char text_[kMaxStyledLength];
   char exactText_[kMaxFormattedLength];
 };
 

@@ -67,15 +67,25 @@ struct Item {
   std::string_view mark;
 };
 
-bool startsNumber(std::string_view text, std::size_t at) {
+bool startsNumber(std::string_view text, std::size_t at, const NumberStyle& style) {
   return isDigit(text[at]) ||
-         (text[at] == '.' && at + 1 < text.size() && isDigit(text[at + 1]));
+         (text[at] == style.decimalMark && at + 1 < text.size() && isDigit(text[at + 1]));
 }
 
-// The end of the number starting at `at`: digits and points, an exponent, or "n/d".
-std::size_t numberEnd(std::string_view text, std::size_t at) {
+// Whether the character at `at` belongs to a number in the style: a digit, the decimal mark,
+// or a one-byte group mark between digits (so "5' 7\"" keeps its feet mark).
+bool inNumber(std::string_view text, std::size_t at, const NumberStyle& style) {
+  const std::string_view groupMark = groupMarkText(style.groupMark);
+  const bool grouped = style.grouping != Grouping::None && groupMark.size() == 1 &&
+                       text[at] == groupMark.front() && at > 0 && isDigit(text[at - 1]) &&
+                       at + 1 < text.size() && isDigit(text[at + 1]);
+  return isDigit(text[at]) || text[at] == style.decimalMark || grouped;
+}
+
+// The end of the number starting at `at`: digits, marks and groups, an exponent, or "n/d".
+std::size_t numberEnd(std::string_view text, std::size_t at, const NumberStyle& style) {
   std::size_t end = at;
-  while (end < text.size() && (isDigit(text[end]) || text[end] == '.')) ++end;
+  while (end < text.size() && inNumber(text, end, style)) ++end;
   if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
     std::size_t digits = end + 1;
     if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
@@ -91,7 +101,7 @@ std::size_t numberEnd(std::string_view text, std::size_t at) {
 }
 
 // Parts the text into numbers and their marks; colons may part numbers that have no marks.
-std::optional<std::vector<Item>> items(std::string_view text) {
+std::optional<std::vector<Item>> items(std::string_view text, const NumberStyle& style) {
   std::vector<Item> found;
   bool colons = false;
   bool afterColon = false;  // a colon parts two numbers: "1::5" and "5:" leave a field empty
@@ -99,8 +109,8 @@ std::optional<std::vector<Item>> items(std::string_view text) {
   while (at < text.size()) {
     if (isBlank(text[at])) {
       ++at;
-    } else if (startsNumber(text, at)) {
-      const std::size_t end = numberEnd(text, at);
+    } else if (startsNumber(text, at, style)) {
+      const std::size_t end = numberEnd(text, at, style);
       found.push_back({text.substr(at, end - at), {}, {}});
       afterColon = false;
       at = end;
@@ -110,7 +120,7 @@ std::optional<std::vector<Item>> items(std::string_view text) {
       ++at;
     } else {
       std::size_t end = at;
-      while (end < text.size() && text[end] != ':' && !startsNumber(text, end)) ++end;
+      while (end < text.size() && text[end] != ':' && !startsNumber(text, end, style)) ++end;
       if (found.empty() || !found.back().mark.empty()) return std::nullopt;
       found.back().mark = trimmed(text.substr(at, end - at));
       at = end;
@@ -134,9 +144,9 @@ std::optional<std::vector<Item>> items(std::string_view text) {
 }
 
 // The value of the last part: a number as parseNumber reads it, or w + n / d.
-std::optional<double> lastValue(const Item& item) {
+std::optional<double> lastValue(const Item& item, const NumberStyle& style) {
   const std::size_t slash = item.number.find('/');
-  if (slash == std::string_view::npos) return parseNumber(item.number);
+  if (slash == std::string_view::npos) return parseNumber(item.number, style);
   const std::string_view numerator = item.number.substr(0, slash);
   const std::optional<double> n = parseNumber(numerator);
   const std::optional<double> d = parseNumber(item.number.substr(slash + 1));
@@ -208,28 +218,28 @@ FractionRounding roundedToFraction(ShownDigits shown, int denominator) {
 
 // An amount below one in plain decimals ("0.003625"), as a person reads a rounding; one too
 // small for that as a result shows it ("1.6E-307").
-std::string amountText(ShownDigits amount) {
+std::string amountText(ShownDigits amount, char decimalMark) {
   std::string text = std::to_string(amount.digits);
   if (amount.place < -18) {
     const int exponent = amount.place + static_cast<int>(text.size()) - 1;
-    if (text.size() > 1) text.insert(1, 1, '.');
+    if (text.size() > 1) text.insert(1, 1, decimalMark);
     return text.append(exponent > -10 ? "E-0" : "E-").append(std::to_string(-exponent));
   }
   const auto decimals = static_cast<std::size_t>(-amount.place);
   if (text.size() <= decimals) text.insert(0, decimals + 1 - text.size(), '0');
-  return text.insert(text.size() - decimals, 1, '.');
+  return text.insert(text.size() - decimals, 1, decimalMark);
 }
 
-std::string lastPartText(double last, int denominator) {
-  if (denominator == 0) return formatDouble(last);
+std::string lastPartText(double last, int denominator, const NumberStyle& style) {
+  if (denominator == 0) return formatDouble(last, style);
   const double whole = std::floor(last);
   long long numerator = std::llround((last - whole) * denominator);
   long long parts = denominator;
   const long long common = std::gcd(numerator, parts);
-  if (numerator == 0) return formatDouble(whole);
+  if (numerator == 0) return formatDouble(whole, style);
   numerator /= common;
   parts /= common;
-  std::string text = whole == 0 ? std::string() : formatDouble(whole).append(" ");
+  std::string text = whole == 0 ? std::string() : formatDouble(whole, style).append(" ");
   return text.append(std::to_string(numerator)).append("/").append(std::to_string(parts));
 }
 
@@ -253,10 +263,10 @@ bool isCompoundDenominator(int denominator) {
 }
 
 std::optional<std::string_view> unknownCompoundMark(const Category& category,
-                                                    const CompoundUnit& unit,
-                                                    std::string_view text) {
+                                                    const CompoundUnit& unit, std::string_view text,
+                                                    const NumberStyle& style) {
   text = withoutSign(trimmed(text));
-  const std::optional<std::vector<Item>> written = items(text);
+  const std::optional<std::vector<Item>> written = items(text, style);
   if (!written) return std::nullopt;
   for (const Item& item : *written) {
     if (!item.mark.empty() && std::none_of(unit.parts.begin(), unit.parts.end(),
@@ -271,12 +281,13 @@ std::optional<std::string_view> unknownCompoundMark(const Category& category,
 
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit,
-                                                    std::string_view text) {
+                                                    std::string_view text,
+                                                    const NumberStyle& style) {
   text = trimmed(text);
   const bool negative = !text.empty() && text.front() == '-';
   text = withoutSign(text);
-  if (text.empty() || !startsNumber(text, 0)) return std::nullopt;
-  const std::optional<std::vector<Item>> written = items(text);
+  if (text.empty() || !startsNumber(text, 0, style)) return std::nullopt;
+  const std::optional<std::vector<Item>> written = items(text, style);
   if (!written || written->empty() || written->size() > unit.parts.size()) return std::nullopt;
 
   const bool marked = !written->front().mark.empty();
@@ -300,7 +311,8 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
       ++part;
     }
     const bool last = i + 1 == written->size();
-    const std::optional<double> value = last ? lastValue(item) : parseNumber(item.number);
+    const std::optional<double> value =
+        last ? lastValue(item, style) : parseNumber(item.number, style);
     if (!value || (!last && std::floor(*value) != *value)) return std::nullopt;
     reading.parts[part] = negative ? -*value : *value;
     total = total ? *total + *value * sizes[part] : *value * sizes[part];
@@ -311,7 +323,14 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
 }
 
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
-                                       double base, int denominator) {
+                                       double base, int denominator,
+                                       const NumberStyle& style) {
+  // The parts keep the shown digits: only the style's marks and grouping apply to them.
+  NumberStyle partStyle;
+  partStyle.decimalMark = style.decimalMark;
+  partStyle.grouping = style.grouping;
+  partStyle.groupMark = style.groupMark;
+  partStyle.groupsResults = style.groupsResults;
   const std::size_t count = unit.parts.size();
   const double inSmallest = ruleOf(category, unit.parts.back()).fromBase(base);
   const bool negative = inSmallest < 0;
@@ -329,7 +348,7 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
     total = rounding.total;
     if (rounding.moved.digits != 0) {
       quantity.roundingNote.append("rounded ").append(rounding.up != negative ? "up" : "down");
-      quantity.roundingNote.append(" by ").append(amountText(rounding.moved)).append(" ");
+      quantity.roundingNote.append(" by ").append(amountText(rounding.moved, style.decimalMark)).append(" ");
       quantity.roundingNote.append(writtenMark(unit.parts.back()));
     }
   }
@@ -364,7 +383,8 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
   if (negative && total != 0) quantity.text.push_back('-');
   for (std::size_t k = first; k < count; ++k) {
     if (k > first) quantity.text += ' ';
-    quantity.text += k + 1 < count ? formatDouble(parts[k]) : lastPartText(parts[k], denominator);
+    quantity.text += k + 1 < count ? formatDouble(parts[k], partStyle)
+                                   : lastPartText(parts[k], denominator, partStyle);
     quantity.text += ' ';
     quantity.text += writtenMark(unit.parts[k]);
   }

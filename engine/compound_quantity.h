@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "category.h"
+#include "number_style.h"
 
 namespace vardeln {
 
@@ -29,7 +30,10 @@ namespace vardeln {
 ///   7 in, "1:23:20" against Day, Hour, Minute and Second is 1 h 23 min 20 s (colons may
 ///   part the numbers instead of blanks, but a colon is no field: "1::5", "5:" and ":5"
 ///   are not quantities);
-/// - the sign applies to the whole quantity.
+/// - the sign applies to the whole quantity;
+/// - under a style, each number is read in it: its decimal mark and its groups, whose mark
+///   stands inside a number only between digits ("1,250 ft" under the thousands grouping);
+///   a blank always parts numbers, so groups parted by a space are not read here.
 ///
 /// Each part's number counts in the smallest part's unit by the whole steps between the
 /// parts (1 ft is 12 in), added largest part first in double arithmetic:
@@ -44,14 +48,17 @@ struct CompoundReading {
 };
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit,
-                                                    std::string_view text);
+                                                    std::string_view text,
+                                                    const NumberStyle& style = {});
 
 /// The first word written after a number of `text` that names no part of `unit` ("lbx" of
 /// "11 st 4 lbx"), for a refusal that names what it could not read; nothing where every word
-/// names a part or the text does not part into numbers and words.
+/// names a part or the text does not part into numbers and words. The numbers are parted as
+/// readCompoundQuantity parts them under `style`.
 std::optional<std::string_view> unknownCompoundMark(const Category& category,
                                                     const CompoundUnit& unit,
-                                                    std::string_view text);
+                                                    std::string_view text,
+                                                    const NumberStyle& style = {});
 
 /// The denominators a last part may be rounded to, as rulers and tapes are marked.
 bool isCompoundDenominator(int denominator);
@@ -86,8 +93,11 @@ struct CompoundQuantity {
 /// rounded. The note gives the exact distance from the shown digits to the fraction, with
 /// as many digits as it has (0.003625 s).
 /// Larger parts that are zero before the first non-zero part are not written.
+/// Each part, and the note, is written with the style's decimal mark and grouping; the
+/// digits stay the shown ones whatever precision the style asks of a single result.
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
-                                       double base, int denominator = 0);
+                                       double base, int denominator = 0,
+                                       const NumberStyle& style = {});
 
 /// The whole number of the smaller unit in one of the larger, by the table's rules.
 double compoundStep(const Category& category, const CompoundPart& larger,

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "decimal_text.h"
 #include "number_text.h"
@@ -190,6 +191,21 @@ bool startsGroup(std::size_t left, Grouping grouping) {
   return left == 3 || (left > 3 && left % 2 == 1);
 }
 
+// The number's text without its blanks, and the power of ten of a lakh or crore after it.
+std::optional<std::pair<std::string_view, int>> numberBody(std::string_view text,
+                                                           const NumberStyle& style) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return std::nullopt;
+  std::string_view body = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
+  int scale = 0;
+  if (const std::size_t blank = body.find_last_of(kBlanks);
+      style.grouping == Grouping::Indian && blank != std::string_view::npos) {
+    scale = scaleWord(body.substr(blank + 1));
+    if (scale != 0) body = body.substr(0, body.find_last_not_of(kBlanks, blank) + 1);
+  }
+  return std::pair{body, scale};
+}
+
 }  // namespace
 
 std::string_view groupMarkText(GroupMark mark) {
@@ -210,26 +226,28 @@ std::string_view groupMarkText(GroupMark mark) {
 
 std::optional<double> parseNumber(std::string_view text, const NumberStyle& style) {
   if (style.decimalMark == '.' && style.grouping == Grouping::None) return parseNumber(text);
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::nullopt;
-  std::string_view body = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
-  int scale = 0;
-  if (const std::size_t blank = body.find_last_of(kBlanks);
-      style.grouping == Grouping::Indian && blank != std::string_view::npos) {
-    scale = scaleWord(body.substr(blank + 1));
-    if (scale != 0) body = body.substr(0, body.find_last_not_of(kBlanks, blank) + 1);
-  }
+  const auto body = numberBody(text, style);
+  if (!body) return std::nullopt;
   // A typed number fits the buffer on the stack; a pasted text of any length still reads.
   char small[128];
   std::string large;
   char* out = small;
-  if (body.size() + 3 > sizeof small) {
-    large.resize(body.size() + 3);
+  if (body->first.size() + 3 > sizeof small) {
+    large.resize(body->first.size() + 3);
     out = large.data();
   }
-  const std::optional<std::size_t> length = toOwnForm(body, scale, style, out);
+  const std::optional<std::size_t> length = toOwnForm(body->first, body->second, style, out);
   if (!length) return std::nullopt;
   return parseNumber(std::string_view(out, *length));
+}
+
+std::optional<std::string> ownFormText(std::string_view text, const NumberStyle& style) {
+  if (!isNumber(text, style)) return std::nullopt;
+  if (style.decimalMark == '.' && style.grouping == Grouping::None) return std::string(text);
+  const auto body = numberBody(text, style);
+  std::string own(body->first.size() + 3, '\0');
+  own.resize(*toOwnForm(body->first, body->second, style, own.data()));
+  return own;
 }
 
 bool isNumber(std::string_view text, const NumberStyle& style) {

@@ -57,6 +57,12 @@ std::string_view groupMarkText(GroupMark mark);
 std::optional<double> parseNumber(std::string_view text, const NumberStyle& style);
 bool isNumber(std::string_view text, const NumberStyle& style);
 
+/// A number written under a style, as the converter's own form writes it: a point, no
+/// groups, a lakh or crore as an exponent ("1,50,000" gives "150000", "2,5" "2.5", "2.5 lakh"
+/// "2.5e5"), so that it reads as the same decimal; nothing when parseNumber(text, style)
+/// reads no number.
+std::optional<std::string> ownFormText(std::string_view text, const NumberStyle& style);
+
 /// Longest text formatDouble writes under any style: the largest double in full with 17
 /// decimals, every group mark three bytes long.
 inline constexpr std::size_t kMaxStyledLength = 648;

@@ -41,7 +41,8 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   Conversion& conversion = result.conversion;
   std::optional<double> base;
   if (from.compound) {
-    result.reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text);
+    result.reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text,
+                                          style);
     if (result.reading) base = result.reading->base;
   } else if (const std::optional<double> x = parseNumber(text, style)) {
     base = category.rules()[from.index].toBase(*x);
@@ -64,7 +65,7 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   conversion.result = category.rules()[unit.parts.back().unit].fromBase(*base);
   // An infinite quantity has no parts: it is shown as a single result is.
   if (std::isfinite(conversion.result)) {
-    result.compound = writeCompoundQuantity(category, unit, *base, denominator);
+    result.compound = writeCompoundQuantity(category, unit, *base, denominator, style);
     conversion.result = result.compound->inSmallestUnit;
   }
   return result;

@@ -34,9 +34,9 @@ std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit);
 
 /// A conversion whose units may be compound. Between single units it is exactly convert();
 /// a compound source is read by readCompoundQuantity, and a compound target written by
-/// writeCompoundQuantity, whose quantity in the smallest part's unit is the result. A number
-/// of a single unit is read, and a result in one written, in `style`; compound quantities
-/// keep the converter's own form.
+/// writeCompoundQuantity, whose quantity in the smallest part's unit is the result. Numbers
+/// are read and results written in `style`; a compound quantity's parts take its marks and
+/// grouping only.
 struct QuantityConversion {
   Conversion conversion;
   std::optional<CompoundReading> reading;  ///< the parts read, for a compound source

@@ -83,8 +83,9 @@ Exact shortestDecimal(double value) {
 
 }  // namespace
 
-TodayConverter::TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to)
-    : category_(category), in_{Exact(1), Exact(0)} {
+TodayConverter::TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to,
+                               const NumberStyle& style)
+    : category_(category), style_(style), in_{Exact(1), Exact(0)} {
   if (from.compound) {
     compoundSource_ = from.index;
     for (const CompoundPart& part : category.compoundUnits()[from.index].parts) {
@@ -176,7 +177,8 @@ std::optional<Exact> TodayConverter::typedValue(std::string_view typedText) cons
     return exactDecimal(trimBlanks(typedText)).value();
   }
   const CompoundUnit& unit = category_.compoundUnits()[*compoundSource_];
-  const std::optional<CompoundReading> reading = readCompoundQuantity(category_, unit, typedText);
+  const std::optional<CompoundReading> reading =
+      readCompoundQuantity(category_, unit, typedText, style_);
   if (!reading) return std::nullopt;
   Exact sum(0);
   for (std::size_t k = 0; k < partFactors_.size(); ++k) {
@@ -193,6 +195,12 @@ TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail 
     return conversion;
   }
   conversion.measured = measured_;
+  std::optional<std::string> ownForm;
+  if (!compoundSource_ && !(style_ == NumberStyle{})) {
+    ownForm = ownFormText(typedText, style_);
+    if (!ownForm) return conversion;
+    typedText = *ownForm;
+  }
   if (detail == TodayDetail::Result && !compoundSource_ && isNumber(typedText)) {
     if (const std::optional<double> quick = quickResult(trimBlanks(typedText))) {
       conversion.outcome = TodayConversion::Outcome::Result;
@@ -216,8 +224,9 @@ TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail 
 }
 
 TodayConversion convertByToday(const Category& category, std::string_view typedText,
-                               QuantityUnit from, QuantityUnit to, TodayDetail detail) {
-  return TodayConverter(category, from, to).convert(typedText, detail);
+                               QuantityUnit from, QuantityUnit to, TodayDetail detail,
+                               const NumberStyle& style) {
+  return TodayConverter(category, from, to, style).convert(typedText, detail);
 }
 
 }  // namespace vardeln

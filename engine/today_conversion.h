@@ -11,6 +11,7 @@
 
 #include "category.h"
 #include "exact_number.h"
+#include "number_style.h"
 #include "quantity_conversion.h"
 
 namespace vardeln {
@@ -71,10 +72,12 @@ struct TodayConversion {
 /// 1.7018 m); its arithmetic's typed value is that sum, its source definition the base
 /// unit's. A compound target gets the result in its smallest part's unit. The conversion is
 /// exact and rounded once. A unit (or part) with no single definition today is refused
-/// before the text is read.
+/// before the text is read. Under a number style the text is read in it, a single number as
+/// the decimal its own form writes ("1,5" under a decimal comma as 1.5).
 class TodayConverter {
  public:
-  TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to);
+  TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to,
+                 const NumberStyle& style = {});
 
   TodayConversion convert(std::string_view typedText,
                           TodayDetail detail = TodayDetail::Result) const;
@@ -90,6 +93,7 @@ class TodayConverter {
   std::optional<double> quickResult(std::string_view number) const;
 
   const Category& category_;
+  NumberStyle style_;
   std::optional<std::size_t> compoundSource_;
   std::vector<Exact> partFactors_;  // a compound source's parts' definitions, largest first
   ExactDefinition in_;
@@ -106,6 +110,7 @@ class TodayConverter {
 /// One conversion by TodayConverter.
 TodayConversion convertByToday(const Category& category, std::string_view typedText,
                                QuantityUnit from, QuantityUnit to,
-                               TodayDetail detail = TodayDetail::Result);
+                               TodayDetail detail = TodayDetail::Result,
+                               const NumberStyle& style = {});
 
 }  // namespace vardeln

@@ -79,8 +79,8 @@ vardeln::cli::ValueConverter feetToMeters(
     vardeln::cli::Definitions definitions = vardeln::cli::Definitions::Legacy) {
   const vardeln::Category& length = *vardeln::categoryById("length");
   return vardeln::cli::ValueConverter(length, *length.unitIndex("Feet"),
-                                      *length.unitIndex("Meters"),
-                                      vardeln::cli::ResultForm::Shown, 0, definitions);
+                                      *length.unitIndex("Meters"), vardeln::cli::ResultForm::Shown,
+                                      0, {}, definitions);
 }
 
 void batchBesideLimit(benchmark::State& state) {
@@ -146,6 +146,43 @@ void jsonBatchBesidePlain(benchmark::State& state) {
   state.counters["ratio"] = jsonTime / plainTime;
 }
 BENCHMARK(jsonBatchBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same lines read and written under a number style (--grouping=thousands: the lines read
+// through the styled reader, the results written with groups) beside the plain batch;
+// "ratio" is styled time over plain time, target at most 1.2.
+void styledBatchBesidePlain(benchmark::State& state) {
+  static const std::string lines = millionLines();
+  const BatchFiles files(lines);
+  vardeln::cli::ValueConverter plainConverter = feetToMeters();
+  vardeln::NumberStyle style;
+  style.grouping = vardeln::Grouping::Thousands;
+  const vardeln::Category& length = *vardeln::categoryById("length");
+  vardeln::cli::ValueConverter styledConverter(length, *length.unitIndex("Feet"),
+                                               *length.unitIndex("Meters"),
+                                               vardeln::cli::ResultForm::Shown, 0, style);
+  std::chrono::duration<double> styledTime{0};
+  std::chrono::duration<double> plainTime{0};
+  for (auto _ : state) {
+    std::rewind(files.in.get());
+    const auto start = Clock::now();
+    const auto styled =
+        vardeln::cli::convertBatch(styledConverter, files.in.get(), files.out.get());
+    const auto styledEnd = Clock::now();
+    std::rewind(files.in.get());
+    const auto plain = vardeln::cli::convertBatch(plainConverter, files.in.get(), files.out.get());
+    const auto plainEnd = Clock::now();
+
+    if (styled.status != vardeln::cli::ExitStatus::Success ||
+        plain.status != vardeln::cli::ExitStatus::Success) {
+      state.SkipWithError("batch failed");
+    }
+    state.SetIterationTime(std::chrono::duration<double>(styledEnd - start).count());
+    styledTime += styledEnd - start;
+    plainTime += plainEnd - styledEnd;
+  }
+  state.counters["ratio"] = styledTime / plainTime;
+}
+BENCHMARK(styledBatchBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The same lines by today's definitions (--today), exact and rounded once, beside the
 // tables' rules; "ratio" is today's time over the tables', target at most 3.

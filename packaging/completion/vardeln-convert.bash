@@ -8,8 +8,12 @@
 # "value", "unit" or nothing; and the category typed. Options may stand anywhere until "--",
 # a number is never an option, and where VALUE stands any other text is the value, as the
 # program reads its arguments.
-_vardeln_convert_options=(--all --exact --explain --fraction={2,4,8,16,32,64} --json --list --today -h
-                         --help --version)
+_vardeln_convert_options=(--all --decimal-mark= --decimals= --digits= --exact --explain
+                         --fraction={2,4,8,16,32,64} --group-mark= --grouping= --json --list
+                         --locale --notation= --today -h --help --version)
+# The values of the options that take one from a list ("--fraction=" offers its own above).
+_vardeln_convert_choices=(--decimal-mark={.,\,} --group-mark={\,,.,\',thin,narrow}
+                         --grouping={none,thousands,indian} --notation={scientific,engineering})
 
 _vardeln_convert_wanted() {
     local options_ended="" listing="" all="" word
@@ -53,7 +57,7 @@ _vardeln_convert_wanted() {
 }
 
 _vardeln_convert_is_option() {
-    [[ " ${_vardeln_convert_options[*]} " == *" $1 "* ]]
+    [[ " ${_vardeln_convert_options[*]} " == *" $1 "* || " ${_vardeln_convert_options[*]} " == *" ${1%%=*}= "* ]]
 }
 
 _vardeln_convert_is_number() {
@@ -101,7 +105,7 @@ _vardeln_convert() {
     COMPREPLY=()
     if [[ $split == true ]]; then
         local option values=()
-        for option in "${_vardeln_convert_options[@]}"; do
+        for option in "${_vardeln_convert_options[@]}" "${_vardeln_convert_choices[@]}"; do
             [[ $option == "$prev="* ]] && values+=("${option#"$prev="}")
         done
         mapfile -t COMPREPLY < <(compgen -W "${values[*]}" -- "$cur")
@@ -111,6 +115,7 @@ _vardeln_convert() {
     case $wanted in
         option)
             mapfile -t COMPREPLY < <(compgen -W "${_vardeln_convert_options[*]} --" -- "$cur")
+            [[ ${#COMPREPLY[@]} == 1 && $COMPREPLY == *= ]] && compopt -o nospace
             ;;
         category)
             _vardeln_convert_offer < <("${words[0]}" --list 2>/dev/null)

@@ -21,7 +21,9 @@ function __vardeln_convert_wanted
                     set listing 1
                 case --all
                     set all 1
-                case --exact --explain '--fraction=*' --json --today -h --help --version
+                case --exact --explain '--fraction=*' --json --today -h --help --version --locale \
+                        '--decimal-mark=*' '--decimals=*' '--digits=*' '--group-mark=*' \
+                        '--grouping=*' '--notation=*'
                 case '*'
                     test (count $operands) -eq 1; and set -a operands $token
             end
@@ -77,6 +79,13 @@ complete -c vardeln-convert -l all -d 'Convert VALUE to every unit of CATEGORY'
 complete -c vardeln-convert -l exact -d 'Shortest text that reads back to the same double'
 complete -c vardeln-convert -l explain -d 'The two rules that gave the result'
 complete -c vardeln-convert -l fraction -x -a '2 4 8 16 32 64' -d 'Last part of a compound unit to the nearest 1/N'
+complete -c vardeln-convert -l decimal-mark -x -a '. ,' -d 'The decimal mark of VALUE and the result'
+complete -c vardeln-convert -l grouping -x -a 'none thousands indian' -d 'Groups of digits'
+complete -c vardeln-convert -l group-mark -x -a ", . \\' thin narrow" -d 'The mark between groups of digits'
+complete -c vardeln-convert -l digits -x -d 'N significant digits, 1 to 17'
+complete -c vardeln-convert -l decimals -x -d 'N decimals, 0 to 17'
+complete -c vardeln-convert -l notation -x -a 'scientific engineering' -d 'An exponent on every result'
+complete -c vardeln-convert -l locale -d 'Numbers as LC_NUMERIC writes them'
 complete -c vardeln-convert -l json -d 'One JSON object per line'
 complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'
 complete -c vardeln-convert -l today -d "By today's definitions, exact and rounded once"

@@ -15,10 +15,12 @@ export LC_ALL=C.UTF-8
 # must offer each of them.
 help=$(vardeln-convert --help)
 fractions=$(grep -o 'N one of [0-9, ]*[0-9]' <<<"$help" | grep -o '[0-9]\+' | sort | paste -sd, -)
-long_options=$(sed -n 's/^  \(-h, \)\?\(--[a-z]\+\).*/\2/p' <<<"$help" | sort)
+# An option that takes a value is offered as "--name=" by bash and zsh, "--name" by fish.
+valued_options=$(sed -n 's/^  \(-h, \)\?\(--[a-z-]\+=\?\).*/\2/p' <<<"$help" | sort)
+long_options=$(sed 's/=$//' <<<"$valued_options" | sort)
 [ -n "$fractions" ] && grep -qx -- --fraction <<<"$long_options" || give_up "--help lists --fraction=N"
 fish_options=$(paste -sd, - <<<"$long_options")
-bash_options=$( (echo --; grep -vx -- --fraction <<<"$long_options"; tr , '\n' <<<"$fractions" | sed 's/^/--fraction=/') \
+bash_options=$( (echo --; grep -vx -- --fraction= <<<"$valued_options"; tr , '\n' <<<"$fractions" | sed 's/^/--fraction=/') \
   | sort | paste -sd, -)
 
 # Each prints the words offered for the last of the comma-separated WORDS, sorted, one a line.
@@ -93,6 +95,8 @@ every option --help lists|vardeln-convert,--|@options@|@options@|@options@
 --fraction='s values|vardeln-convert,--fraction=|@fractions@|--fraction=16,--fraction=2,--fraction=32,--fraction=4,--fraction=64,--fraction=8|=
 a --fraction= value begun|vardeln-convert,length,--fraction=3|32|--fraction=32|=
 a category after --fraction=N|vardeln-convert,--fraction=16,ti|time|=|=
+--grouping='s values|vardeln-convert,--grouping=|indian,none,thousands|--grouping=indian,--grouping=none,--grouping=thousands|=
+a unit after number options|vardeln-convert,--decimals=2,--grouping=indian,length,1,Meters,Ki|Kilometers,kilometer,kilometre,kilometres|Kilometers|Kilometers,kilometer,kilometre,kilometres
 a unit after --fraction=N and a clock value|vardeln-convert,time,--fraction=8,1:23:20,Minute\ a|Minute\ and\ Second|Minute and Second|=
 categories|vardeln-convert,te|temperature|=|=
 a category after an option|vardeln-convert,--exact,p|power,prefix,pressure|=|=

@@ -79,6 +79,7 @@ struct Case {
   int denominator;
   const char* text;      // the quantity written, or the text the result shows
   const char* rounding;  // the note on a rounded last part
+  NumberStyle style{};
 };
 
 std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.what; }
@@ -90,8 +91,8 @@ TEST_P(CompoundConversions, ReadAndWriteAsPeopleDo) {
   const Category& category = *categoryById(c.category);
   const QuantityConversion conversion = convertQuantity(
       category, *quantityUnit(category, c.from), *quantityUnit(category, c.to), c.input,
-      c.denominator);
-  EXPECT_EQ(quantityText(conversion), c.text);
+      c.denominator, c.style);
+  EXPECT_EQ(quantityText(conversion, c.style), c.text);
   EXPECT_EQ(conversion.compound ? conversion.compound->roundingNote : "", c.rounding);
 }
 
@@ -123,6 +124,9 @@ INSTANTIATE_TEST_SUITE_P(Quantities, CompoundConversions, ::testing::Values(
     Case{"1 tola stays whole",                    "mass",   "1",            "Tola", "Tola, Masha and Rutti", 0, "1 tola 0 masha 0 rutti", ""},
     Case{"stone and pound",                       "mass",   "70",           "Kilogram", "Stone and Pound", 0, "11 st 0.3234 lb", ""},
     Case{"compound to compound",                  "mass",   "1 2 3",        "Stone, Pound and Ounce", "Pound and Ounce", 0, "16 lb 3 oz", ""},
+    Case{"decimal comma and point groups read",   "length", "1.234 ft 5,5 in", "Feet and Inches", "Inches", 0, "14.813,5", "", {',', Grouping::Thousands, GroupMark::Point}},
+    Case{"parts written in the style",            "length", "14813,5",      "Inches", "Feet and Inches", 0, "1.234 ft 5,5 in", "", {',', Grouping::Thousands, GroupMark::Point}},
+    Case{"a clock under a decimal comma",         "time",   "1:23:20,5",    "Day, Hour, Minute and Second", "Second", 0, "5000,5", "", {','}},
     Case{"too many numbers",                      "length", "1 2 3",        "Feet and Inches", "Inches", 0,  "Invalid Number", ""},
     Case{"a fraction before the last part",       "length", "1/2 3",        "Feet and Inches", "Inches", 0,  "Invalid Number", ""},
     Case{"a decimal before the last part",        "length", "5.5 3",        "Feet and Inches", "Inches", 0,  "Invalid Number", ""},

@@ -1,0 +1,51 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "environment_number_style.h"
+
+#include <clocale>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vardeln::cli {
+namespace {
+
+std::optional<GroupMark> groupMarkOf(std::string_view separator) {
+  if (separator == ",") return GroupMark::Comma;
+  if (separator == ".") return GroupMark::Point;
+  if (separator == "'" || separator == "\u2019") return GroupMark::Apostrophe;
+  if (separator == "\u2009") return GroupMark::ThinSpace;
+  if (separator == "\u202F" || separator == "\u00A0") return GroupMark::NarrowNoBreakSpace;
+  return std::nullopt;
+}
+
+// localeconv's grouping: group sizes from the decimal mark leftwards, the last repeated.
+Grouping groupingOf(std::string_view sizes) {
+  if (sizes.empty() || sizes.front() != 3) return Grouping::None;
+  if (sizes.size() > 1 && sizes[1] == 2) return Grouping::Indian;
+  return Grouping::Thousands;
+}
+
+}  // namespace
+
+NumberStyle environmentNumberStyle() {
+  // The converter reads and writes its own form whatever the process locale; the user's is
+  // consulted here only, and the C locale put back at once.
+  const char* chosen = std::setlocale(LC_NUMERIC, "");
+  NumberStyle style;
+  if (chosen == nullptr) return style;
+  const std::lconv& numbers = *std::localeconv();
+  const std::string decimalPoint = numbers.decimal_point;
+  const std::string separator = numbers.thousands_sep;
+  const std::string grouping = numbers.grouping;
+  std::setlocale(LC_NUMERIC, "C");
+  if (decimalPoint == ",") style.decimalMark = ',';
+  if (std::string_view(chosen) == "C" || std::string_view(chosen) == "POSIX") return style;
+  style.groupsResults = false;
+  const std::optional<GroupMark> mark = groupMarkOf(separator);
+  if (!mark || groupMarkText(*mark).front() == style.decimalMark) return style;
+  style.groupMark = *mark;
+  style.grouping = groupingOf(grouping);
+  return style;
+}
+
+}  // namespace vardeln::cli
