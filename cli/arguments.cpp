@@ -81,8 +81,7 @@ void takeDigits(std::string_view option, Sorted& sorted, Precision precision, in
   const std::string_view value = option.substr(option.find('=') + 1);
   int digits = 0;
   const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), digits);
-  if (error != std::errc{} || end != value.data() + value.size() || digits < least ||
-      digits > 17) {
+  if (error != std::errc{} || end != value.data() + value.size() || digits < least || digits > 17) {
     if (sorted.badStyle.empty()) sorted.badStyle = option;
     return;
   }
@@ -94,8 +93,11 @@ constexpr std::pair<std::string_view, char> kDecimalMarks[] = {{".", '.'}, {",",
 constexpr std::pair<std::string_view, Grouping> kGroupings[] = {
     {"none", Grouping::None}, {"thousands", Grouping::Thousands}, {"indian", Grouping::Indian}};
 constexpr std::pair<std::string_view, GroupMark> kGroupMarks[] = {
-    {",", GroupMark::Comma}, {".", GroupMark::Point}, {"'", GroupMark::Apostrophe},
-    {"thin", GroupMark::ThinSpace}, {"narrow", GroupMark::NarrowNoBreakSpace}};
+    {",", GroupMark::Comma},
+    {".", GroupMark::Point},
+    {"'", GroupMark::Apostrophe},
+    {"thin", GroupMark::ThinSpace},
+    {"narrow", GroupMark::NarrowNoBreakSpace}};
 constexpr std::pair<std::string_view, Notation> kNotations[] = {
     {"scientific", Notation::Scientific}, {"engineering", Notation::Engineering}};
 
@@ -155,12 +157,13 @@ std::optional<BadUsage> styleProblem(const Sorted& sorted) {
     return BadUsage{"no such choice: " + quotedName(sorted.badStyle) + "; see --help"};
   }
   if (sorted.followsLocale && sorted.styled) {
-    return BadUsage{"--locale takes the whole number style from LC_NUMERIC: not with another "
-                    "number option; see --help"};
+    return BadUsage{
+        "--locale takes the whole number style from LC_NUMERIC: not with another "
+        "number option; see --help"};
   }
   const NumberStyle& style = sorted.output.style;
-  if (sorted.groupMarkGiven && groupMarkText(style.groupMark) ==
-                                   std::string_view(&style.decimalMark, 1)) {
+  if (sorted.groupMarkGiven &&
+      groupMarkText(style.groupMark) == std::string_view(&style.decimalMark, 1)) {
     return BadUsage{"the group mark cannot be the decimal mark; see --help"};
   }
   return std::nullopt;
@@ -218,14 +221,16 @@ Request request(const Sorted& sorted) {
     return ListNames{operands.front(), sorted.output.json};
   }
   if (sorted.all) {
-    const std::optional<FormOperands> form = formOperands(operands, kAllUnitsArguments, sorted.output.style);
+    const std::optional<FormOperands> form =
+        formOperands(operands, kAllUnitsArguments, sorted.output.style);
     if (!form) return BadUsage{"expected --all [CATEGORY] VALUE FROM; see --help"};
     if (form->rest[0] == kBatchValue) {
       return BadUsage{"--all converts one VALUE, not standard input; see --help"};
     }
     return ConvertToAll{sorted.output, form->category, form->rest[0], form->rest[1]};
   }
-  const std::optional<FormOperands> form = formOperands(operands, kConversionArguments, sorted.output.style);
+  const std::optional<FormOperands> form =
+      formOperands(operands, kConversionArguments, sorted.output.style);
   if (!form) return BadUsage{"expected [CATEGORY] VALUE FROM TO; see --help"};
   if (sorted.output.explain && form->rest[0] == kBatchValue) return notWithExplain;
   return Convert{sorted.output, form->category, form->rest[0], form->rest[1], form->rest[2]};

@@ -8,13 +8,13 @@
 
 #include "arguments.h"
 #include "batch.h"
-#include "explanation.h"
 #include "categories.h"
 #include "conversion.h"
+#include "explanation.h"
+#include "invalid_number_note.h"
 #include "json_records.h"
 #include "name_match.h"
 #include "quoted_name.h"
-#include "invalid_number_note.h"
 #include "today.h"
 #include "today_conversion.h"
 #include "today_explanation.h"
@@ -102,8 +102,7 @@ const Category* resolveCategory(std::optional<std::string_view> typed,
 }
 
 std::optional<Source> resolveSource(std::optional<std::string_view> typedCategory,
-                                    std::span<const std::string_view> typedUnits,
-                                    std::FILE* err) {
+                                    std::span<const std::string_view> typedUnits, std::FILE* err) {
   const Category* category = resolveCategory(typedCategory, typedUnits, err);
   if (category == nullptr) return std::nullopt;
   const std::string_view typedFrom = typedUnits.front();
@@ -251,8 +250,8 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
         source->from.compound || to->compound
             ? explainQuantity(category, source->from, *to, request.value,
                               request.output.denominator, streams.script, request.output.style)
-            : explain(category, source->from.index, to->index, request.value,
-                      request.output.form, streams.script, request.output.style);
+            : explain(category, source->from.index, to->index, request.value, request.output.form,
+                      streams.script, request.output.style);
     write(streams.out, explanation.text);
     return explanation.status;
   }
@@ -302,9 +301,9 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
       refusedToday(TodayConverter(category, source->from, source->from), streams.err)) {
     return ExitStatus::UsageError;
   }
-  const std::string note = request.output.today
-                               ? measuredNote(category, source->from)
-                               : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
+  const std::string note =
+      request.output.today ? measuredNote(category, source->from)
+                           : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
 
   ExitStatus status = ExitStatus::Success;

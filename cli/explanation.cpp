@@ -7,7 +7,6 @@
 
 #include "ascii_text.h"
 #include "compound_explanation.h"
-
 #include "conversion.h"
 #include "number_text.h"
 #include "quoted_name.h"
@@ -110,7 +109,8 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   text.append(category.baseLabel()).append(")\n");
 
   Equation toBase(text, kToBase, "B", toBaseArithmetic(source, script));
-  if (converted) toBase.step("=", toBaseArithmetic(source, script, exactText(*parseNumber(value, style))));
+  if (converted)
+    toBase.step("=", toBaseArithmetic(source, script, exactText(*parseNumber(value, style))));
   if (toBaseFault) text.append(faultWords("B", conversion.fault));
   if (converted && !toBaseFault) toBase.step("=", exactText(conversion.base));
 
@@ -149,7 +149,8 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
 Explanation explainQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
                             std::string_view value, int denominator, Script script,
                             const NumberStyle& style) {
-  const QuantityConversion converted = convertQuantity(category, from, to, value, denominator, style);
+  const QuantityConversion converted =
+      convertQuantity(category, from, to, value, denominator, style);
   const Conversion& conversion = converted.conversion;
   const bool read = conversion.outcome != Conversion::Outcome::InvalidNumber;
   std::string rules;  // the formulas used, for the constants they name
@@ -164,7 +165,8 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     }
     return Explanation{inScript(std::move(text), script), statusOf(conversion)};
   };
-  text.append(script == Script::Ascii ? " -> " : " \u2192 ").append(quantityUnitLabel(category, to));
+  text.append(script == Script::Ascii ? " -> " : " \u2192 ")
+      .append(quantityUnitLabel(category, to));
   text.append(" (").append(category.id()).append(", base unit ").append(category.baseLabel());
   text.append(")\n");
   if (!read) {
@@ -193,13 +195,15 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     count.step("=", exactText(reading->inSmallestUnit));
     Equation toBase(text, kToBase, "B", toBaseArithmetic(smallest, script));
     toBase.step("=", toBaseArithmetic(smallest, script, exactText(reading->inSmallestUnit)));
-    if (conversion.outcome != Conversion::Outcome::Fault) toBase.step("=", exactText(conversion.base));
+    if (conversion.outcome != Conversion::Outcome::Fault)
+      toBase.step("=", exactText(conversion.base));
     rules.append(smallest.toBase.text).push_back(' ');
   } else {
     const UnitRule& rule = category.rules()[from.index];
     Equation toBase(text, kToBase, "B", toBaseArithmetic(rule, script));
     toBase.step("=", toBaseArithmetic(rule, script, exactText(*parseNumber(value, style))));
-    if (conversion.outcome != Conversion::Outcome::Fault) toBase.step("=", exactText(conversion.base));
+    if (conversion.outcome != Conversion::Outcome::Fault)
+      toBase.step("=", exactText(conversion.base));
     rules.append(rule.toBase.text).push_back(' ');
   }
   if (conversion.outcome == Conversion::Outcome::Fault) {

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "category.h"
-#include "quantity_conversion.h"
 #include "exit_status.h"
+#include "quantity_conversion.h"
 #include "rule_text.h"
 #include "value_converter.h"
 

@@ -92,22 +92,19 @@ ConversionRecords::ConversionRecords(const ConversionNames& names) {
 }
 
 ConversionRecords::Fields ConversionRecords::fieldsOf(std::optional<std::string_view> value,
-                                                     const ConvertedForms& result) const {
+                                                      const ConvertedForms& result) const {
   const bool converted = result.status == ExitStatus::Success;
   const bool fault = result.status == ExitStatus::Fault && !result.infinite;
   // A result shown as 0 is no negative number, whatever sign its double carries.
   const std::string_view exact = result.exact == "-0" ? "0" : result.exact;
-  Fields fields{value,
-                fault ? std::nullopt : std::optional(result.shown),
+  Fields fields{value, fault ? std::nullopt : std::optional(result.shown),
                 converted || result.infinite ? std::optional(exact) : std::nullopt,
                 // The shortest form of a finite double is a JSON number as it stands.
-                converted ? exact : kNull,
-                outcomeName(result),
-                result.compound,
-                0};
+                converted ? exact : kNull, outcomeName(result), result.compound, 0};
   fields.bound = head_.size() + bound(value) + units_.size() + ownTextBound(fields.shown) +
                  kExactKey.size() + ownTextBound(fields.exact) + kNumberKey.size() +
-                 fields.number.size() + kOutcomeKey.size() + ownTextBound(fields.outcome) + compoundBound(fields.compound) + 1;
+                 fields.number.size() + kOutcomeKey.size() + ownTextBound(fields.outcome) +
+                 compoundBound(fields.compound) + 1;
   return fields;
 }
 

@@ -60,8 +60,7 @@ bool LineReader::byteOrderMarkUndecided() {
 
 void LineReader::refill() {
   if (beforeWaiting_) beforeWaiting_();
-  const ReadAvailable got =
-      readAvailable(in_, block_.data() + filled_, block_.size() - filled_);
+  const ReadAvailable got = readAvailable(in_, block_.data() + filled_, block_.size() - filled_);
   filled_ += got.size;
   if (got.size == 0) {
     atEnd_ = true;

@@ -9,9 +9,12 @@ namespace vardeln::cli {
 
 ExitStatus statusOf(const Conversion& conversion) {
   switch (conversion.outcome) {
-    case Conversion::Outcome::InvalidNumber: return ExitStatus::InvalidNumber;
-    case Conversion::Outcome::Fault: return ExitStatus::Fault;
-    case Conversion::Outcome::Result: break;
+    case Conversion::Outcome::InvalidNumber:
+      return ExitStatus::InvalidNumber;
+    case Conversion::Outcome::Fault:
+      return ExitStatus::Fault;
+    case Conversion::Outcome::Result:
+      break;
   }
   return isInfiniteResult(conversion) ? ExitStatus::Fault : ExitStatus::Success;
 }
@@ -101,7 +104,8 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
                        (forms.status == ExitStatus::Success || forms.infinite);
     return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
   }
-  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText, style_);
+  const Conversion converted =
+      vardeln::convert(category_, from_.index, to_.index, valueText, style_);
   const ExitStatus status = statusOf(converted);
   const bool infinite = isInfiniteResult(converted);
   if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
@@ -113,12 +117,13 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {
   if (today_) return convertToday(valueText);
   if (from_.compound || to_.compound) return convertCompound(valueText);
-  const Conversion converted = vardeln::convert(category_, from_.index, to_.index, valueText, style_);
+  const Conversion converted =
+      vardeln::convert(category_, from_.index, to_.index, valueText, style_);
   const std::string_view exact = converted.outcome == Conversion::Outcome::Result
                                      ? writeExact(converted.result, exactText_)
                                      : "";
-  return {statusOf(converted), shownText(converted), exact,
-          isInfiniteResult(converted), std::nullopt};
+  return {statusOf(converted), shownText(converted), exact, isInfiniteResult(converted),
+          std::nullopt};
 }
 
 }  // namespace vardeln::cli

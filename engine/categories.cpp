@@ -7,9 +7,9 @@ namespace vardeln {
 
 const std::array<std::reference_wrapper<const Category>, kCategoryCount>& allCategories() {
   static const std::array<std::reference_wrapper<const Category>, kCategoryCount> categories{
-      areaCategory(),   densityCategory(),  energyCategory(),   forceCategory(),
-      lengthCategory(), massCategory(),     powerCategory(),    prefixCategory(),
-      pressureCategory(), speedCategory(),  temperatureCategory(), timeCategory(),
+      areaCategory(),     densityCategory(), energyCategory(),      forceCategory(),
+      lengthCategory(),   massCategory(),    powerCategory(),       prefixCategory(),
+      pressureCategory(), speedCategory(),   temperatureCategory(), timeCategory(),
       volumeCategory()};
   return categories;
 }

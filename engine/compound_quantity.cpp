@@ -18,14 +18,15 @@ const UnitRule& ruleOf(const Category& category, const CompoundPart& part) {
   return category.rules()[part.unit];
 }
 
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -135,9 +136,8 @@ std::optional<std::vector<Item>> items(std::string_view text, const NumberStyle&
       found.erase(found.begin() + static_cast<std::ptrdiff_t>(i));
     }
   }
-  if (colons && std::any_of(found.begin(), found.end(), [](const Item& item) {
-        return !item.mark.empty();
-      })) {
+  if (colons && std::any_of(found.begin(), found.end(),
+                            [](const Item& item) { return !item.mark.empty(); })) {
     return std::nullopt;
   }
   return found;
@@ -205,12 +205,13 @@ FractionRounding roundedToFraction(ShownDigits shown, int denominator) {
   rounding.total = static_cast<double>(whole) + static_cast<double>(numerator) / denominator;
   const int fractionPlaces = std::countr_zero(static_cast<unsigned>(denominator));
   const int common = std::max(places, fractionPlaces);
-  const std::uint64_t to = numerator * powerOf(5, fractionPlaces) *
-                           powerOf(10, common - fractionPlaces);
+  const std::uint64_t to =
+      numerator * powerOf(5, fractionPlaces) * powerOf(10, common - fractionPlaces);
   const std::uint64_t from = rest * powerOf(10, common - places);
   rounding.up = to > from;
   rounding.moved = {rounding.up ? to - from : from - to, -common};
-  for (; rounding.moved.digits != 0 && rounding.moved.digits % 10 == 0; rounding.moved.digits /= 10) {
+  for (; rounding.moved.digits != 0 && rounding.moved.digits % 10 == 0;
+       rounding.moved.digits /= 10) {
     ++rounding.moved.place;
   }
   return rounding;
@@ -269,10 +270,10 @@ std::optional<std::string_view> unknownCompoundMark(const Category& category,
   const std::optional<std::vector<Item>> written = items(text, style);
   if (!written) return std::nullopt;
   for (const Item& item : *written) {
-    if (!item.mark.empty() && std::none_of(unit.parts.begin(), unit.parts.end(),
-                                           [&](const CompoundPart& part) {
-                                             return namesPart(category, part, item.mark);
-                                           })) {
+    if (!item.mark.empty() &&
+        std::none_of(unit.parts.begin(), unit.parts.end(), [&](const CompoundPart& part) {
+          return namesPart(category, part, item.mark);
+        })) {
       return item.mark;
     }
   }
@@ -280,8 +281,7 @@ std::optional<std::string_view> unknownCompoundMark(const Category& category,
 }
 
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
-                                                    const CompoundUnit& unit,
-                                                    std::string_view text,
+                                                    const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style) {
   text = trimmed(text);
   const bool negative = !text.empty() && text.front() == '-';
@@ -323,8 +323,7 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
 }
 
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
-                                       double base, int denominator,
-                                       const NumberStyle& style) {
+                                       double base, int denominator, const NumberStyle& style) {
   // The parts keep the shown digits: only the style's marks and grouping apply to them.
   NumberStyle partStyle;
   partStyle.decimalMark = style.decimalMark;
@@ -348,7 +347,9 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
     total = rounding.total;
     if (rounding.moved.digits != 0) {
       quantity.roundingNote.append("rounded ").append(rounding.up != negative ? "up" : "down");
-      quantity.roundingNote.append(" by ").append(amountText(rounding.moved, style.decimalMark)).append(" ");
+      quantity.roundingNote.append(" by ")
+          .append(amountText(rounding.moved, style.decimalMark))
+          .append(" ");
       quantity.roundingNote.append(writtenMark(unit.parts.back()));
     }
   }

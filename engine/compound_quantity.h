@@ -47,8 +47,7 @@ struct CompoundReading {
   std::vector<std::optional<double>> parts;
 };
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
-                                                    const CompoundUnit& unit,
-                                                    std::string_view text,
+                                                    const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style = {});
 
 /// The first word written after a number of `text` that names no part of `unit` ("lbx" of
@@ -56,8 +55,7 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
 /// names a part or the text does not part into numbers and words. The numbers are parted as
 /// readCompoundQuantity parts them under `style`.
 std::optional<std::string_view> unknownCompoundMark(const Category& category,
-                                                    const CompoundUnit& unit,
-                                                    std::string_view text,
+                                                    const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style = {});
 
 /// The denominators a last part may be rounded to, as rulers and tapes are marked.

@@ -7,8 +7,8 @@
 
 // A constant several tables share, defined once with the text it is written as, so that an
 // explanation shows the very definition the tables compute with.
-#define VARDELN_SHARED_CONSTANT(name, ...)        \
-  inline const double name = __VA_ARGS__;         \
+#define VARDELN_SHARED_CONSTANT(name, ...) \
+  inline const double name = __VA_ARGS__;  \
   inline constexpr std::string_view name##Definition = #__VA_ARGS__;
 
 namespace vardeln {

@@ -27,10 +27,14 @@ Conversion convert(const Category& category, std::size_t from, std::size_t to,
 
 std::string_view faultName(FloatingPointFault fault) {
   switch (fault) {
-    case FloatingPointFault::None: return "";
-    case FloatingPointFault::InvalidOperation: return "Invalid operation";
-    case FloatingPointFault::DivisionByZero: return "Division by zero";
-    case FloatingPointFault::Overflow: return "Overflow";
+    case FloatingPointFault::None:
+      return "";
+    case FloatingPointFault::InvalidOperation:
+      return "Invalid operation";
+    case FloatingPointFault::DivisionByZero:
+      return "Division by zero";
+    case FloatingPointFault::Overflow:
+      return "Overflow";
   }
   return "";
 }

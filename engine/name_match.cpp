@@ -19,9 +19,12 @@ NameMatch matchName(std::span<const std::string_view> names, std::string_view ty
     if (foldCase(name) == foldedTyped) sameIgnoringCase.push_back(name);
   }
   switch (sameIgnoringCase.size()) {
-    case 0: return {NameMatch::Kind::Unknown, {}, closestNames(names, typed)};
-    case 1: return {NameMatch::Kind::Found, sameIgnoringCase.front(), {}};
-    default: return {NameMatch::Kind::Ambiguous, {}, std::move(sameIgnoringCase)};
+    case 0:
+      return {NameMatch::Kind::Unknown, {}, closestNames(names, typed)};
+    case 1:
+      return {NameMatch::Kind::Found, sameIgnoringCase.front(), {}};
+    default:
+      return {NameMatch::Kind::Ambiguous, {}, std::move(sameIgnoringCase)};
   }
 }
 

@@ -41,8 +41,8 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   Conversion& conversion = result.conversion;
   std::optional<double> base;
   if (from.compound) {
-    result.reading = readCompoundQuantity(category, category.compoundUnits()[from.index], text,
-                                          style);
+    result.reading =
+        readCompoundQuantity(category, category.compoundUnits()[from.index], text, style);
     if (result.reading) base = result.reading->base;
   } else if (const std::optional<double> x = parseNumber(text, style)) {
     base = category.rules()[from.index].toBase(*x);
@@ -58,7 +58,8 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   if (!to.compound) {
     conversion.result = category.rules()[to.index].fromBase(*base);
     conversion.fault = shownValueStatus(conversion.result);
-    if (conversion.fault != FloatingPointFault::None) conversion.outcome = Conversion::Outcome::Fault;
+    if (conversion.fault != FloatingPointFault::None)
+      conversion.outcome = Conversion::Outcome::Fault;
     return result;
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];

@@ -16,8 +16,8 @@ const TodaysDefinition& todaysDefinition(const Category& category, std::size_t u
   }
   // The build stops on a table unit without a row (engine/table_check.cpp), so only a
   // category made outside the tables gets here: it is told no standard, not a made-up one.
-  static constexpr TodaysDefinition kNoRow{"", "", "—", "", "not in today's definitions",
-                                           "", "", "", "—", ""};
+  static constexpr TodaysDefinition kNoRow{"", "", "—", "",  "not in today's definitions",
+                                           "", "", "",  "—", ""};
   return kNoRow;
 }
 

@@ -75,8 +75,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 Exact shortestDecimal(double value) {
   char text[kMaxDecimalLength];
   for (int digits = kShownSignificantDigits;; ++digits) {
-    const std::string_view written(text,
-                                   static_cast<std::size_t>(writeDecimal(value, digits, text) - text));
+    const std::string_view written(
+        text, static_cast<std::size_t>(writeDecimal(value, digits, text) - text));
     if (digits == 17 || parseNumber(written) == value) return exactDecimal(written).value();
   }
 }

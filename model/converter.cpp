@@ -2,10 +2,10 @@
 #include "converter.h"
 
 #include "categories.h"
+#include "compound_explanation.h"
 #include "conversion.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
-#include "compound_explanation.h"
 #include "rule_text.h"
 #include "today.h"
 #include "today_conversion.h"

@@ -39,14 +39,14 @@ class Converter {
     kCategory = 1u << 0,  ///< the category, and with it both lists' units
     kUnits = 1u << 1,     ///< the unit chosen on either side
     kNumber = 1u << 2,
-    kResult = 1u << 3,    ///< the result's text, or whether it is stale
+    kResult = 1u << 3,  ///< the result's text, or whether it is stale
     kNote = 1u << 4,
     kDefinitions = 1u << 5,  ///< which definitions the conversion follows
   };
 
   /// What the note under the lists says: nothing, the fault that left the result stale, that a
-  /// text was too long, why a link was refused (a name the converter does not know), or that a unit of
-  /// the conversion is off by 0.1 % or more from its definition today; under today's
+  /// text was too long, why a link was refused (a name the converter does not know), or that a unit
+  /// of the conversion is off by 0.1 % or more from its definition today; under today's
   /// definitions, that they were followed (with any measured unit), or why a unit has none.
   enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday, ByToday, NoneToday };
 

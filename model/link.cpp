@@ -103,8 +103,8 @@ std::string linkOf(const Converter& converter) {
   std::string link = "#";
   if (converter.definitions() == Converter::Definitions::Today) link.append(kToday).append("/");
   appendEncoded(link, converter.category().id());
-  for (const std::string_view part : {std::string_view(converter.number()), converter.fromLabel(),
-                                      converter.toLabel()}) {
+  for (const std::string_view part :
+       {std::string_view(converter.number()), converter.fromLabel(), converter.toLabel()}) {
     link.push_back('/');
     appendEncoded(link, part);
   }
@@ -124,8 +124,8 @@ std::size_t longestLink() {
     // A UTF-16 code unit of the number takes at most three bytes of UTF-8, each written
     // as three characters.
     constexpr std::size_t kMostPerCodeUnit = 9;
-    return kToday.size() + 1 + category + kMostPerCodeUnit * Converter::kLongestNumber +
-           2 * label + 3;
+    return kToday.size() + 1 + category + kMostPerCodeUnit * Converter::kLongestNumber + 2 * label +
+           3;
   }();
   return longest;
 }
@@ -167,8 +167,9 @@ unsigned followLink(Converter& converter, std::string_view address) {
   // found whole: the source label is the longest known one that leaves a known label after
   // it. A label spans only a few parts, so a link of many slashes is read in one pass.
   // `knownFrom` counts the parts of the longest known source label, 0 for none.
-  const auto namedUnits = [&](std::span<const std::string> labels, std::size_t& knownFrom)
-      -> std::optional<std::pair<std::size_t, std::size_t>> {
+  const auto namedUnits =
+      [&](std::span<const std::string> labels,
+          std::size_t& knownFrom) -> std::optional<std::pair<std::size_t, std::size_t>> {
     for (std::size_t taken = std::min(most, labels.size() - 1); taken > 0; --taken) {
       const auto from = found(names, joined(labels, 0, taken));
       if (!from) continue;
@@ -186,8 +187,7 @@ unsigned followLink(Converter& converter, std::string_view address) {
   }
   std::size_t knownFrom = 0;
   if (const auto named = namedUnits(labels, knownFrom)) {
-    return converter.openConversion(*category, named->first, named->second, parts[1],
-                                    definitions);
+    return converter.openConversion(*category, named->first, named->second, parts[1], definitions);
   }
   // A compound quantity's fraction ("5 7 3/16") with its slash left unencoded.
   std::size_t ignored = 0;

@@ -31,9 +31,8 @@ std::string fromBaseArithmetic(const ExactDefinitionText& definition) {
 }  // namespace
 
 std::string todayHowToBase(const Category& category, const TodayArithmetic& arithmetic) {
-  return "x = " + arithmetic.typed + " exactly as typed; to " +
-         std::string(category.baseLabel()) + " by today's definition: B = x " +
-         toBaseArithmetic(arithmetic.from);
+  return "x = " + arithmetic.typed + " exactly as typed; to " + std::string(category.baseLabel()) +
+         " by today's definition: B = x " + toBaseArithmetic(arithmetic.from);
 }
 
 std::string todayHowFromBase(const Category& category, const TodayArithmetic& arithmetic) {
@@ -41,8 +40,9 @@ std::string todayHowFromBase(const Category& category, const TodayArithmetic& ar
   const std::string rounding = error == 0.0        ? "a double holds it exactly"
                                : std::isinf(error) ? "past the largest double"
                                                    : "rounded once, off by " + formatDouble(error);
-  return "from " + std::string(category.baseLabel()) + " by today's definition: result = " +
-         fromBaseArithmetic(arithmetic.to) + " = " + arithmetic.exact + " exactly; " + rounding;
+  return "from " + std::string(category.baseLabel()) +
+         " by today's definition: result = " + fromBaseArithmetic(arithmetic.to) + " = " +
+         arithmetic.exact + " exactly; " + rounding;
 }
 
 }  // namespace vardeln

@@ -1,10 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <QString>
 #include <cstddef>
 #include <string_view>
-
-#include <QString>
 
 namespace vardeln {
 

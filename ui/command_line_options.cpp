@@ -1,13 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "command_line_options.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cstdio>
 
 #include "version.h"
 

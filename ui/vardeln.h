@@ -1,10 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
-#include <array>
-
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 #include "categories.h"
 #include "converter.h"

@@ -59,8 +59,8 @@ constexpr std::size_t kFinderSuggestions = 8;
 
 // Labels each ended by a newline (no label holds one), so that the page reads a whole list in
 // one call; the empty text for a category out of range.
-const char* handLines(int category, std::span<const std::string_view> (*labelsOf)(
-                                        const vardeln::Category&)) {
+const char* handLines(int category,
+                      std::span<const std::string_view> (*labelsOf)(const vardeln::Category&)) {
   returned.clear();
   if (!isCategory(category)) return returned.c_str();
   for (std::string_view label :
@@ -79,10 +79,11 @@ std::string_view bytes(const char* text, int length) {
 // a fault's name) and how many there are, valid until the next command. staleFault is the
 // fault's name while the result is stale, else empty; numberIsGiven is 1 when the number is
 // exactly the text the command was given; byToday is 1 under today's definitions.
-#define VARDELN_STATE_WORDS(WORD)                                                         \
-  WORD(category) WORD(from) WORD(to) WORD(noteKind) WORD(number) WORD(numberLength)      \
-  WORD(result) WORD(resultLength) WORD(staleFault) WORD(staleFaultLength) WORD(note)     \
-  WORD(noteLength) WORD(numberIsGiven) WORD(byToday)
+#define VARDELN_STATE_WORDS(WORD)                                                            \
+  WORD(category)                                                                             \
+  WORD(from) WORD(to) WORD(noteKind) WORD(number) WORD(numberLength) WORD(result)            \
+      WORD(resultLength) WORD(staleFault) WORD(staleFaultLength) WORD(note) WORD(noteLength) \
+          WORD(numberIsGiven) WORD(byToday)
 struct State {
 #define VARDELN_DECLARE(part) std::uint32_t part;
   VARDELN_STATE_WORDS(VARDELN_DECLARE)
@@ -129,12 +130,10 @@ struct NamedNumber {
   unsigned value;
 };
 
-constexpr NamedNumber kChanges[] = {{"category", Converter::kCategory},
-                                    {"units", Converter::kUnits},
-                                    {"number", Converter::kNumber},
-                                    {"result", Converter::kResult},
-                                    {"note", Converter::kNote},
-                                    {"definitions", Converter::kDefinitions}};
+constexpr NamedNumber kChanges[] = {
+    {"category", Converter::kCategory}, {"units", Converter::kUnits},
+    {"number", Converter::kNumber},     {"result", Converter::kResult},
+    {"note", Converter::kNote},         {"definitions", Converter::kDefinitions}};
 
 constexpr NamedNumber kNoteKinds[] = {
     {"none", static_cast<unsigned>(NoteKind::None)},
@@ -337,19 +336,30 @@ constexpr Call call(std::string_view name, std::string_view shape) {
 }
 
 #define VARDELN_CALL(name, shape) call<&vardeln_##name>(#name, #shape)
-constexpr Call kCalls[] = {
-    VARDELN_CALL(state, number),          VARDELN_CALL(category_count, number),
-    VARDELN_CALL(category_id, text),      VARDELN_CALL(category_caption, text),
-    VARDELN_CALL(unit_labels, text),      VARDELN_CALL(compound_labels, text),
-    VARDELN_CALL(choose_category, number), VARDELN_CALL(choose_from, number),
-    VARDELN_CALL(choose_to, number),      VARDELN_CALL(choose_from_in, number),
-    VARDELN_CALL(choose_to_in, number),   VARDELN_CALL(swap_units, number),
-    VARDELN_CALL(find_units, textForText), VARDELN_CALL(set_number, givenText),
-    VARDELN_CALL(paste, givenText),       VARDELN_CALL(cut, number),
-    VARDELN_CALL(cut_text, text),         VARDELN_CALL(copy, text),
-    VARDELN_CALL(reset, number),          VARDELN_CALL(follow_link, givenText),
-    VARDELN_CALL(link, text),             VARDELN_CALL(how, text),
-    VARDELN_CALL(set_by_today, number),   VARDELN_CALL(converts_by_today, text)};
+constexpr Call kCalls[] = {VARDELN_CALL(state, number),
+                           VARDELN_CALL(category_count, number),
+                           VARDELN_CALL(category_id, text),
+                           VARDELN_CALL(category_caption, text),
+                           VARDELN_CALL(unit_labels, text),
+                           VARDELN_CALL(compound_labels, text),
+                           VARDELN_CALL(choose_category, number),
+                           VARDELN_CALL(choose_from, number),
+                           VARDELN_CALL(choose_to, number),
+                           VARDELN_CALL(choose_from_in, number),
+                           VARDELN_CALL(choose_to_in, number),
+                           VARDELN_CALL(swap_units, number),
+                           VARDELN_CALL(find_units, textForText),
+                           VARDELN_CALL(set_number, givenText),
+                           VARDELN_CALL(paste, givenText),
+                           VARDELN_CALL(cut, number),
+                           VARDELN_CALL(cut_text, text),
+                           VARDELN_CALL(copy, text),
+                           VARDELN_CALL(reset, number),
+                           VARDELN_CALL(follow_link, givenText),
+                           VARDELN_CALL(link, text),
+                           VARDELN_CALL(how, text),
+                           VARDELN_CALL(set_by_today, number),
+                           VARDELN_CALL(converts_by_today, text)};
 #undef VARDELN_CALL
 
 }  // namespace

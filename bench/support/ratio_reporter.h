@@ -30,8 +30,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const auto b = cpuNanoseconds_.find(baseline);
     if (m == cpuNanoseconds_.end() || b == cpuNanoseconds_.end()) return;
     const double ratio = m->second / b->second;
-    std::printf("\n%s / %s = %.2f (target: at most %.1f) %s\n", measured.c_str(),
-                baseline.c_str(), ratio, limit, ratio <= limit ? "within target" : "OVER TARGET");
+    std::printf("\n%s / %s = %.2f (target: at most %.1f) %s\n", measured.c_str(), baseline.c_str(),
+                ratio, limit, ratio <= limit ? "within target" : "OVER TARGET");
   }
 
  private:

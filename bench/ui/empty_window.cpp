@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-
 #include <cstring>
 
 int main(int argc, char** argv) {

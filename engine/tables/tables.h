@@ -6,8 +6,14 @@
 
 // A table's rule columns: the formula as written, compiled and kept as its text, so the two
 // can never differ. TO_BASE gives B from the entered number x, FROM_BASE the result from B.
-#define TO_BASE(...) ::vardeln::Rule{[](double x) { return __VA_ARGS__; }, #__VA_ARGS__}
-#define FROM_BASE(...) ::vardeln::Rule{[](double b) { return __VA_ARGS__; }, #__VA_ARGS__}
+#define TO_BASE(...)                                   \
+  ::vardeln::Rule {                                    \
+    [](double x) { return __VA_ARGS__; }, #__VA_ARGS__ \
+  }
+#define FROM_BASE(...)                                 \
+  ::vardeln::Rule {                                    \
+    [](double b) { return __VA_ARGS__; }, #__VA_ARGS__ \
+  }
 
 namespace vardeln {
 

@@ -96,8 +96,7 @@ constexpr std::uint64_t kPow10[] = {1ULL,
 // Writes the `count` digits `rounded` (10^(count-1) <= rounded < 10^count) with the decimal
 // exponent of their first digit as "%.*g" does: plain below 10^count and from 10^-4 on, else
 // with an exponent of at least two digits; trailing zeros dropped, and the point with them.
-char* writeDigits(bool negative, std::uint64_t rounded, int count, int leadingExponent,
-                  char* out) {
+char* writeDigits(bool negative, std::uint64_t rounded, int count, int leadingExponent, char* out) {
   char digits[17];
   for (int k = count - 1; k >= 0; --k) {
     digits[k] = static_cast<char>('0' + rounded % 10);

@@ -11,13 +11,13 @@
 
 extern "C" double pow(double base, double exponent) {
   const double magnitude = std::fabs(base);
-  const bool moderate = magnitude > 0x1p-900 && magnitude < 0x1p900 &&
-                        std::fabs(exponent) <= 64 && std::trunc(exponent) == exponent;
+  const bool moderate = magnitude > 0x1p-900 && magnitude < 0x1p900 && std::fabs(exponent) <= 64 &&
+                        std::trunc(exponent) == exponent;
   if (moderate) {
     const double power = vardeln::wholePower(base, static_cast<int>(exponent));
     const double size = std::fabs(power);
     if (size > 0x1p-900 && size < 0x1p900) return power;
   }
-  return static_cast<double>(std::pow(static_cast<long double>(base),
-                                      static_cast<long double>(exponent)));
+  return static_cast<double>(
+      std::pow(static_cast<long double>(base), static_cast<long double>(exponent)));
 }

@@ -54,8 +54,8 @@ DoubleDouble reciprocal(DoubleDouble a) {
 
 double wholePower(double base, int exponent) {
   // By repeated squaring: base^n is the product of the squarings that n's bits select.
-  unsigned int bits = exponent < 0 ? 0U - static_cast<unsigned int>(exponent)
-                                   : static_cast<unsigned int>(exponent);
+  unsigned int bits =
+      exponent < 0 ? 0U - static_cast<unsigned int>(exponent) : static_cast<unsigned int>(exponent);
   DoubleDouble power{1.0, 0.0};
   DoubleDouble square{base, 0.0};
   while (bits != 0) {

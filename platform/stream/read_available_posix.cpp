@@ -1,9 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
-#include "read_available.h"
-
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "read_available.h"
 
 namespace vardeln {
 

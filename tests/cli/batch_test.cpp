@@ -1,16 +1,17 @@
 // Vardeln — MIT licence, see LICENSE.
 // Batch mode: lines in, one result line out per line, whatever the line ends and lengths.
+#include "batch.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "batch.h"
 #include "block_writer.h"
-#include "line_reader.h"
+#include "captured_run.h"
 #include "categories.h"
 #include "conversion.h"
-#include "captured_run.h"
+#include "line_reader.h"
 
 namespace vardeln::cli {
 namespace {
@@ -82,10 +83,10 @@ TEST(LineReader, SplitsLinesAcrossBlockBoundaries) {
     Lines lines;
   } cases[] = {
       {4, "ab\ncd\nef", {"ab", "cd", "ef"}},
-      {4, "abc\n", {"abc"}},                       // a line that fills the block but for \n
-      {4, "abcd", {"<too long>"}},                 // a line must be shorter than a block
-      {4, "abcd\nx\n", {"<too long>", "x"}},       // a block with no line feed
-      {4, "abcdefghij\nx", {"<too long>", "x"}},   // several blocks long
+      {4, "abc\n", {"abc"}},                      // a line that fills the block but for \n
+      {4, "abcd", {"<too long>"}},                // a line must be shorter than a block
+      {4, "abcd\nx\n", {"<too long>", "x"}},      // a block with no line feed
+      {4, "abcdefghij\nx", {"<too long>", "x"}},  // several blocks long
       {4, "abcdefghij", {"<too long>"}},
       {4, "\n\n", {"", ""}},
       {3, "a\r\nb\r\n", {"a\r", "b\r"}},

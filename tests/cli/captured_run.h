@@ -31,9 +31,9 @@ using File = std::unique_ptr<std::FILE, TemporaryFileCloser>;
 inline File temporaryFile(std::string_view content = {}) {
   static std::random_device seed;
   static unsigned count = 0;
-  std::filesystem::path path = std::filesystem::temp_directory_path() /
-                               ("vardeln-test-" + std::to_string(seed()) + "-" +
-                                std::to_string(++count));
+  std::filesystem::path path =
+      std::filesystem::temp_directory_path() /
+      ("vardeln-test-" + std::to_string(seed()) + "-" + std::to_string(++count));
   File file(std::fopen(path.string().c_str(), "w+b"), TemporaryFileCloser{path});
   EXPECT_NE(file, nullptr);
   if (!content.empty()) std::fwrite(content.data(), 1, content.size(), file.get());

@@ -181,8 +181,8 @@ TEST(CommandLine, HelpShowsEveryFormAndStatus) {
   EXPECT_EQ(run.status, ExitStatus::Success);
   EXPECT_TRUE(run.out.starts_with(
       "Usage: vardeln-convert [--exact] [--json] [--fraction=N] [CATEGORY] VALUE FROM TO\n"));
-  for (const char* part : {"--all [CATEGORY] VALUE FROM", "--list [--json] [CATEGORY]", "-h | --help",
-                           "--version", "VALUE -", "-- ends", "4 input or output"}) {
+  for (const char* part : {"--all [CATEGORY] VALUE FROM", "--list [--json] [CATEGORY]",
+                           "-h | --help", "--version", "VALUE -", "-- ends", "4 input or output"}) {
     EXPECT_NE(run.out.find(part), std::string::npos) << part;
   }
   // Every option the parser takes, and every denominator --fraction takes: the shells'
@@ -198,7 +198,8 @@ TEST(CommandLine, HelpShowsEveryFormAndStatus) {
     if (isCompoundDenominator(n)) denominators += std::to_string(n) + ", ";
   }
   EXPECT_NE(run.out.find(denominators.substr(0, denominators.size() - 2) + ", and"),
-            std::string::npos) << denominators;
+            std::string::npos)
+      << denominators;
   EXPECT_EQ(run.err, "");
 }
 
@@ -221,7 +222,8 @@ TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
       const testing::CapturedRun single = testing::runCaptured({category, "0.1", from, to});
       EXPECT_EQ(plain[i] + "\n", std::string(to) + "\t" + single.out);
       static const std::regex kNoted("this table's [^;]*\\)");
-      for (std::sregex_iterator n(single.err.begin(), single.err.end(), kNoted), end; n != end; ++n) {
+      for (std::sregex_iterator n(single.err.begin(), single.err.end(), kNoted), end; n != end;
+           ++n) {
         EXPECT_NE(all.err.find(n->str()), std::string::npos) << n->str();
       }
       static const std::regex kToday(R"(,"fromDeviation":[^,]*|,"today":[^}]*,"deviation":[^,]*)");
@@ -235,7 +237,8 @@ TEST(CommandLine, AllGivesEachUnitsSingleConversion) {
 // told apart from an option. Each row gives the output of the first row when it converts.
 constexpr std::string_view kFeetInMeters = "0.3047999902464003\n";
 constexpr std::string_view kUnknownDashX = "vardeln-convert: unknown option \"-x\"; see --help\n";
-constexpr std::string_view kExpected4 = "vardeln-convert: expected [CATEGORY] VALUE FROM TO; see --help\n";
+constexpr std::string_view kExpected4 =
+    "vardeln-convert: expected [CATEGORY] VALUE FROM TO; see --help\n";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
@@ -293,7 +296,8 @@ INSTANTIATE_TEST_SUITE_P(OptionForms, Invocations, ::testing::Values(
 // clang-format on
 
 constexpr std::string_view kNotWithExplain =
-    "vardeln-convert: --explain explains one conversion: not with --list, --all, --json or VALUE -; see --help\n";
+    "vardeln-convert: --explain explains one conversion: not with --list, --all, --json or VALUE "
+    "-; see --help\n";
 
 // The two rules behind a result as arithmetic, the number in place of x, each step to what it
 // gave and every constant down to plain numbers; a value that is no number or a fault is said

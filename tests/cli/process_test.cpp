@@ -126,7 +126,8 @@ TEST(Program, AnswersEachLineBeforeTheInputEnds) {
   }
   close(toProgram[0]);
   close(fromProgram[1]);
-  for (const auto& [line, answer] : {std::pair{"1\n", "0.3047999902464\n"}, {"2\n", "0.609599980492801\n"}}) {
+  for (const auto& [line, answer] :
+       {std::pair{"1\n", "0.3047999902464\n"}, {"2\n", "0.609599980492801\n"}}) {
     ASSERT_EQ(write(toProgram[1], line, 2), 2);
     pollfd answered{fromProgram[0], POLLIN, 0};
     ASSERT_EQ(poll(&answered, 1, 10'000), 1) << "no answer to " << line;  // generous when busy

@@ -3,20 +3,20 @@
 // text means, and --exact the very double behind it.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
-#include "value_converter.h"
 #include "categories.h"
 #include "conversion.h"
 #include "exact_double.h"
+#include "value_converter.h"
 
 namespace vardeln::cli {
 namespace {
 
 // Ordinary, negative, tiny, huge (overflowing for many units), and not-a-number texts.
-constexpr std::string_view kValueTexts[] = {"0",      "1",     "-2.5",   "123456.789", "1e-300",
+constexpr std::string_view kValueTexts[] = {"0",     "1",      "-2.5",    "123456.789", "1e-300",
                                             "1e300", "-1e308", "1.7e308", "abc",        ""};
 
 // The status a script sees follows from what the line shows: a number, "Invalid Number", or

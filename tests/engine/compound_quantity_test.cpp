@@ -89,9 +89,9 @@ class CompoundConversions : public ::testing::TestWithParam<Case> {};
 TEST_P(CompoundConversions, ReadAndWriteAsPeopleDo) {
   const Case& c = GetParam();
   const Category& category = *categoryById(c.category);
-  const QuantityConversion conversion = convertQuantity(
-      category, *quantityUnit(category, c.from), *quantityUnit(category, c.to), c.input,
-      c.denominator, c.style);
+  const QuantityConversion conversion =
+      convertQuantity(category, *quantityUnit(category, c.from), *quantityUnit(category, c.to),
+                      c.input, c.denominator, c.style);
   EXPECT_EQ(quantityText(conversion, c.style), c.text);
   EXPECT_EQ(conversion.compound ? conversion.compound->roundingNote : "", c.rounding);
 }

@@ -1,12 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 // One conversion of a number text between two units, to the text the result shows.
+#include "conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
 #include <string>
 
 #include "categories.h"
-#include "conversion.h"
 
 namespace vardeln {
 namespace {

@@ -1,6 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // The browser build reads and writes doubles through the C library; the desktop build through
 // the C++ library. Both must give the same doubles and the same texts, to the last bit.
+#include "decimal_text.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -12,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "decimal_text.h"
 #include "exact_double.h"
 
 namespace vardeln {
@@ -21,16 +22,56 @@ namespace {
 // Unsigned decimals where rounding is hardest: the ends of the double range, ties between
 // two doubles, subnormals, and digits far beyond the seventeen that matter.
 std::vector<std::string> hardDecimals() {
-  std::vector<std::string> texts = {
-      "0", "0.", ".0", "000", "1", "5.", ".5", "0.1", "0.3", "1e0", "1E+0", "1e-0",
-      "9007199254740992", "9007199254740993", "9007199254740995", "9007199254740993.0000001",
-      "1.7976931348623157e308", "1.7976931348623158e308", "1.7976931348623159e308", "1e309",
-      "2.2250738585072011e-308", "2.2250738585072012e-308", "2.2250738585072014e-308",
-      "4.9406564584124654e-324", "2.4703282292062327e-324", "2.4703282292062328e-324",
-      "1e-324", "3e-324", "1e-400", "1e400", "0e999999", "0.0000e-999999",
-      "123456789012345678901234567890", "0.000000000000000000000000000000000001",
-      "1000000000000000000000000000000e-330", "1.", "1e", "1e+", "e5", ".", "", "1.2.3", "1x",
-      "0x10", "inf", "nan", " 1", "1 ", "+1", "-1"};
+  std::vector<std::string> texts = {"0",
+                                    "0.",
+                                    ".0",
+                                    "000",
+                                    "1",
+                                    "5.",
+                                    ".5",
+                                    "0.1",
+                                    "0.3",
+                                    "1e0",
+                                    "1E+0",
+                                    "1e-0",
+                                    "9007199254740992",
+                                    "9007199254740993",
+                                    "9007199254740995",
+                                    "9007199254740993.0000001",
+                                    "1.7976931348623157e308",
+                                    "1.7976931348623158e308",
+                                    "1.7976931348623159e308",
+                                    "1e309",
+                                    "2.2250738585072011e-308",
+                                    "2.2250738585072012e-308",
+                                    "2.2250738585072014e-308",
+                                    "4.9406564584124654e-324",
+                                    "2.4703282292062327e-324",
+                                    "2.4703282292062328e-324",
+                                    "1e-324",
+                                    "3e-324",
+                                    "1e-400",
+                                    "1e400",
+                                    "0e999999",
+                                    "0.0000e-999999",
+                                    "123456789012345678901234567890",
+                                    "0.000000000000000000000000000000000001",
+                                    "1000000000000000000000000000000e-330",
+                                    "1.",
+                                    "1e",
+                                    "1e+",
+                                    "e5",
+                                    ".",
+                                    "",
+                                    "1.2.3",
+                                    "1x",
+                                    "0x10",
+                                    "inf",
+                                    "nan",
+                                    " 1",
+                                    "1 ",
+                                    "+1",
+                                    "-1"};
   const std::string longTie = "9007199254740993" + std::string(1000, '0');
   texts.push_back(longTie);
   texts.push_back(longTie + "1");
@@ -157,8 +198,9 @@ TEST(PortableDecimalText, WritesDecimalsAndExponentFormsAsTheLibraryDoes) {
   for (const DecimalForm form : {DecimalForm::Fixed, DecimalForm::Scientific}) {
     for (const int decimals : {0, 2, 17, 19}) {
       for (double value : randomDoubles(5000)) {
-        ASSERT_EQ(std::string(fromPortable, writeDecimalPortable(value, form, decimals, fromPortable)),
-                  std::string(fromLibrary, writeDecimal(value, form, decimals, fromLibrary)));
+        ASSERT_EQ(
+            std::string(fromPortable, writeDecimalPortable(value, form, decimals, fromPortable)),
+            std::string(fromLibrary, writeDecimal(value, form, decimals, fromLibrary)));
       }
     }
   }

@@ -1,11 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 // Finding typed categories and labels: exact first, then ignoring case, else suggestions.
+#include "name_match.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "case_folding.h"
-#include "name_match.h"
 #include "categories.h"
 
 namespace vardeln {
@@ -77,8 +78,7 @@ TEST(CaseFolding, LeavesNoTwoLabelsOfACategoryAlike) {
     std::vector<std::string> folded;
     for (const std::string_view label : category.labels()) folded.push_back(foldCase(label));
     std::sort(folded.begin(), folded.end());
-    EXPECT_EQ(std::adjacent_find(folded.begin(), folded.end()), folded.end())
-        << category.id();
+    EXPECT_EQ(std::adjacent_find(folded.begin(), folded.end()), folded.end()) << category.id();
   }
 }
 

@@ -1,6 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // Numbers read and written under a style: each row reads a text or writes a double, and every
 // value a row holds must show as a text that reads back as the value it shows, never 0.
+#include "number_style.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "exact_double.h"
-#include "number_style.h"
 
 namespace vardeln {
 namespace {

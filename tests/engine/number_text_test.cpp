@@ -1,11 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 // The numeric test, text to double and double to text, as the result box needs them.
+#include "number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
-#include "number_text.h"
 #include "exact_double.h"
 
 namespace vardeln {
@@ -17,7 +18,9 @@ struct Reading {
   double value;  // when it is one
 };
 
-std::ostream& operator<<(std::ostream& out, const Reading& r) { return out << '"' << r.text << '"'; }
+std::ostream& operator<<(std::ostream& out, const Reading& r) {
+  return out << '"' << r.text << '"';
+}
 
 class Readings : public ::testing::TestWithParam<Reading> {};
 

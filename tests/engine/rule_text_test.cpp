@@ -1,11 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 // A rule explained by the text it was compiled from, written as a person writes arithmetic.
+#include "rule_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "categories.h"
-#include "rule_text.h"
 
 namespace vardeln {
 namespace {
@@ -54,7 +55,8 @@ TEST(RuleTexts, NameTheirVariable) {
   for (const Category& category : allCategories()) {
     for (const UnitRule& unit : category.rules()) {
       EXPECT_NE(toBaseText(unit, Script::Ascii).find('x'), std::string::npos) << unit.label;
-      EXPECT_NE(fromBaseText(unit, Script::Ascii).substr(9).find('B'), std::string::npos) << unit.label;
+      EXPECT_NE(fromBaseText(unit, Script::Ascii).substr(9).find('B'), std::string::npos)
+          << unit.label;
     }
   }
 }

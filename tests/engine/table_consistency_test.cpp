@@ -76,7 +76,9 @@ TEST(Categories, RefuseACompoundUnitNamingNoUnitOfTheirs) {
 }
 
 TEST(Categories, ListReaumurWithItsPrecomposedLetter) {
-  EXPECT_TRUE(categoryById("temperature")->unitIndex("R\xC3\xA9" "aumur"));
+  EXPECT_TRUE(categoryById("temperature")
+                  ->unitIndex("R\xC3\xA9"
+                              "aumur"));
 }
 
 TEST(Constants, AreTheDoublesTheTablesRelyOn) {
@@ -115,7 +117,8 @@ TEST(EveryUnit, ConvertedToItselfReturnsItsInput) {
 
 TEST(Length, LinkIsTheSquareRootOf62Point75Inches) {
   const Category& length = *categoryById("length");
-  const Conversion link = convert(length, *length.unitIndex("Link"), *length.unitIndex("Inches"), "1");
+  const Conversion link =
+      convert(length, *length.unitIndex("Link"), *length.unitIndex("Inches"), "1");
   EXPECT_NEAR(link.result, std::sqrt(62.75), 1e-12);
 }
 

@@ -8,8 +8,8 @@
 
 #include "categories.h"
 #include "conversion.h"
-#include "number_text.h"
 #include "exact_double.h"
+#include "number_text.h"
 
 namespace vardeln {
 namespace {

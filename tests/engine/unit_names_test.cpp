@@ -1,5 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 // Units by the names people write: each name stands for its own unit, a shared one for none.
+#include "unit_names.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include "categories.h"
 #include "quantity_conversion.h"
 #include "unit_name_match.h"
-#include "unit_names.h"
 #include "unit_search.h"
 
 namespace vardeln {
@@ -88,11 +89,8 @@ TEST(UnitNames, ANameLeftWithoutCategoryFindsEveryCategoryItFits) {
     std::string_view written;
     std::vector<std::string_view> categories;
   } rows[] = {
-      {"ft", {"length"}},
-      {"tolas", {"mass"}},
-      {"ton", {"mass", "volume"}},
-      {"kilo", {"mass", "prefix"}},
-      {"lbx", {}},
+      {"ft", {"length"}},           {"tolas", {"mass"}}, {"ton", {"mass", "volume"}},
+      {"kilo", {"mass", "prefix"}}, {"lbx", {}},
   };
   for (const auto& row : rows) {
     std::vector<std::string_view> found;

@@ -1,12 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 // The Windows build's pow gives the GNU C library's bits for every power the tables use.
+#include "whole_power.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "constants.h"
 #include "exact_double.h"
-#include "whole_power.h"
 
 namespace vardeln {
 namespace {

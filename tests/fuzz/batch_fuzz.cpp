@@ -70,7 +70,6 @@ bool isInfinityText(std::string_view text, bool exact) {
   return exact ? text == "inf" || text == "-inf" : text == "Infinity" || text == "-Infinity";
 }
 
-
 // Everything a batch wrote to memory, and how it ended.
 struct BatchRun {
   vardeln::cli::BatchOutcome outcome;
@@ -120,9 +119,9 @@ void checkRecords(const vardeln::cli::ConversionNames& names, bool exact,
     } else if (isFaultName(plain)) {
       require(outcome == plain && !field("result"), "not the fault plain names");
     } else {
-      require((outcome == "ok" || outcome == "infinite") &&
-                  field(exact ? "exact" : "result") == plain,
-              "another result than plain");
+      require(
+          (outcome == "ok" || outcome == "infinite") && field(exact ? "exact" : "result") == plain,
+          "another result than plain");
       require(record["number"].is_number() == (outcome == "ok"),
               "a number for an infinity, or none for a finite result");
     }
@@ -145,7 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::size_t from = bytes[1] % labels.size();
   const std::size_t to = bytes[2] % labels.size();
   vardeln::cli::ValueConverter converter(
-      category, from, to, exact ? vardeln::cli::ResultForm::Exact : vardeln::cli::ResultForm::Shown);
+      category, from, to,
+      exact ? vardeln::cli::ResultForm::Exact : vardeln::cli::ResultForm::Shown);
   const std::size_t blockSize = bytes[3] == 0 ? vardeln::cli::kBlockSize : bytes[3];
   std::string input(reinterpret_cast<const char*>(bytes + kChoiceBytes), size - kChoiceBytes);
 

@@ -1,12 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 // The numeric test and text-to-double, held against a reference written another way: a
 // regular expression of the number grammar and the C library's strtod in the "C" locale.
+#include <locale.h>
+
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <optional>
 #include <regex>
 #include <string>

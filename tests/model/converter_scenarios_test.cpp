@@ -51,7 +51,9 @@ TEST_P(Scenarios, EndAsTheUserSeesThem) {
 
 INSTANTIATE_TEST_SUITE_P(Table, Scenarios,
                          ::testing::ValuesIn(testing::readScenarios(VARDELN_SCENARIOS)),
-                         [](const auto& info) { return testing::scenarioTestName(info.param.name); });
+                         [](const auto& info) {
+                           return testing::scenarioTestName(info.param.name);
+                         });
 
 // What a command reports as changed, so that a view redraws exactly that.
 TEST(Changes, NameWhatACommandChanged) {
@@ -85,7 +87,9 @@ TEST(How, NamesTheRulesOfBothUnits) {
   converter.chooseCategory(*categoryIndex("length"));
   converter.chooseFrom(*converter.category().unitIndex("Feet"));
   converter.chooseTo(*converter.category().unitIndex("Meters"));
-  EXPECT_EQ(converter.howToBase(), "to Meters: B = x × FootInMetres, where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003");
+  EXPECT_EQ(
+      converter.howToBase(),
+      "to Meters: B = x × FootInMetres, where FootInMetres = 1 ÷ 3.28084 = 0.3047999902464003");
   EXPECT_EQ(converter.howFromBase(), "from Meters: result = B");
   EXPECT_TRUE(converter.todayOfFrom().starts_with(
       "Feet: this table's is 3.2e-8 smaller than today's: 1 ft = 0.3048 m"));

@@ -1,11 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 // Links as people write, edit and share them: what each opens, and what the note says.
+#include "link.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "converter.h"
-#include "link.h"
 
 namespace vardeln {
 namespace {

@@ -70,9 +70,9 @@ inline std::vector<Scenario> readScenarios(const char* path) {
     if (line.empty() || line.front() == '#') continue;
     const std::vector<std::string> columns = splitOn(line, "\t");
     if (columns.size() != 7) throw std::runtime_error("not seven columns: " + line);
-    Scenario scenario{columns[0], {}, unescapeScenarioText(columns[2]),
-                      unescapeScenarioText(columns[3]), columns[4], columns[5],
-                      unescapeScenarioText(columns[6])};
+    Scenario scenario{
+        columns[0], {},         unescapeScenarioText(columns[2]), unescapeScenarioText(columns[3]),
+        columns[4], columns[5], unescapeScenarioText(columns[6])};
     if (!columns[1].empty()) {
       for (const std::string& command : splitOn(columns[1], "; ")) {
         const std::size_t blank = command.find(' ');

@@ -18,12 +18,12 @@ namespace {
 
 struct CommandCase {
   const char* name;
-  const char* input;         // typed into the number box first
-  const char* sourceUnit;    // nullptr: left at Acres
-  const char* targetUnit;    // nullptr: left at Acres
+  const char* input;            // typed into the number box first
+  const char* sourceUnit;       // nullptr: left at Acres
+  const char* targetUnit;       // nullptr: left at Acres
   const char* clipboardBefore;  // nullptr: the clipboard holds no text
   std::vector<const char*> commands;
-  const char* clipboardAfter;   // nullptr: holds no text
+  const char* clipboardAfter;  // nullptr: holds no text
   const char* inputAfter;
   const char* resultAfter;
   const char* locale = "C";  // the window's, for reading and writing numbers
@@ -67,20 +67,55 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // What the converter makes of each command is the scenario table's; these are the
         // system clipboard's own cases.
-        CommandCase{"PasteOfAClipboardWithNoText", "7", nullptr, nullptr, nullptr,
-                    {"pasteMenu"}, nullptr, "", "Invalid Number"},
-        CommandCase{"PasteWithControlCharacters", "7", nullptr, nullptr, "4\x01\x7f\x1b",
-                    {"pasteMenu"}, "4\x01\x7f\x1b", "4\x01\x7f\x1b", "Invalid Number"},
-        CommandCase{"ResetLeavesTheClipboard", "5", nullptr, nullptr, "kept",
-                    {"resetMenu"}, "kept", "", ""},
+        CommandCase{"PasteOfAClipboardWithNoText",
+                    "7",
+                    nullptr,
+                    nullptr,
+                    nullptr,
+                    {"pasteMenu"},
+                    nullptr,
+                    "",
+                    "Invalid Number"},
+        CommandCase{"PasteWithControlCharacters",
+                    "7",
+                    nullptr,
+                    nullptr,
+                    "4\x01\x7f\x1b",
+                    {"pasteMenu"},
+                    "4\x01\x7f\x1b",
+                    "4\x01\x7f\x1b",
+                    "Invalid Number"},
+        CommandCase{"ResetLeavesTheClipboard",
+                    "5",
+                    nullptr,
+                    nullptr,
+                    "kept",
+                    {"resetMenu"},
+                    "kept",
+                    "",
+                    ""},
         // Under the user's locale numbers are read with its marks and shown with its decimal
         // mark, never grouped; the clipboard takes them as shown.
-        CommandCase{"CopyWithTheDecimalComma", "1.000,5", "Hectares", nullptr, nullptr,
-                    {"copyMenu"}, "1.000,5 Hectares = 2472,28949980551 Acres", "1.000,5",
-                    "2472,28949980551", "de_DE"},
-        CommandCase{"PasteIndianGroupsAndLakh", "0", nullptr, nullptr, "2.5 lakh",
-                    {"pasteMenu", "copyMenu"}, "2.5 lakh Acres = 250000 Acres", "2.5 lakh",
-                    "250000", "en_IN"}),
+        CommandCase{"CopyWithTheDecimalComma",
+                    "1.000,5",
+                    "Hectares",
+                    nullptr,
+                    nullptr,
+                    {"copyMenu"},
+                    "1.000,5 Hectares = 2472,28949980551 Acres",
+                    "1.000,5",
+                    "2472,28949980551",
+                    "de_DE"},
+        CommandCase{"PasteIndianGroupsAndLakh",
+                    "0",
+                    nullptr,
+                    nullptr,
+                    "2.5 lakh",
+                    {"pasteMenu", "copyMenu"},
+                    "2.5 lakh Acres = 250000 Acres",
+                    "2.5 lakh",
+                    "250000",
+                    "en_IN"}),
     [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
 
 using EditCommandWithFocus = LoadedWindow;

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "text_box.h"
-#include "window_fixture.h"
 #include "text_samples.h"
+#include "window_fixture.h"
 
 namespace vardeln {
 namespace {
@@ -57,8 +57,10 @@ TEST_P(HostilePastes, AreAnsweredAndTheWindowGoesOnConverting) {
 
   choose("pasteMenu");
   // The number is one line: each line break of the clipboard's text stands as one blank.
-  EXPECT_EQ(inputText->text(),
-            clipboard->text().replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' '));
+  EXPECT_EQ(inputText->text(), clipboard->text()
+                                   .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                                   .replace(u'\r', u' ')
+                                   .replace(u'\n', u' '));
   EXPECT_EQ(outputText->text(), QString::fromUtf8(p.resultAfterPaste));
   typeKeys(inputText, QString::fromUtf8(p.typedAtTheEnd));
   EXPECT_EQ(outputText->text(), QString::fromUtf8(p.resultAfterTyping));

@@ -59,8 +59,8 @@ TEST_F(LiveRecalculation, TheResultFollowsEveryKeystroke) {
     const char* result;
   };
   const Step steps[] = {
-      {"a", "Invalid Number"}, {nullptr, "Invalid Number"}, {"5", "60"},
-      {"0", "600"},            {nullptr, "60"},             {"e", "Invalid Number"},
+      {"a", "Invalid Number"}, {nullptr, "Invalid Number"}, {"5", "60"}, {"0", "600"},
+      {nullptr, "60"},         {"e", "Invalid Number"},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.typed ? step.typed : "Backspace");
@@ -83,9 +83,9 @@ TEST_F(LiveRecalculation, ChangingTheTargetUnitRelabelsOnlyTheTargetSide) {
   outputUnit->setCurrentText(QStringLiteral("Meters Square"));
 
   EXPECT_EQ(outputText->text(), QStringLiteral("10000"));
-  EXPECT_EQ(toolTips(), QStringList({QStringLiteral("Hectares"), QStringLiteral("Hectares"),
-                                     QStringLiteral("Meters Square"),
-                                     QStringLiteral("Meters Square")}));
+  EXPECT_EQ(toolTips(),
+            QStringList({QStringLiteral("Hectares"), QStringLiteral("Hectares"),
+                         QStringLiteral("Meters Square"), QStringLiteral("Meters Square")}));
   EXPECT_EQ(conversionRuns.count(), 1);
 }
 
@@ -99,8 +99,7 @@ TEST_F(LiveRecalculation, AKeyInAListRecalculatesWithTheOldUnitThenTheNewOne) {
   inputText->setText(QStringLiteral("100"));
   outputUnit->setCurrentText(QStringLiteral("Celsius"));
   QStringList resultsSeen;
-  QObject::connect(&window, &Vardeln::conversionRan,
-                   [&] { resultsSeen << outputText->text(); });
+  QObject::connect(&window, &Vardeln::conversionRan, [&] { resultsSeen << outputText->text(); });
 
   QTest::keyClick(outputUnit, Qt::Key_K);
   EXPECT_EQ(resultsSeen, QStringList({QStringLiteral("100"), QStringLiteral("373.15")}));

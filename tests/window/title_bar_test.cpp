@@ -1,12 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 // The title bar the window draws for itself under Wayland: what its buttons do with a click,
 // and that anywhere else the platform's own title bar stays.
+#include "title_bar.h"
+
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QWidget>
-
-#include "title_bar.h"
 
 namespace vardeln {
 namespace {
@@ -53,8 +53,8 @@ TEST_F(OwnTitleBar, ButtonsCloseAndMinimizeAndNothingMaximizes) {
       {"a click on close", button / 2, button / 2, true, false},
       {"a click on minimize", button * 3 / 2, button * 3 / 2, false, true},
       {"pressed on close, released on minimize", button / 2, button * 3 / 2, false, false},
-      {"a click where another title bar offers to maximize", button * 5 / 2, button * 5 / 2,
-       false, false},
+      {"a click where another title bar offers to maximize", button * 5 / 2, button * 5 / 2, false,
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -5,10 +5,9 @@
 // still draws the menu bar's overflow arrow.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 #include "check_menu_item.h"
 #include "drop_down_list.h"
@@ -149,10 +148,20 @@ TEST(Twips, ConvertAtTheScreensLogicalDotsPerInch) {
     int pixels;
   };
   const Case cases[] = {
-      {3450, 96, 230}, {3255, 96, 217}, {15, 96, 1},   {7, 96, 0},     {8, 96, 1},
-      {3450, 120, 288}, {285, 120, 24}, {3450, 144, 345}, {3015, 192, 402},
+      {3450, 96, 230},
+      {3255, 96, 217},
+      {15, 96, 1},
+      {7, 96, 0},
+      {8, 96, 1},
+      {3450, 120, 288},
+      {285, 120, 24},
+      {3450, 144, 345},
+      {3015, 192, 402},
       // Halves round away from zero, also left of the client area.
-      {-120, 96, -8},   {-120, 120, -10}, {2385, 144, 239}, {-105, 144, -11},
+      {-120, 96, -8},
+      {-120, 120, -10},
+      {2385, 144, 239},
+      {-105, 144, -11},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.twips << " twips at " << c.dpi << " DPI");

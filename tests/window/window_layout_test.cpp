@@ -3,8 +3,6 @@
 // the focus, what a screen reader hears, and room for every text in a larger font.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,6 +10,7 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 #include "version.h"
 #include "window_fixture.h"
@@ -42,10 +41,8 @@ TEST_F(WindowLayout, ControlsStandAtTheirPlacesInPixelsAt96Dpi) {
     QRect pixels;
   };
   const Case cases[] = {
-      {"inputText", {16, 32, 201, 19}},
-      {"inputUnit", {16, 56, 201, 21}},
-      {"outputText", {16, 104, 201, 19}},
-      {"outputUnit", {16, 128, 201, 21}},
+      {"inputText", {16, 32, 201, 19}},   {"inputUnit", {16, 56, 201, 21}},
+      {"outputText", {16, 104, 201, 19}}, {"outputUnit", {16, 128, 201, 21}},
       {"Line1", {0, 0, 232, 2}},
   };
   for (const Case& c : cases) {
@@ -203,8 +200,7 @@ TEST_P(WindowWithLargerFont, EveryUnitLabelOfEveryCategoryShowsWholeInBothLists)
       for (int i = 0; i < list->count(); ++i) {
         const QString label = list->itemText(i);
         EXPECT_GE(list->width(), widthShowingWhole(list, label))
-            << category->objectName().toStdString() << ", " << name << ": "
-            << label.toStdString();
+            << category->objectName().toStdString() << ", " << name << ": " << label.toStdString();
       }
     }
   }

@@ -55,7 +55,9 @@ TEST_P(WindowScenarios, ShowWhatTheConverterHolds) {
 
 INSTANTIATE_TEST_SUITE_P(Table, WindowScenarios,
                          ::testing::ValuesIn(testing::readScenarios(VARDELN_SCENARIOS)),
-                         [](const auto& info) { return testing::scenarioTestName(info.param.name); });
+                         [](const auto& info) {
+                           return testing::scenarioTestName(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace vardeln

@@ -3,7 +3,6 @@
 
 #include <QIconEngine>
 #include <QPointer>
-
 #include <optional>
 
 namespace vardeln {

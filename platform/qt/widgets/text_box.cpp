@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QValidator>
-
 #include <limits>
 
 #include "freed_memory.h"
@@ -47,8 +46,7 @@ QString typedText(const QKeyEvent* event) {
 
 }  // namespace
 
-TextBox::TextBox(int longestText, QWidget* parent)
-    : QLineEdit(parent), longestText_(longestText) {
+TextBox::TextBox(int longestText, QWidget* parent) : QLineEdit(parent), longestText_(longestText) {
   // QLineEdit's own limit cuts a text short without a word, so it is set out of reach and
   // the bound is kept by refusing whole texts instead.
   setMaxLength(std::numeric_limits<int>::max());
@@ -69,8 +67,9 @@ void TextBox::refuse() {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
   if (!isReadOnly()) {
-    const QString inserted =
-        event->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text() : typedText(event);
+    const QString inserted = event->matches(QKeySequence::Paste)
+                                 ? QGuiApplication::clipboard()->text()
+                                 : typedText(event);
     if (!inserted.isEmpty() && refuseInsertion(inserted)) {
       event->accept();
       return;

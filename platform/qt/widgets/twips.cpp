@@ -1,10 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "twips.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-
-#include <QFontMetricsF>
 
 namespace vardeln {
 

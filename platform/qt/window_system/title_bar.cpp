@@ -1,13 +1,12 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "title_bar.h"
 
-#include <utility>
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <utility>
 
 namespace vardeln {
 namespace {
@@ -56,18 +55,16 @@ bool TitleBar::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-QRect TitleBar::closeButton() const {
-  return {width() - height(), 0, height(), height()};
-}
+QRect TitleBar::closeButton() const { return {width() - height(), 0, height(), height()}; }
 
 QRect TitleBar::minimizeButton() const { return closeButton().translated(-height(), 0); }
 
 void TitleBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
-  pressed_ = closeButton().contains(at) ? Button::Close
+  pressed_ = closeButton().contains(at)      ? Button::Close
              : minimizeButton().contains(at) ? Button::Minimize
-                                              : Button::None;
+                                             : Button::None;
   if (pressed_ != Button::None) return;
   if (QWindow* handle = window_->windowHandle()) handle->startSystemMove();
 }
@@ -100,9 +97,9 @@ void TitleBar::paintEvent(QPaintEvent*) {
   const QRect caption(iconPlace.right() + kPadding, 0,
                       minimizeButton().left() - iconPlace.right() - 2 * kPadding, height());
   painter.setPen(ink);
-  painter.drawText(caption, Qt::AlignCenter,
-                   fontMetrics().elidedText(window_->windowTitle(), Qt::ElideRight,
-                                            caption.width()));
+  painter.drawText(
+      caption, Qt::AlignCenter,
+      fontMetrics().elidedText(window_->windowTitle(), Qt::ElideRight, caption.width()));
 
   QPen mark(ink, 2);
   painter.setPen(mark);

@@ -1,10 +1,9 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "wayland_exit.h"
 
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
-
-#include <QGuiApplication>
 
 namespace vardeln {
 

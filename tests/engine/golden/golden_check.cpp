@@ -13,7 +13,8 @@ namespace vardeln::golden {
 namespace {
 
 std::string describe(const Outcome& outcome) {
-  return decimal(outcome.value) + " (" + hexBits(outcome.value) + ", " + std::string(outcome.fault) + ")";
+  return decimal(outcome.value) + " (" + hexBits(outcome.value) + ", " +
+         std::string(outcome.fault) + ")";
 }
 
 std::string where(const Entry& entry) {
@@ -71,10 +72,10 @@ CheckReport checkGolden(std::istream& table) {
       for (const Direction direction : {Direction::ToBase, Direction::FromBase}) {
         for (const bool sweep : {false, true}) {
           if (covered.count({&rule, direction, sweep}) == 0) {
-            report.problems.push_back(std::string(category.id()) + " \"" +
-                                      std::string(rule.label) + "\" " +
-                                      std::string(directionName(direction)) + " base has no " +
-                                      (sweep ? "sweep" : "entry") + " in the golden table");
+            report.problems.push_back(std::string(category.id()) + " \"" + std::string(rule.label) +
+                                      "\" " + std::string(directionName(direction)) +
+                                      " base has no " + (sweep ? "sweep" : "entry") +
+                                      " in the golden table");
           }
         }
       }

@@ -22,10 +22,14 @@ Bits faultIndex(std::string_view fault) {
 
 std::string_view faultToken(FloatingPointFault fault) {
   switch (fault) {
-    case FloatingPointFault::None: return kFaultNames[0];
-    case FloatingPointFault::Overflow: return kFaultNames[1];
-    case FloatingPointFault::InvalidOperation: return kFaultNames[2];
-    case FloatingPointFault::DivisionByZero: return kFaultNames[3];
+    case FloatingPointFault::None:
+      return kFaultNames[0];
+    case FloatingPointFault::Overflow:
+      return kFaultNames[1];
+    case FloatingPointFault::InvalidOperation:
+      return kFaultNames[2];
+    case FloatingPointFault::DivisionByZero:
+      return kFaultNames[3];
   }
   return kFaultNames[2];
 }
@@ -144,7 +148,8 @@ std::optional<Direction> directionNamed(std::string_view name) {
 std::string checkedColumns(const Entry& entry) {
   std::string line;
   for (const std::string_view column :
-       {std::string_view(entry.category), std::string_view(entry.unit), directionName(entry.direction)}) {
+       {std::string_view(entry.category), std::string_view(entry.unit),
+        directionName(entry.direction)}) {
     line.append(column).push_back('\t');
   }
   if (entry.sweep) return line.append("sweep\t").append(hexBits(entry.expected.value));

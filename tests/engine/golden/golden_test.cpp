@@ -29,7 +29,8 @@ std::size_t expectedEntries() {
 std::string joined(const std::vector<std::string>& problems, std::size_t atMost) {
   std::string text;
   for (std::size_t i = 0; i < problems.size() && i < atMost; ++i) text += problems[i] + '\n';
-  if (problems.size() > atMost) text += "... and " + std::to_string(problems.size() - atMost) + " more\n";
+  if (problems.size() > atMost)
+    text += "... and " + std::to_string(problems.size() - atMost) + " more\n";
   return text;
 }
 
@@ -54,8 +55,9 @@ void PrintTo(const Slip& slip, std::ostream* out) { *out << slip.name; }
 
 // The first line that starts with the given columns.
 std::string& lineStarting(Lines& lines, const std::string& prefix) {
-  const auto line = std::find_if(lines.begin(), lines.end(),
-                                 [&](const std::string& text) { return text.rfind(prefix, 0) == 0; });
+  const auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string& text) {
+    return text.rfind(prefix, 0) == 0;
+  });
   if (line == lines.end()) throw std::logic_error("no line starts with " + prefix);
   return *line;
 }

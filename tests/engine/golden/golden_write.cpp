@@ -40,24 +40,27 @@ std::span<const double> goldenInputs() { return kInputs; }
 
 void writeGolden(std::ostream& out) {
   out << "# Vardeln — MIT licence, see LICENSE.\n"
-         "# Golden table: what every unit's rule gives, to the last bit. Written by golden_generate;\n"
-         "# never edit by hand. Columns (tab-separated): category, unit, direction (to or from the\n"
+         "# Golden table: what every unit's rule gives, to the last bit. Written by "
+         "golden_generate;\n"
+         "# never edit by hand. Columns (tab-separated): category, unit, direction (to or from "
+         "the\n"
          "# base unit), input bits, value bits, fault (ok, overflow, invalid), then the input and\n"
          "# the value as shortest decimals, which the checker ignores. A sweep line closes each\n"
-         "# unit and direction: a digest of the rule's values at thousands of pseudo-random inputs.\n";
+         "# unit and direction: a digest of the rule's values at thousands of pseudo-random "
+         "inputs.\n";
   for (const Category& category : allCategories()) {
     for (const UnitRule& rule : category.rules()) {
       for (const Direction direction : {Direction::ToBase, Direction::FromBase}) {
         const std::string categoryName(category.id());
         const std::string label(rule.label);
         for (const double input : kInputs) {
-          const Entry entry{categoryName, label, direction, false, bitsOf(input),
-                            evaluate(rule, direction, input)};
+          const Entry entry{categoryName, label,         direction,
+                            false,        bitsOf(input), evaluate(rule, direction, input)};
           out << checkedColumns(entry) << '\t' << shortest(entry.input) << '\t'
               << shortest(entry.expected.value) << '\n';
         }
-        const Entry sweep{categoryName, label, direction, true, 0,
-                          {sweepDigest(rule, direction), {}}};
+        const Entry sweep{categoryName, label, direction,
+                          true,         0,     {sweepDigest(rule, direction), {}}};
         out << checkedColumns(sweep) << '\t' << kSweepInputs << " pseudo-random inputs\n";
       }
     }
