@@ -2,7 +2,8 @@
 # Vardeln — MIT licence, see LICENSE.
 # Installs what is missing, builds Vardeln and runs its whole test suite.
 #
-# With no arguments (as CI runs it) it runs these workflows of CMakePresets.json in turn
+# With no arguments (as CI runs it) it first checks that every C and C++ file is formatted as
+# .clang-format says (scripts/check_format.sh), then runs these workflows of CMakePresets.json in turn
 # (configure, build, test), stopping at the first failure:
 #   default        the normal build in build/ and every test, the Debian package and the
 #                  window on X11, Wayland and the accessibility bus included;
@@ -34,6 +35,10 @@ if [ $# -gt 0 ]; then
 fi
 
 stage() { printf '\n== %s (%s)\n' "$1" "$(date +%T)"; }
+
+# The format first: it takes a second, and a review then reads only what a change does.
+stage "format"
+scripts/check_format.sh
 
 for workflow in default release clang-release sanitize fuzz web windows; do
   # A workflow runs no npm: the page's test packages are fetched before it.

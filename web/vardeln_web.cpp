@@ -79,11 +79,23 @@ std::string_view bytes(const char* text, int length) {
 // a fault's name) and how many there are, valid until the next command. staleFault is the
 // fault's name while the result is stale, else empty; numberIsGiven is 1 when the number is
 // exactly the text the command was given; byToday is 1 under today's definitions.
-#define VARDELN_STATE_WORDS(WORD)                                                            \
-  WORD(category)                                                                             \
-  WORD(from) WORD(to) WORD(noteKind) WORD(number) WORD(numberLength) WORD(result)            \
-      WORD(resultLength) WORD(staleFault) WORD(staleFaultLength) WORD(note) WORD(noteLength) \
-          WORD(numberIsGiven) WORD(byToday)
+// clang-format off
+#define VARDELN_STATE_WORDS(WORD) \
+  WORD(category) \
+  WORD(from) \
+  WORD(to) \
+  WORD(noteKind) \
+  WORD(number) \
+  WORD(numberLength) \
+  WORD(result) \
+  WORD(resultLength) \
+  WORD(staleFault) \
+  WORD(staleFaultLength) \
+  WORD(note) \
+  WORD(noteLength) \
+  WORD(numberIsGiven) \
+  WORD(byToday)
+// clang-format on
 struct State {
 #define VARDELN_DECLARE(part) std::uint32_t part;
   VARDELN_STATE_WORDS(VARDELN_DECLARE)
