@@ -14,6 +14,7 @@
 #include "categories.h"
 #include "conversion.h"
 #include "exact_double.h"
+#include "quantity_conversion.h"
 
 namespace vardeln::cli {
 namespace {
@@ -126,6 +127,38 @@ TEST(Explanations, DefineEveryNameAndRedoneInDoublesGiveWhatTheyPrint) {
                                   convert(category, from, (from + 1) % units, value).result));
         }
       }
+    }
+  }
+}
+
+// A compound source is counted in its smallest part, then taken to the base unit; a compound
+// target is split from its smallest part: the printed arithmetic redoes to the result.
+TEST(Explanations, OfCompoundUnitsRedoneInDoublesGiveWhatTheyPrint) {
+  for (const Category& category : allCategories()) {
+    const QuantityUnit base(*category.unitIndex(category.baseLabel()));
+    for (std::size_t k = 0; k < category.compoundUnits().size(); ++k) {
+      const QuantityUnit compound(k, true);
+      const std::string read =
+          explainQuantity(category, compound, base, "3 7", 0, Script::Unicode).text;
+      SCOPED_TRACE(read);
+      const Equations equations = equationsIn(read);
+      const double count = std::stod(equations.at("x").back());
+      for (const auto& [name, sides] : equations) {
+        for (const std::string& side : sides) {
+          EXPECT_TRUE(
+              testing::sameDouble(Reader{side, equations, count}.all(), std::stod(sides.back())))
+              << side;
+        }
+      }
+      EXPECT_TRUE(
+          testing::sameDouble(std::stod(equations.at("result").back()),
+                              convertQuantity(category, compound, base, "3 7").conversion.result));
+      const std::string split =
+          explainQuantity(category, base, compound, "1000", 0, Script::Unicode).text;
+      EXPECT_NE(split.find("\n  = " +
+                           quantityText(convertQuantity(category, base, compound, "1000")) + "\n"),
+                std::string::npos)
+          << split;
     }
   }
 }
