@@ -30,16 +30,18 @@ Grouping groupingOf(std::string_view sizes) {
 NumberStyle environmentNumberStyle() {
   // The converter reads and writes its own form whatever the process locale; the user's is
   // consulted here only, and the C locale put back at once.
-  const char* chosen = std::setlocale(LC_NUMERIC, "");
+  const char* set = std::setlocale(LC_NUMERIC, "");
   NumberStyle style;
-  if (chosen == nullptr) return style;
+  if (set == nullptr) return style;
+  // The name lives in the library's own storage until the next setlocale: kept as a copy.
+  const std::string chosen = set;
   const std::lconv& numbers = *std::localeconv();
   const std::string decimalPoint = numbers.decimal_point;
   const std::string separator = numbers.thousands_sep;
   const std::string grouping = numbers.grouping;
   std::setlocale(LC_NUMERIC, "C");
   if (decimalPoint == ",") style.decimalMark = ',';
-  if (std::string_view(chosen) == "C" || std::string_view(chosen) == "POSIX") return style;
+  if (chosen == "C" || chosen == "POSIX") return style;
   style.groupsResults = false;
   const std::optional<GroupMark> mark = groupMarkOf(separator);
   if (!mark || groupMarkText(*mark).front() == style.decimalMark) return style;
