@@ -178,7 +178,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   require(outcome.status == worst, "the batch's status is not the most serious line's");
   require(outcome.ioProblem.empty(), "an input or output problem with memory streams");
 
-  const vardeln::cli::ConversionNames names{category.id(), labels[from], labels[to]};
+  vardeln::cli::ConversionNames names;
+  names.category = category.id();
+  names.from = labels[from];
+  names.to = labels[to];
   const BatchRun json = runBatch(input, [&](std::FILE* in, std::FILE* out) {
     return vardeln::cli::convertBatchToJson(converter, names, in, out, blockSize);
   });
