@@ -157,7 +157,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const vardeln::cli::BatchOutcome& outcome = plain.outcome;
   const std::string_view written = plain.written;
   require(written.empty() || written.back() == '\n', "the last result line is unfinished");
-  const std::vector<std::string_view> inputLines = vardeln::testing::batchLines(input);
+  // A byte-order mark before the first line is no part of it: the batch skips it.
+  std::string_view lines = input;
+  if (lines.starts_with("\xEF\xBB\xBF")) lines.remove_prefix(3);
+  const std::vector<std::string_view> inputLines = vardeln::testing::batchLines(lines);
   const std::vector<std::string_view> outputLines = vardeln::testing::batchLines(written);
   require(outputLines.size() == inputLines.size(), "not one result line per input line");
 
