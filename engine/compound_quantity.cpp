@@ -24,16 +24,6 @@ bool isDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // The text after the one sign a quantity may start with.
 std::string_view withoutSign(std::string_view text) {
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
@@ -123,7 +113,7 @@ std::optional<std::vector<Item>> items(std::string_view text, const NumberStyle&
       std::size_t end = at;
       while (end < text.size() && text[end] != ':' && !startsNumber(text, end, style)) ++end;
       if (found.empty() || !found.back().mark.empty()) return std::nullopt;
-      found.back().mark = trimmed(text.substr(at, end - at));
+      found.back().mark = trimBlanks(text.substr(at, end - at));
       at = end;
     }
   }
@@ -266,7 +256,7 @@ bool isCompoundDenominator(int denominator) {
 std::optional<std::string_view> unknownCompoundMark(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style) {
-  text = withoutSign(trimmed(text));
+  text = withoutSign(trimBlanks(text));
   const std::optional<std::vector<Item>> written = items(text, style);
   if (!written) return std::nullopt;
   for (const Item& item : *written) {
@@ -283,7 +273,7 @@ std::optional<std::string_view> unknownCompoundMark(const Category& category,
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style) {
-  text = trimmed(text);
+  text = trimBlanks(text);
   const bool negative = !text.empty() && text.front() == '-';
   text = withoutSign(text);
   if (text.empty() || !startsNumber(text, 0, style)) return std::nullopt;

@@ -194,9 +194,8 @@ bool startsGroup(std::size_t left, Grouping grouping) {
 // The number's text without its blanks, and the power of ten of a lakh or crore after it.
 std::optional<std::pair<std::string_view, int>> numberBody(std::string_view text,
                                                            const NumberStyle& style) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::nullopt;
-  std::string_view body = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
+  std::string_view body = trimBlanks(text);
+  if (body.empty()) return std::nullopt;
   int scale = 0;
   if (const std::size_t blank = body.find_last_of(kBlanks);
       style.grouping == Grouping::Indian && blank != std::string_view::npos) {

@@ -11,19 +11,19 @@ namespace vardeln {
 
 static_assert(kMaxFormattedLength >= kMaxDecimalLength);
 
-namespace {
-
 bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view trimBlanks(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   return text;
 }
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Where a number's digits and exponent lie, found in one pass over the text.
 struct NumberShape {

@@ -21,6 +21,13 @@ namespace vardeln {
 /// length of the text.
 std::optional<double> parseNumber(std::string_view text);
 
+/// The white space a number may have around it: blank, tab, line feed, carriage return,
+/// vertical tab, form feed.
+bool isBlank(char c);
+
+/// The text without the white space before and after it.
+std::string_view trimBlanks(std::string_view text);
+
 /// The numeric test: whether parseNumber accepts the text.
 bool isNumber(std::string_view text);
 

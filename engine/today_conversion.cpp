@@ -48,13 +48,6 @@ void appendNote(std::string& notes, const std::string& note) {
   notes += note;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\n\r\v\f";
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 ExactDefinitionText definitionText(const ExactDefinition& definition) {
   return {fractionText(definition.factor), fractionText(definition.offset)};
 }
