@@ -312,6 +312,29 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
   return reading;
 }
 
+std::optional<std::string> restyledCompoundText(const Category& category, const CompoundUnit& unit,
+                                                std::string_view text, const NumberStyle& from,
+                                                const NumberStyle& to) {
+  if (!readCompoundQuantity(category, unit, text, from)) return std::nullopt;
+  // The numbers are found as the reader parts them; a fraction's digits need no restyling.
+  std::string restyled;
+  for (std::size_t at = 0; at < text.size();) {
+    if (!startsNumber(text, at, from)) {
+      restyled.push_back(text[at++]);
+      continue;
+    }
+    const std::size_t end = numberEnd(text, at, from);
+    const std::string_view number = text.substr(at, end - at);
+    if (number.find('/') != std::string_view::npos) {
+      restyled.append(number);
+    } else {
+      restyled.append(*restyledNumber(number, from, to));
+    }
+    at = end;
+  }
+  return restyled;
+}
+
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double base, int denominator, const NumberStyle& style) {
   // The parts keep the shown digits: only the style's marks and grouping apply to them.

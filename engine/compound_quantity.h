@@ -50,6 +50,14 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style = {});
 
+/// A quantity typed under `from` as it is typed under `to`: each number rewritten by
+/// restyledNumber, the rest as it stands ("1.250,5 ft 3 in" under a German style is
+/// "1250.5 ft 3 in" in the converter's own form); nothing when the text is no quantity of
+/// `unit` under `from`.
+std::optional<std::string> restyledCompoundText(const Category& category, const CompoundUnit& unit,
+                                                std::string_view text, const NumberStyle& from,
+                                                const NumberStyle& to);
+
 /// The first word written after a number of `text` that names no part of `unit` ("lbx" of
 /// "11 st 4 lbx"), for a refusal that names what it could not read; nothing where every word
 /// names a part or the text does not part into numbers and words. The numbers are parted as

@@ -223,6 +223,11 @@ std::string_view groupMarkText(GroupMark mark) {
   return ",";
 }
 
+bool isStyle(const NumberStyle& style) {
+  return style.grouping == Grouping::None ||
+         groupMarkText(style.groupMark) != std::string_view(&style.decimalMark, 1);
+}
+
 std::optional<double> parseNumber(std::string_view text, const NumberStyle& style) {
   if (style.decimalMark == '.' && style.grouping == Grouping::None) return parseNumber(text);
   const auto body = numberBody(text, style);
@@ -246,6 +251,13 @@ std::optional<std::string> ownFormText(std::string_view text, const NumberStyle&
   const auto body = numberBody(text, style);
   std::string own(body->first.size() + 3, '\0');
   own.resize(*toOwnForm(body->first, body->second, style, own.data()));
+  return own;
+}
+
+std::optional<std::string> restyledNumber(std::string_view text, const NumberStyle& from,
+                                          const NumberStyle& to) {
+  std::optional<std::string> own = ownFormText(text, from);
+  if (own) std::replace(own->begin(), own->end(), '.', to.decimalMark);
   return own;
 }
 

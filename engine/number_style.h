@@ -43,6 +43,9 @@ struct NumberStyle {
   friend bool operator==(const NumberStyle&, const NumberStyle&) = default;
 };
 
+/// Whether a style can be written and read back: a grouping's mark is not the decimal mark.
+bool isStyle(const NumberStyle& style);
+
 /// The group mark as it is written (UTF-8).
 std::string_view groupMarkText(GroupMark mark);
 
@@ -62,6 +65,13 @@ bool isNumber(std::string_view text, const NumberStyle& style);
 /// "2.5e5"), so that it reads as the same decimal; nothing when parseNumber(text, style)
 /// reads no number.
 std::optional<std::string> ownFormText(std::string_view text, const NumberStyle& style);
+
+/// A number typed under `from` as it is typed under `to`: its own form with `to`'s decimal
+/// mark ("1.500,25" under a German style is "1500.25" in the converter's own form and
+/// "1500,25" under a decimal comma). No groups are added, since a typed number reads under
+/// every grouping without them; nothing when the text reads no number under `from`.
+std::optional<std::string> restyledNumber(std::string_view text, const NumberStyle& from,
+                                          const NumberStyle& to);
 
 /// Longest text formatDouble writes under any style: the largest double in full with 17
 /// decimals, every group mark three bytes long.

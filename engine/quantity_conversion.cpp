@@ -31,6 +31,13 @@ std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit) 
   return unit.compound ? category.compoundLabels()[unit.index] : category.labels()[unit.index];
 }
 
+std::optional<std::string> restyledQuantityText(const Category& category, QuantityUnit unit,
+                                                std::string_view text, const NumberStyle& from,
+                                                const NumberStyle& to) {
+  if (!unit.compound) return restyledNumber(text, from, to);
+  return restyledCompoundText(category, category.compoundUnits()[unit.index], text, from, to);
+}
+
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
                                    std::string_view text, int denominator,
                                    const NumberStyle& style) {

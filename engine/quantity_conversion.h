@@ -32,6 +32,12 @@ QuantityUnit quantityUnitAt(const Category& category, std::size_t position);
 std::optional<QuantityUnit> quantityUnit(const Category& category, std::string_view label);
 std::string_view quantityUnitLabel(const Category& category, QuantityUnit unit);
 
+/// A number or compound quantity typed in `unit` under `from`, as it is typed under `to`
+/// (restyledNumber, restyledCompoundText); nothing when it reads nothing under `from`.
+std::optional<std::string> restyledQuantityText(const Category& category, QuantityUnit unit,
+                                                std::string_view text, const NumberStyle& from,
+                                                const NumberStyle& to);
+
 /// A conversion whose units may be compound. Between single units it is exactly convert();
 /// a compound source is read by readCompoundQuantity, and a compound target written by
 /// writeCompoundQuantity, whose quantity in the smallest part's unit is the result. Numbers

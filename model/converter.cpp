@@ -153,8 +153,8 @@ unsigned Converter::recalculateByToday() {
     return setResult({}, std::nullopt) |
            setNote("Compound units convert by the legacy tables only", NoteKind::NoneToday);
   }
-  TodayConversion converted =
-      convertByToday(category(), number_, from.index, to.index, TodayDetail::WithArithmetic);
+  TodayConversion converted = convertByToday(category(), number_, from.index, to.index,
+                                             TodayDetail::WithArithmetic, numberStyle_);
   switch (converted.outcome) {
     case TodayConversion::Outcome::NoDefinitionToday:
       return setResult({}, std::nullopt) |
@@ -189,8 +189,21 @@ bool Converter::convertsByToday(std::size_t unit) const {
 }
 
 unsigned Converter::setNumberStyle(const NumberStyle& style) {
+  unsigned changed = kNothing;
+  const QuantityUnit from = quantityUnitAt(category(), from_);
+  if (auto restyled = restyledQuantityText(category(), from, number_, numberStyle_, style);
+      restyled && *restyled != number_) {
+    number_ = std::move(*restyled);
+    changed = kNumber;
+  }
   numberStyle_ = style;
-  return recalculate();
+  return changed | recalculate();
+}
+
+std::string Converter::numberInOwnForm() const {
+  return restyledQuantityText(category(), quantityUnitAt(category(), from_), number_, numberStyle_,
+                              NumberStyle{})
+      .value_or(number_);
 }
 
 unsigned Converter::chooseCategory(std::size_t index) {
@@ -248,11 +261,13 @@ Converter::Cut Converter::cut() {
   return {setNumber({}), std::move(clipboard)};
 }
 
-std::string Converter::copy() const {
+std::string Converter::copy(CopyForm form) const {
   const std::string_view shown = stale_ ? faultName(*stale_) : std::string_view(result_);
   std::string line;
-  line.append(number_).append(" ").append(fromLabel()).append(" = ");
-  line.append(shown).append(" ").append(toLabel());
+  if (form == CopyForm::Sentence)
+    line.append(number_).append(" ").append(fromLabel()).append(" = ");
+  line.append(shown);
+  if (form != CopyForm::Result) line.append(" ").append(toLabel());
   return line;
 }
 
@@ -270,6 +285,9 @@ unsigned Converter::openConversion(std::size_t category, std::size_t from, std::
   }
   std::string text = withLineBreaksAsBlanks(number);
   unsigned changed = setUnits(category, from, to) | adopt(definitions);
+  text = restyledQuantityText(this->category(), quantityUnitAt(this->category(), from_), text,
+                              NumberStyle{}, numberStyle_)
+             .value_or(std::move(text));
   if (text != number_) changed |= kNumber;
   number_ = std::move(text);
   changed |= recalculate();

@@ -102,8 +102,13 @@ class Converter {
   /// How the number is read and the result written: the converter's own form unless a view
   /// or the user sets another (the window sets the system's decimal mark and grouping).
   const NumberStyle& numberStyle() const { return numberStyle_; }
-  /// Reads and writes numbers in `style` from now on, and converts again.
+  /// Reads and writes numbers in `style` from now on, and converts again. A number that
+  /// reads in the style before is rewritten as typed in the new one ("1.5" becomes "1,5"
+  /// under a decimal comma), so the same quantity stays in the box.
   unsigned setNumberStyle(const NumberStyle& style);
+  /// The number in the converter's own form (a point, no groups), as a link carries it so
+  /// that it reads the same under every style; the text as it stands where it reads none.
+  std::string numberInOwnForm() const;
 
   /// Makes a category current, both sides at its first unit, and converts. Also when it
   /// already was: the units chosen before are given up.
@@ -132,17 +137,21 @@ class Converter {
     std::string clipboard;
   };
   Cut cut();
-  /// The conversion as one line, "1 Hectares = 10000 Meters Square", exactly as the boxes and
-  /// lists show it (no trimming); while stale, the fault's name stands for the result.
-  std::string copy() const;
+  /// What Copy puts on the clipboard: the conversion as one line, "1 Hectares = 10000
+  /// Meters Square"; the result alone, "10000", to paste into a sheet; or the result and its
+  /// unit, "10000 Meters Square". Each exactly as the boxes and lists show it (no
+  /// trimming); while stale, the fault's name stands for the result.
+  enum class CopyForm { Sentence, Result, ResultWithUnit };
+  std::string copy(CopyForm form = CopyForm::Sentence) const;
   /// Empties the number and the result.
   unsigned reset();
 
-  /// Opens the conversion a link names, its category, units, number and definitions, as one
-  /// act: it converts once. A result shown before belongs to another conversion: on a fault the
-  /// result is empty and stale, so that the note and Copy name the fault and no number shows.
-  /// An empty number is what Reset leaves, with no result either; a number over
-  /// kLongestNumber refuses the link (as openUnknownLink), since nothing is cut short.
+  /// Opens the conversion a link names, its category, units, number (in the converter's own
+  /// form, shown in the number style) and definitions, as one act: it converts once. A result shown
+  /// before belongs to another conversion: on a fault the result is empty and stale, so that the
+  /// note and Copy name the fault and no number shows. An empty number is what Reset leaves, with
+  /// no result either; a number over kLongestNumber refuses the link (as openUnknownLink), since
+  /// nothing is cut short.
   unsigned openConversion(std::size_t category, std::size_t from, std::size_t to,
                           std::string_view number, Definitions definitions);
   /// A link that names no conversion of the converter's: the start's conversion by the legacy

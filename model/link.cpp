@@ -103,8 +103,9 @@ std::string linkOf(const Converter& converter) {
   std::string link = "#";
   if (converter.definitions() == Converter::Definitions::Today) link.append(kToday).append("/");
   appendEncoded(link, converter.category().id());
+  const std::string number = converter.numberInOwnForm();
   for (const std::string_view part :
-       {std::string_view(converter.number()), converter.fromLabel(), converter.toLabel()}) {
+       {std::string_view(number), converter.fromLabel(), converter.toLabel()}) {
     link.push_back('/');
     appendEncoded(link, part);
   }

@@ -10,7 +10,8 @@
 namespace vardeln {
 
 /// The conversion on screen as a page address, "#length/1/Feet/Meters": the category's id,
-/// the number, and both units' labels, each percent-encoded as a browser's
+/// the number in the converter's own form (a link reads the same under every number style),
+/// and both units' labels, each percent-encoded as a browser's
 /// encodeURIComponent does, so that a blank, a slash or a letter outside ASCII survives. A
 /// conversion by today's definitions leads with "today/" ("#today/length/1/Feet/Meters").
 std::string linkOf(const Converter& converter);

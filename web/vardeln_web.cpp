@@ -25,6 +25,7 @@
 #include "category_caption.h"
 #include "converter.h"
 #include "link.h"
+#include "number_style.h"
 #include "quantity_conversion.h"
 #include "unit_search.h"
 
@@ -155,6 +156,33 @@ constexpr NamedNumber kNoteKinds[] = {
     {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)},
     {"byToday", static_cast<unsigned>(NoteKind::ByToday)},
     {"noneToday", static_cast<unsigned>(NoteKind::NoneToday)}};
+
+// The choices of a number style and of Copy's forms, as the page names them.
+constexpr NamedNumber kGroupings[] = {
+    {"none", static_cast<unsigned>(vardeln::Grouping::None)},
+    {"thousands", static_cast<unsigned>(vardeln::Grouping::Thousands)},
+    {"indian", static_cast<unsigned>(vardeln::Grouping::Indian)}};
+
+constexpr NamedNumber kGroupMarks[] = {
+    {"comma", static_cast<unsigned>(vardeln::GroupMark::Comma)},
+    {"point", static_cast<unsigned>(vardeln::GroupMark::Point)},
+    {"apostrophe", static_cast<unsigned>(vardeln::GroupMark::Apostrophe)},
+    {"thinSpace", static_cast<unsigned>(vardeln::GroupMark::ThinSpace)},
+    {"narrowNoBreakSpace", static_cast<unsigned>(vardeln::GroupMark::NarrowNoBreakSpace)}};
+
+constexpr NamedNumber kPrecisions[] = {
+    {"significantDigits", static_cast<unsigned>(vardeln::Precision::SignificantDigits)},
+    {"decimals", static_cast<unsigned>(vardeln::Precision::Decimals)}};
+
+constexpr NamedNumber kNotations[] = {
+    {"general", static_cast<unsigned>(vardeln::Notation::General)},
+    {"scientific", static_cast<unsigned>(vardeln::Notation::Scientific)},
+    {"engineering", static_cast<unsigned>(vardeln::Notation::Engineering)}};
+
+constexpr NamedNumber kCopyForms[] = {
+    {"sentence", static_cast<unsigned>(Converter::CopyForm::Sentence)},
+    {"result", static_cast<unsigned>(Converter::CopyForm::Result)},
+    {"resultWithUnit", static_cast<unsigned>(Converter::CopyForm::ResultWithUnit)}};
 
 // Each part's word in the record.
 #define VARDELN_WORD(part) {#part, offsetof(State, part) / sizeof(std::uint32_t)},
@@ -302,7 +330,38 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_cut() {
 
 EMSCRIPTEN_KEEPALIVE const char* vardeln_cut_text() { return returned.c_str(); }
 
-EMSCRIPTEN_KEEPALIVE const char* vardeln_copy() { return hand(converter.copy()); }
+/// What Copy puts on the clipboard in a form kCopyForms names; the sentence for any other.
+EMSCRIPTEN_KEEPALIVE const char* vardeln_copy(int form) {
+  const bool known = form >= 0 && form <= static_cast<int>(Converter::CopyForm::ResultWithUnit);
+  return hand(converter.copy(known ? static_cast<Converter::CopyForm>(form)
+                                   : Converter::CopyForm::Sentence));
+}
+
+/// Reads and writes numbers in the style the page's setting chose, each part by a number
+/// kGroupings, kGroupMarks, kPrecisions and kNotations name, the decimal mark by its
+/// character's code; a choice out of range, or no style (isStyle), changes nothing.
+EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number_style(int decimalMark, int grouping, int groupMark,
+                                                       int precision, int digits, int notation) {
+  const bool inRange =
+      (decimalMark == '.' || decimalMark == ',') && grouping >= 0 &&
+      grouping <= static_cast<int>(vardeln::Grouping::Indian) && groupMark >= 0 &&
+      groupMark <= static_cast<int>(vardeln::GroupMark::NarrowNoBreakSpace) && precision >= 0 &&
+      precision <= static_cast<int>(vardeln::Precision::Decimals) && digits >= 0 && digits <= 17 &&
+      notation >= 0 && notation <= static_cast<int>(vardeln::Notation::Engineering);
+  if (!inRange) return Converter::kNothing;
+  vardeln::NumberStyle style;
+  style.decimalMark = static_cast<char>(decimalMark);
+  style.grouping = static_cast<vardeln::Grouping>(grouping);
+  style.groupMark = static_cast<vardeln::GroupMark>(groupMark);
+  style.precision = static_cast<vardeln::Precision>(precision);
+  style.digits = digits;
+  style.notation = static_cast<vardeln::Notation>(notation);
+  if (!vardeln::isStyle(style) ||
+      (style.precision == vardeln::Precision::SignificantDigits && digits == 0)) {
+    return Converter::kNothing;
+  }
+  return updated(converter.setNumberStyle(style));
+}
 
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_reset() { return updated(converter.reset()); }
 
@@ -366,6 +425,7 @@ constexpr Call kCalls[] = {VARDELN_CALL(state, number),
                            VARDELN_CALL(cut, number),
                            VARDELN_CALL(cut_text, text),
                            VARDELN_CALL(copy, text),
+                           VARDELN_CALL(set_number_style, number),
                            VARDELN_CALL(reset, number),
                            VARDELN_CALL(follow_link, givenText),
                            VARDELN_CALL(link, text),
@@ -378,10 +438,11 @@ constexpr Call kCalls[] = {VARDELN_CALL(state, number),
 
 extern "C" {
 
-/// The page's calls and the numbers it compares with, by name, as JSON: {"call":{"state":
-/// "number",...},"change":{"category":1,...},"noteKind":{"none":0,...},"state":{"category":0,
-/// ...}} (state: each part's word in vardeln_state()'s record). Read once, at the start; with
-/// vardeln_text_length(), the one call the page names itself.
+/// The page's calls and the numbers it compares with or passes, by name, as JSON:
+/// {"call":{"state":"number",...},"change":{"category":1,...},"noteKind":{"none":0,...},
+/// "grouping":{"none":0,...},"groupMark":…,"precision":…,"notation":…,"copyForm":…,
+/// "state":{"category":0,...}} (state: each part's word in vardeln_state()'s record). Read once, at
+/// the start; with vardeln_text_length(), the one call the page names itself.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
   returned = "{\"call\":{";
   for (const Call& each : kCalls) {
@@ -392,6 +453,16 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
   appendObject(returned, "change", kChanges);
   returned.push_back(',');
   appendObject(returned, "noteKind", kNoteKinds);
+  returned.push_back(',');
+  appendObject(returned, "grouping", kGroupings);
+  returned.push_back(',');
+  appendObject(returned, "groupMark", kGroupMarks);
+  returned.push_back(',');
+  appendObject(returned, "precision", kPrecisions);
+  returned.push_back(',');
+  appendObject(returned, "notation", kNotations);
+  returned.push_back(',');
+  appendObject(returned, "copyForm", kCopyForms);
   returned.push_back(',');
   appendObject(returned, "state", kStateWords);
   returned.push_back('}');

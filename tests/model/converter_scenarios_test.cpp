@@ -79,6 +79,12 @@ TEST(Changes, NameWhatACommandChanged) {
             C::kCategory | C::kUnits | C::kResult);
   EXPECT_EQ(std::string(converter.fromLabel()) + " " + std::string(converter.toLabel()),
             "Tola Arroba");
+  // A new number style keeps the quantity typed, written as it is typed in that style.
+  EXPECT_EQ(converter.setNumber("1.5"), C::kNumber | C::kResult);
+  EXPECT_EQ(converter.setNumberStyle({.decimalMark = ','}), C::kNumber | C::kResult);
+  EXPECT_EQ(converter.copy(C::CopyForm::Sentence), "1,5 Tola = 0,00069927540826686 Arroba");
+  EXPECT_EQ(converter.copy(C::CopyForm::Result), "0,00069927540826686");
+  EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "0,00069927540826686 Arroba");
 }
 
 // How the result is computed, each line from the rule that computes it.

@@ -267,6 +267,38 @@ test('the unit finder and the swap, from the keyboard alone; a reload holds them
   assert.equal(await page.locator(`#${active}`).textContent(), 'Tola in Mass');
 });
 
+// Copy's forms on their keys, each announced; the setting kept on the device, and a link that
+// keeps the converter's own form, opened in a browser of another language.
+test('Numbers: Indian groups, the link in the own form, Copy\'s forms; a comma by the language', async () => {
+  await page.locator('#numberSetting summary').click();
+  await page.locator('#groups').selectOption('indian');
+  await page.locator('#outputUnit').selectOption('Meters Square');
+  await typeNumber('1000');
+  const shown = '40,46,856.1634012';
+  assert.equal(await result(), shown);
+  await page.waitForURL(/#area\/1000\/Acres\/Meters%20Square$/);
+  const forms = [['N', 'number', shown], ['U', 'number and unit', `${shown} Meters Square`],
+                 ['S', 'sentence', `1000 Acres = ${shown} Meters Square`], ['L', 'link', page.url()]];
+  for (const [key, name, copied] of forms) {
+    await page.keyboard.press(`Alt+Shift+${key}`);
+    await eventually(() => page.locator('#commandNote').textContent(), `Copied the ${name}: ${copied}`);
+    assert.equal(await clipboard(), copied);
+  }
+  await page.locator('#decimalMark').selectOption(',');
+  assert.equal(await value('groups'), 'none', 'no groups by the decimal mark');
+  await typeNumber('2,5');
+  assert.equal(await result(), converted('area', '2.5', 'Acres', 'Meters Square').replace('.', ','));
+  await page.waitForURL(/#area\/2\.5\/Acres\/Meters%20Square$/);
+  const again = await openSite(session.browser, page.url().replace('2.5', '1000.5'), { locale: 'de-DE' });
+  assert.equal(await again.page.locator('#inputText').inputValue(), '1000,5');
+  assert.equal(await again.page.locator('#outputText').textContent(),
+               converted('area', '1000.5', 'Acres', 'Meters Square').replace('.', ','));
+  await again.context.close();
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.equal(await value('decimalMark'), ',', 'kept on the device');
+});
+
 test('About shows the version and closes with OK or Esc', async () => {
   await page.getByRole('button', { name: 'About...' }).click();
   const dialog = page.getByRole('dialog', { name: `Vardeln Version ${nativeVersion}` });

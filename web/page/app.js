@@ -6,6 +6,7 @@ import { loadConverter } from './converter_api.js';
 import { watchForUpdates } from './update_notice.js';
 import { clipboardKeysHint } from './shortcut_keys.js';
 import { setUpFinder } from './unit_finder.js';
+import { setUpNumberSetting } from './number_setting.js';
 // The build puts the engine inside this script as base64 text: the whole page is one request.
 import engineBase64 from './engine.wasm';
 
@@ -222,8 +223,10 @@ function numberEdited(event) {
                                                        : converter.setNumber(text));
 }
 
-function showCommandNote(text) {
+// A refusal, or (plain) what a command did, which a screen reader announces.
+function showCommandNote(text, plain = false) {
   commandNote.textContent = text;
+  commandNote.classList.toggle('plain', plain);
   commandNote.hidden = text === '';
 }
 
@@ -234,8 +237,22 @@ async function cut() {
   showCommand(converter.cut().changed);
 }
 
-async function copy() {
-  await navigator.clipboard.writeText(converter.copy());
+// Copy's forms: the conversion as a sentence, the result alone (for a sheet), the result with
+// its unit, and the page's address of the conversion. Each says what it put on the clipboard.
+const copyForms = {
+  sentence: { name: 'the sentence', text: () => converter.copy('sentence') },
+  result: { name: 'the number', text: () => converter.copy('result') },
+  resultWithUnit: { name: 'the number and unit', text: () => converter.copy('resultWithUnit') },
+  link: { name: 'the link', text: () => new URL(converter.link(), location.href).href },
+};
+
+function copyAs(form) {
+  return async () => {
+    const { name, text } = copyForms[form];
+    const copied = text();
+    await navigator.clipboard.writeText(copied);
+    showCommandNote(`Copied ${name}: ${copied}`, true);
+  };
 }
 
 async function paste() {
@@ -286,7 +303,21 @@ inputText.addEventListener('beforeinput', pasteIntoBox);
 inputUnit.addEventListener('change', () => show(converter.chooseFrom(inputUnit.selectedIndex)));
 outputUnit.addEventListener('change', () => show(converter.chooseTo(outputUnit.selectedIndex)));
 element('cutButton').addEventListener('click', clipboardCommand(cut, 'Cut'));
-element('copyButton').addEventListener('click', clipboardCommand(copy, 'Copy'));
+element('copyButton').addEventListener('click', clipboardCommand(copyAs('sentence'), 'Copy'));
+// Each of Copy's forms on its button and on Alt+Shift and the button's letter (as its
+// aria-keyshortcuts says), which no browser or screen reader keeps for itself.
+const copyShortcuts = new Map();
+for (const button of document.querySelectorAll('[data-copy]')) {
+  const command = clipboardCommand(copyAs(button.dataset.copy), 'Copy');
+  button.addEventListener('click', command);
+  copyShortcuts.set(`Key${button.getAttribute('aria-keyshortcuts').at(-1)}`, command);
+}
+document.addEventListener('keydown', (event) => {
+  const command = copyShortcuts.get(event.code);
+  if (!command || !event.altKey || !event.shiftKey || event.ctrlKey || event.metaKey) return;
+  event.preventDefault();
+  command();
+});
 element('pasteButton').addEventListener('click', clipboardCommand(paste, 'Paste'));
 element('resetButton').addEventListener('click', () => {
   showCommandNote('');
@@ -303,6 +334,8 @@ definitionsSwitch.addEventListener('change', (event) =>
   show(converter.setByToday(event.target.value === 'today')));
 element('swapButton').addEventListener('click', () => show(converter.swapUnits()));
 
+const startStyle = setUpNumberSetting((style) => show(converter.setNumberStyle(style)));
+
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());
 
@@ -314,6 +347,8 @@ form.addEventListener('submit', (event) => event.preventDefault());
 for (const control of [categoryList, inputText, inputUnit, outputUnit, definitionsSwitch]) {
   control.disabled = false;
 }
+// The style is the converter's before the address is read, so a link's number shows in it.
+converter.setNumberStyle(startStyle);
 openAddress();
 // The first key replaces the start's number, as in the window.
 inputText.focus();

@@ -75,7 +75,7 @@ export async function loadConverter(wasmBytes) {
   // JavaScript names things (vardeln_choose_category as chooseCategory); what a command
   // changed, as the converter's bits name it; the kinds of its note; and where the state's
   // record holds each part.
-  const { call: shapes, change, noteKind, state: word } =
+  const { call: shapes, change, noteKind, state: word, copyForm, ...styleChoices } =
     JSON.parse(text(engine._vardeln_interface_constants()));
   const call = {};
   for (const [name, shape] of Object.entries(shapes)) {
@@ -128,7 +128,17 @@ export async function loadConverter(wasmBytes) {
     setNumber: (value) => call.setNumber(given = value),
     paste: (value) => call.paste(given = value),
     cut: () => ({ changed: call.cut(), clipboard: call.cutText() }),
-    copy: call.copy,
+    // 'sentence', 'result' or 'resultWithUnit'.
+    copy: (form = 'sentence') => call.copy(copyForm[form]),
+    // A style as the page's setting holds it: decimalMark '.' or ',', and each other part by
+    // its name ({ grouping: 'indian', groupMark: 'comma', precision: 'decimals', digits: 2,
+    // notation: 'general' }); one the converter refuses changes nothing.
+    setNumberStyle: (style) => {
+      const { grouping, groupMark, precision, notation } = styleChoices;
+      return call.setNumberStyle(style.decimalMark.charCodeAt(0), grouping[style.grouping],
+        groupMark[style.groupMark], precision[style.precision], style.digits,
+        notation[style.notation]);
+    },
     reset: call.reset,
     followLink: call.followLink,
     link: call.link,

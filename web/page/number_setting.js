@@ -1,0 +1,114 @@
+// Vardeln — MIT licence, see LICENSE.
+// The "Numbers" setting: how the number box is read and the result written (the decimal mark,
+// the digit groups, the precision and the notation). It starts from the decimal mark of the
+// browser's language and no groups, as the window starts from the system's, and is kept on
+// this device only. Links keep the converter's own form whatever it says.
+const element = (id) => document.getElementById(id);
+const storageKey = 'vardeln-numbers';
+
+// The digit groups offered, each with the grouping and the mark it writes; a grouping whose
+// mark is the decimal mark is no choice.
+const groupings = {
+  none: { grouping: 'none', groupMark: 'comma', mark: '' },
+  comma: { grouping: 'thousands', groupMark: 'comma', mark: ',' },
+  point: { grouping: 'thousands', groupMark: 'point', mark: '.' },
+  apostrophe: { grouping: 'thousands', groupMark: 'apostrophe', mark: "'" },
+  space: { grouping: 'thousands', groupMark: 'narrowNoBreakSpace', mark: ' ' },
+  indian: { grouping: 'indian', groupMark: 'comma', mark: ',' },
+};
+// Where the decimal mark changes, the groups parted by it take the other mark.
+const otherMarkGroups = { comma: 'point', point: 'comma', indian: 'none' };
+
+function browserDecimalMark() {
+  try {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+    return parts.find((part) => part.type === 'decimal')?.value === ',' ? ',' : '.';
+  } catch {
+    return '.';
+  }
+}
+
+// The device's storage, where a browser keeps one for the page; a setting it refuses to keep
+// holds for this visit.
+const deviceStorage = (() => {
+  try {
+    return localStorage;
+  } catch {
+    return { getItem: () => null, setItem() {} };
+  }
+})();
+
+// A setting as kept: { decimalMark, groups, precision, digits, notation }.
+function keptSetting() {
+  const start = { decimalMark: browserDecimalMark(), groups: 'none', precision: 'shown',
+                  digits: 15, notation: 'general' };
+  try {
+    const kept = JSON.parse(deviceStorage.getItem(storageKey));
+    return kept && typeof kept === 'object' ? { ...start, ...kept } : start;
+  } catch {
+    return start;
+  }
+}
+
+// The style the converter takes for a setting.
+function styleOf(setting) {
+  const { grouping, groupMark } = groupings[setting.groups];
+  const shown = setting.precision === 'shown';
+  return { decimalMark: setting.decimalMark, grouping, groupMark,
+           precision: shown ? 'significantDigits' : setting.precision,
+           digits: shown ? 15 : setting.digits, notation: setting.notation };
+}
+
+// Answers the style the page starts with; apply(style) is called with each one the user
+// chooses after.
+export function setUpNumberSetting(apply) {
+  const decimalMark = element('decimalMark');
+  const groups = element('groups');
+  const precision = element('precision');
+  const digits = element('digits');
+  const notation = element('notation');
+
+  // A choice the form does not offer (kept by another version) is the list's first.
+  const choose = (list, value) => {
+    list.value = value;
+    if (list.selectedIndex < 0) list.selectedIndex = 0;
+  };
+
+  // Shows a setting as the form can hold it, and answers it.
+  function show(setting) {
+    choose(decimalMark, setting.decimalMark);
+    choose(precision, setting.precision);
+    choose(notation, setting.notation);
+    for (const option of groups.options) {
+      option.disabled = groupings[option.value].mark === decimalMark.value;
+    }
+    choose(groups, setting.groups);
+    if (groups.selectedOptions[0].disabled) {
+      choose(groups, otherMarkGroups[groups.value] ?? 'none');
+    }
+    for (const part of document.querySelectorAll('.digits')) {
+      part.hidden = precision.value === 'shown';
+    }
+    digits.min = precision.value === 'decimals' ? 0 : 1;
+    const count = Math.round(Number(setting.digits));
+    digits.value = Number.isFinite(count) ? Math.min(17, Math.max(Number(digits.min), count)) : 15;
+    return {
+      decimalMark: decimalMark.value, groups: groups.value, precision: precision.value,
+      digits: Number(digits.value), notation: notation.value,
+    };
+  }
+
+  function changed() {
+    const setting = show({
+      decimalMark: decimalMark.value, groups: groups.value, precision: precision.value,
+      digits: digits.value, notation: notation.value,
+    });
+    deviceStorage.setItem(storageKey, JSON.stringify(setting));
+    apply(styleOf(setting));
+  }
+
+  for (const control of [decimalMark, groups, precision, digits, notation]) {
+    control.addEventListener('change', changed);
+  }
+  return styleOf(show(keptSetting()));
+}
