@@ -12,8 +12,8 @@
 
 namespace vardeln {
 
-// The own form, and a group mark of up to three bytes before every third of 309 digits.
-static_assert(kMaxStyledLength >= kMaxFormDecimalLength + 102 * 3);
+// The own form, and a group mark of up to three bytes before every second of 309 digits.
+static_assert(kMaxStyledLength >= kMaxFormDecimalLength + 153 * 3);
 
 namespace {
 

@@ -108,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, Styles, ::testing::Values(
     Row{"EngineeringCarries",          form(Precision::Decimals, 1, Notation::Engineering), true, "1.0E+03", 999.96},
     Row{"EngineeringCarriesInGroup",   form(Precision::Decimals, 1, Notation::Engineering), true, "100.0E+00", 99.96},
     Row{"TopOfTheRangeKeepsItsDigits", form(Precision::SignificantDigits, 1), true, "1.7976931348623157E+308", std::numeric_limits<double>::max()},
+    Row{"WidestTextFits",              {.grouping = Grouping::Indian, .groupMark = GroupMark::ThinSpace, .precision = Precision::Decimals, .digits = 17}, false, "-1.7976931348623157e308", -std::numeric_limits<double>::max()},
     Row{"SubnormalNeverZero",          form(Precision::Decimals, 17), true, "4.94065645841246544E-324", 5e-324}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 // clang-format on
