@@ -188,7 +188,8 @@ char* writeOwnForm(double value, const NumberStyle& style, char* out) {
 // point, or under the Indian grouping the last three and twos before them.
 char* writeGroups(std::string_view digits, Grouping grouping, std::string_view mark, char* out) {
   const std::size_t size = grouping == Grouping::Indian ? 2 : 3;
-  const std::size_t tail = grouping == Grouping::Indian ? std::min<std::size_t>(digits.size(), 3) : 0;
+  const std::size_t tail =
+      grouping == Grouping::Indian ? std::min<std::size_t>(digits.size(), 3) : 0;
   const std::string_view head = digits.substr(0, digits.size() - tail);
   if (!head.empty()) {
     const std::size_t first = (head.size() - 1) % size + 1;
