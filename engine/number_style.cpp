@@ -12,8 +12,8 @@
 
 namespace vardeln {
 
-// The own form, and a group mark of up to three bytes before every third of 309 digits.
-static_assert(kMaxStyledLength >= kMaxFormDecimalLength + 102 * 3);
+// The own form, and a group mark of up to three bytes before every second of 309 digits.
+static_assert(kMaxStyledLength >= kMaxFormDecimalLength + 153 * 3);
 
 namespace {
 
@@ -184,11 +184,23 @@ char* writeOwnForm(double value, const NumberStyle& style, char* out) {
   return writeEngineering(value, style, out);
 }
 
-// Whether a group mark goes before the digit that has `left` integer digits from it to the
-// point.
-bool startsGroup(std::size_t left, Grouping grouping) {
-  if (grouping == Grouping::Thousands) return left % 3 == 0;
-  return left == 3 || (left > 3 && left % 2 == 1);
+// The integer digits with the style's group mark between their groups: threes from the
+// point, or under the Indian grouping the last three and twos before them.
+char* writeGroups(std::string_view digits, Grouping grouping, std::string_view mark, char* out) {
+  const std::size_t size = grouping == Grouping::Indian ? 2 : 3;
+  const std::size_t tail =
+      grouping == Grouping::Indian ? std::min<std::size_t>(digits.size(), 3) : 0;
+  const std::string_view head = digits.substr(0, digits.size() - tail);
+  if (!head.empty()) {
+    const std::size_t first = (head.size() - 1) % size + 1;
+    out = std::copy_n(head.data(), first, out);
+    for (std::size_t i = first; i < head.size(); i += size) {
+      out = std::copy(mark.begin(), mark.end(), out);
+      out = std::copy_n(head.data() + i, size, out);
+    }
+    if (tail != 0) out = std::copy(mark.begin(), mark.end(), out);
+  }
+  return std::copy(digits.end() - tail, digits.end(), out);
 }
 
 // The number's text without its blanks, and the power of ten of a lakh or crore after it.
@@ -197,12 +209,19 @@ std::optional<std::pair<std::string_view, int>> numberBody(std::string_view text
   std::string_view body = trimBlanks(text);
   if (body.empty()) return std::nullopt;
   int scale = 0;
-  if (const std::size_t blank = body.find_last_of(kBlanks);
-      style.grouping == Grouping::Indian && blank != std::string_view::npos) {
+  if (style.grouping != Grouping::Indian) return std::pair{body, scale};
+  if (const std::size_t blank = body.find_last_of(kBlanks); blank != std::string_view::npos) {
     scale = scaleWord(body.substr(blank + 1));
     if (scale != 0) body = body.substr(0, body.find_last_not_of(kBlanks, blank) + 1);
   }
   return std::pair{body, scale};
+}
+
+// Whether the text may hold a group mark: for the spaces, any blank or the first byte of a
+// no-break or typographic space.
+bool mayHoldGroupMark(std::string_view text, GroupMark mark) {
+  if (isSpaceMark(mark)) return text.find_first_of(" \xC2\xE2") != std::string_view::npos;
+  return text.find(groupMarkText(mark).front()) != std::string_view::npos;
 }
 
 }  // namespace
@@ -232,6 +251,12 @@ std::optional<double> parseNumber(std::string_view text, const NumberStyle& styl
   if (style.decimalMark == '.' && style.grouping == Grouping::None) return parseNumber(text);
   const auto body = numberBody(text, style);
   if (!body) return std::nullopt;
+  // Most lines of a batch hold no group mark: with the point for decimal mark, they are
+  // already in the converter's own form and read as they stand.
+  if (style.decimalMark == '.' && body->second == 0 &&
+      !mayHoldGroupMark(body->first, style.groupMark)) {
+    return parseNumber(body->first);
+  }
   // A typed number fits the buffer on the stack; a pasted text of any length still reads.
   char small[128];
   std::string large;
@@ -287,18 +312,20 @@ char* formatDouble(double value, const NumberStyle& style, char* out) {
   }
   const char* p = own;
   if (*p == '-') *out++ = *p++;
-  const char* const integerStart = p;
   const char* const integerEnd = std::find_if_not(p, ownEnd, isDigit);
-  const std::string_view mark = groupMarkText(style.groupMark);
-  for (; p != integerEnd; ++p) {
-    if (grouped && p != integerStart &&
-        startsGroup(static_cast<std::size_t>(integerEnd - p), style.grouping)) {
-      out = std::copy(mark.begin(), mark.end(), out);
-    }
-    *out++ = *p;
+  const std::string_view integer(p, static_cast<std::size_t>(integerEnd - p));
+  out = grouped ? writeGroups(integer, style.grouping, groupMarkText(style.groupMark), out)
+                : std::copy(integer.begin(), integer.end(), out);
+  p = integerEnd;
+  if (p != ownEnd && *p == '.') {
+    *out++ = style.decimalMark;
+    ++p;
   }
-  for (; p != ownEnd; ++p) *out++ = *p == '.' ? style.decimalMark : *p == 'e' ? 'E' : *p;
-  return out;
+  const char* const exponent = std::find(p, ownEnd, 'e');
+  out = std::copy(p, exponent, out);
+  if (exponent == ownEnd) return out;
+  *out++ = 'E';
+  return std::copy(exponent + 1, ownEnd, out);
 }
 
 std::string formatDouble(double value, const NumberStyle& style) {

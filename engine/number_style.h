@@ -73,9 +73,10 @@ std::optional<std::string> ownFormText(std::string_view text, const NumberStyle&
 std::optional<std::string> restyledNumber(std::string_view text, const NumberStyle& from,
                                           const NumberStyle& to);
 
-/// Longest text formatDouble writes under any style: the largest double in full with 17
-/// decimals, every group mark three bytes long.
-inline constexpr std::size_t kMaxStyledLength = 648;
+/// Room for the longest text formatDouble writes under any style: the largest double in full
+/// with 17 decimals, grouped as in India (a mark before every second of its 309 digits) with
+/// a three-byte mark.
+inline constexpr std::size_t kMaxStyledLength = 800;
 
 /// The text of a double under a style, rounded once from the double to the digits asked.
 /// Under the default style it is formatDouble(value) exactly. Exponents are spelt as there

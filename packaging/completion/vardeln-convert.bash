@@ -60,8 +60,11 @@ _vardeln_convert_is_option() {
     [[ " ${_vardeln_convert_options[*]} " == *" $1 "* || " ${_vardeln_convert_options[*]} " == *" ${1%%=*}= "* ]]
 }
 
+# A number in any style starts as one: a digit, after a sign or a decimal mark ("1,5",
+# "1,50,000", "2.5 lakh" in its quotes).
 _vardeln_convert_is_number() {
-    [[ $1 =~ ^[[:space:]]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[[:space:]]*$ ]]
+    local start='^["'\'']?[[:space:]]*[+-]?[.,]?[0-9]'
+    [[ $1 =~ $start ]]
 }
 
 # The unit labels of the category typed, then the names people write for them (those with

@@ -52,8 +52,10 @@ function __vardeln_convert_wanted
     echo $operands[1]
 end
 
+# A number in any style starts as one: a digit, after a sign or a decimal mark ("1,5",
+# "1,50,000", "2.5 lakh").
 function __vardeln_convert_is_number
-    string match -qr -- '^\s*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?\s*$' $argv[1]
+    string match -qr -- '^\s*[+-]?[.,]?[0-9]' $argv[1]
 end
 
 function __vardeln_convert_wants

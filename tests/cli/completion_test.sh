@@ -23,14 +23,15 @@ fish_options=$(paste -sd, - <<<"$long_options")
 bash_options=$( (echo --; grep -vx -- --fraction= <<<"$valued_options"; tr , '\n' <<<"$fractions" | sed 's/^/--fraction=/') \
   | sort | paste -sd, -)
 
-# Each prints the words offered for the last of the comma-separated WORDS, sorted, one a line.
+# Each prints the words offered for the last of WORDS (separated by the unit separator,
+# \x1f), sorted, one a line.
 # bash gets its words as readline splits the line: at blanks, and at each of COMP_WORDBREAKS'
 # "=" and ":", which stand as words of their own ("--fraction=16" is "--fraction", "=", "16").
 bash_words() {
   bash --norc --noprofile -c '
     . /usr/share/bash-completion/bash_completion
     . "$1"
-    IFS=, read -ra typed <<<"$2,"
+    IFS=$(printf "\037") read -ra typed <<<"$2$(printf "\037")"
     COMP_WORDS=()
     for ((i = 0; i < ${#typed[@]}; i++)); do
       word=${typed[i]}
@@ -54,7 +55,7 @@ bash_words() {
 
 fish_words() {
   fish --no-config -c 'source $argv[1]; complete -C $argv[2]' \
-    "$completions/vardeln-convert.fish" "${1//,/ }" | cut -f1 | sort
+    "$completions/vardeln-convert.fish" "${1//$'\x1f'/ }" | cut -f1 | sort
 }
 
 zsh_words() {
@@ -68,7 +69,7 @@ zsh_words() {
     }
     _message() { :; }
     _call_program() { shift; "$@"; }
-    words=("${(@s:,:)2}")
+    words=("${(@ps:\x1f:)2}")
     CURRENT=$#words
     PREFIX=${(Q)${words[-1]#[\"\x27]}}  # zsh leaves an opening quote out of PREFIX
     source $1
@@ -77,10 +78,13 @@ zsh_words() {
 
 joined() { paste -sd, -; }
 
-# description | words, comma-separated | bash offers | fish offers | zsh offers
-# ("=" in a column: the same as the column before it)
+# description | words, comma-separated (a comma within a word as "\,") | bash offers |
+# fish offers | zsh offers ("=" in a column: the same as the column before it)
 while IFS='|' read -r description words bash_expected fish_expected zsh_expected; do
   [ -n "$description" ] || continue
+  words=${words//\\,/$'\x1e'}
+  words=${words//,/$'\x1f'}
+  words=${words//$'\x1e'/,}
   bash_expected=${bash_expected//@options@/$bash_options}
   fish_expected=${fish_expected//@options@/$fish_options}
   zsh_expected=${zsh_expected//@options@/$bash_options}
@@ -123,6 +127,9 @@ compound units, after a --fraction|vardeln-convert,length,--fraction=16,1,Meters
 an unknown category has no units|vardeln-convert,lenght,1,F||=|=
 names after the labels|vardeln-convert,mass,1,Tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti|Tola,Tola, Masha and Rutti,tolas
 a number first: every category's units|vardeln-convert,2,tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti,tolas|=
+a decimal comma first|vardeln-convert,--decimal-mark=\,,1\,5,fur|Furlong,fur,furlongs|=|=
+Indian groups first|vardeln-convert,--grouping=indian,1\,50\,000,fur|Furlong,fur,furlongs|=|=
+a lakh first, quoted|vardeln-convert,--grouping=indian,"2.5 lakh",fur|Furlong,fur,furlongs|=|=
 TO after a name, the category left out|vardeln-convert,-,ft,yar|Yard-Gaz,Yard-Gaz,\ Feet\ and\ Inches,Yard-Gaz\ Square,yard,yards|Yard-Gaz,Yard-Gaz Square,Yard-Gaz, Feet and Inches,yard,yards|=
 TABLE
 

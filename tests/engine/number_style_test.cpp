@@ -29,6 +29,7 @@ const NumberStyle kEnglish = style('.', Grouping::Thousands);
 const NumberStyle kIndian = style('.', Grouping::Indian);
 const NumberStyle kFrench = style(',', Grouping::Thousands, GroupMark::NarrowNoBreakSpace);
 const NumberStyle kSwiss = style('.', Grouping::Thousands, GroupMark::Apostrophe);
+const NumberStyle kThinPoint = style('.', Grouping::Thousands, GroupMark::ThinSpace);
 
 struct Row {
   const char* name;
@@ -76,6 +77,9 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, Styles, ::testing::Values(
     Row{"GermanRefusesAPointDecimal",  kGerman,    false, "2.5",            std::nullopt},
     Row{"FrenchReadsTypedBlanks",      kFrench,    false, "150 000,5",      150000.5},
     Row{"SwissReads",                  kSwiss,     false, "1'234.5",        1234.5},
+    Row{"ThousandsReadBareNumbers",    kEnglish,   false, " +.5e3 ",        500},
+    Row{"ThousandsRefuseTwoPoints",    kEnglish,   false, "1.2.3",          std::nullopt},
+    Row{"ThinSpacesReadNoBreakSpaces", kThinPoint, false, "1\u00A0500.5",   1500.5},
     Row{"IndianReads",                 kIndian,    false, "12,34,56,789.5", 123456789.5},
     Row{"IndianRefusesThousands",      kIndian,    false, "150,000",        std::nullopt},
     Row{"LakhScalesTheWrittenDigits",  kIndian,    false, "2.3 lakh",       230000},
@@ -88,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, Styles, ::testing::Values(
     Row{"ThousandsWrite",              kEnglish,   true,  "-4,046,856.1634012", -4046856.1634012},
     Row{"IndianWrite",                 kIndian,    true,  "40,46,856.1634012", 4046856.1634012},
     Row{"ThreeDigitsNeedNoGroup",      kIndian,    true,  "123",            123},
+    Row{"IndianWriteOneLeadingDigit",  kIndian,    true,  "-1,23,456",      -123456},
+    Row{"ThousandsWriteExponents",     kEnglish,   true,  "1.5E+20",        1.5e20},
     Row{"NarrowSpacesWrite",           kFrench,    true,  "150\u202F000,5", 150000.5},
     Row{"GroupsOnlyRead",              {.grouping = Grouping::Thousands, .groupsResults = false}, true, "150000", 150000},
     Row{"ThreeDigits",                 form(Precision::SignificantDigits, 3), true, "1.23E+05", 123456},
@@ -102,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, Styles, ::testing::Values(
     Row{"EngineeringCarries",          form(Precision::Decimals, 1, Notation::Engineering), true, "1.0E+03", 999.96},
     Row{"EngineeringCarriesInGroup",   form(Precision::Decimals, 1, Notation::Engineering), true, "100.0E+00", 99.96},
     Row{"TopOfTheRangeKeepsItsDigits", form(Precision::SignificantDigits, 1), true, "1.7976931348623157E+308", std::numeric_limits<double>::max()},
+    Row{"WidestTextFits",              {.grouping = Grouping::Indian, .groupMark = GroupMark::ThinSpace, .precision = Precision::Decimals, .digits = 17}, false, "-1.7976931348623157e308", -std::numeric_limits<double>::max()},
     Row{"SubnormalNeverZero",          form(Precision::Decimals, 17), true, "4.94065645841246544E-324", 5e-324}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 // clang-format on
