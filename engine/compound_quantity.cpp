@@ -327,8 +327,10 @@ std::optional<std::string> restyledCompoundText(const Category& category, const 
     const std::string_view number = text.substr(at, end - at);
     if (number.find('/') != std::string_view::npos) {
       restyled.append(number);
+    } else if (const std::optional<std::string> part = restyledNumber(number, from, to)) {
+      restyled.append(*part);
     } else {
-      restyled.append(*restyledNumber(number, from, to));
+      return std::nullopt;
     }
     at = end;
   }
