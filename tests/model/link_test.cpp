@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
     LinkCase{"today and no conversion", "#today/length/1/Feet",             "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
     LinkCase{"in a style: shown in it",  "#area/1000.5/Acres/Meters%20Square", "#area/1000.5/Acres/Meters%20Square", "4.048.879,5914829", "", "1000,5 Acres = 4.048.879,5914829 Meters Square", kGerman},
     LinkCase{"a compound quantity in a style", "#length/1250%207.5/Feet%20and%20Inches/Feet", "#length/1250%207.5/Feet%20and%20Inches/Feet", "1.250,625", "", "1250 7,5 Feet and Inches = 1.250,625 Feet", kGerman},
+    LinkCase{"today's definitions in a style", "#today/length/0.1/Feet/Meters", "#today/length/0.1/Feet/Meters", "0,03048", "By today's definitions, exactly, rounded once", "0,1 Feet = 0,03048 Meters", kGerman},
     LinkCase{"longer than any link written", "#length/1/" + repeated("a/", 50000), "#area/0/Acres/Acres",         "0", tooLongNote}));
 // clang-format on
 
