@@ -284,6 +284,9 @@ test('Numbers: Indian groups, the link in the own form, Copy\'s forms; a comma b
     await eventually(() => page.locator('#commandNote').textContent(), `Copied the ${name}: ${copied}`);
     assert.equal(await clipboard(), copied);
   }
+  await page.locator('#precision').selectOption('decimals');
+  assert.equal(await result(), '40,46,856.16', 'two decimals to start with');
+  await page.locator('#precision').selectOption('shown');
   await page.locator('#decimalMark').selectOption(',');
   assert.equal(await value('groups'), 'none', 'no groups by the decimal mark');
   await typeNumber('2,5');

@@ -98,10 +98,14 @@ export function setUpNumberSetting(apply) {
     };
   }
 
-  function changed() {
+  // A precision newly chosen starts at a count people commonly ask for.
+  const startingDigits = { shown: 15, significantDigits: 6, decimals: 2 };
+
+  function changed(event) {
     const setting = show({
       decimalMark: decimalMark.value, groups: groups.value, precision: precision.value,
-      digits: digits.value, notation: notation.value,
+      digits: event.target === precision ? startingDigits[precision.value] : digits.value,
+      notation: notation.value,
     });
     deviceStorage.setItem(storageKey, JSON.stringify(setting));
     apply(styleOf(setting));
