@@ -188,23 +188,23 @@ bool Converter::convertsByToday(std::size_t unit) const {
   return !quantity.compound && todaysDefinition(category(), quantity.index).standard();
 }
 
+std::string Converter::restyled(std::string text, const NumberStyle& from,
+                                const NumberStyle& to) const {
+  std::optional<std::string> written =
+      restyledQuantityText(category(), quantityUnitAt(category(), from_), text, from, to);
+  if (written) return std::move(*written);
+  return text;
+}
+
 unsigned Converter::setNumberStyle(const NumberStyle& style) {
-  unsigned changed = kNothing;
-  const QuantityUnit from = quantityUnitAt(category(), from_);
-  if (auto restyled = restyledQuantityText(category(), from, number_, numberStyle_, style);
-      restyled && *restyled != number_) {
-    number_ = std::move(*restyled);
-    changed = kNumber;
-  }
+  std::string number = restyled(number_, numberStyle_, style);
+  const unsigned changed = number != number_ ? kNumber : kNothing;
+  number_ = std::move(number);
   numberStyle_ = style;
   return changed | recalculate();
 }
 
-std::string Converter::numberInOwnForm() const {
-  return restyledQuantityText(category(), quantityUnitAt(category(), from_), number_, numberStyle_,
-                              NumberStyle{})
-      .value_or(number_);
-}
+std::string Converter::numberInOwnForm() const { return restyled(number_, numberStyle_, {}); }
 
 unsigned Converter::chooseCategory(std::size_t index) {
   // Choosing the current category again refills its lists: a view redraws them all the same.
@@ -283,11 +283,8 @@ unsigned Converter::openConversion(std::size_t category, std::size_t from, std::
     return openUnknownLink("This link was refused: its number is over " +
                            std::to_string(kLongestNumber) + " characters");
   }
-  std::string text = withLineBreaksAsBlanks(number);
   unsigned changed = setUnits(category, from, to) | adopt(definitions);
-  text = restyledQuantityText(this->category(), quantityUnitAt(this->category(), from_), text,
-                              NumberStyle{}, numberStyle_)
-             .value_or(std::move(text));
+  std::string text = restyled(withLineBreaksAsBlanks(number), {}, numberStyle_);
   if (text != number_) changed |= kNumber;
   number_ = std::move(text);
   changed |= recalculate();

@@ -161,6 +161,9 @@ class Converter {
  private:
   std::string howLine(std::string_view direction, const std::string& ruleText,
                       std::string_view formulas) const;
+  // A text typed in the source unit under `from`, as it is typed under `to`; the text as it
+  // stands where it reads nothing under `from`.
+  std::string restyled(std::string text, const NumberStyle& from, const NumberStyle& to) const;
   // Area, the number 0 from the first unit to the first unit, converted.
   unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.

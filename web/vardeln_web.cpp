@@ -15,11 +15,13 @@
 // so nothing is written twice.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "categories.h"
 #include "category_caption.h"
@@ -137,52 +139,57 @@ unsigned updated(unsigned changed, std::optional<std::string_view> given = std::
   return changed;
 }
 
-// The names the page knows the converter's Change bits and note kinds by.
+// The names the page knows the converter's numbers by: Change bits, note kinds, the choices
+// of a number style and Copy's forms.
 struct NamedNumber {
+  template <typename Value>
+  constexpr NamedNumber(std::string_view known, Value number)
+      : name(known), value(static_cast<unsigned>(number)) {}
   std::string_view name;
   unsigned value;
 };
+
+// Whether a number the page passes is one of a set's.
+bool isNamed(std::span<const NamedNumber> set, int number) {
+  return std::any_of(set.begin(), set.end(), [number](const NamedNumber& member) {
+    return number >= 0 && member.value == static_cast<unsigned>(number);
+  });
+}
 
 constexpr NamedNumber kChanges[] = {
     {"category", Converter::kCategory}, {"units", Converter::kUnits},
     {"number", Converter::kNumber},     {"result", Converter::kResult},
     {"note", Converter::kNote},         {"definitions", Converter::kDefinitions}};
 
-constexpr NamedNumber kNoteKinds[] = {
-    {"none", static_cast<unsigned>(NoteKind::None)},
-    {"fault", static_cast<unsigned>(NoteKind::Fault)},
-    {"tooLong", static_cast<unsigned>(NoteKind::TooLong)},
-    {"unknownLink", static_cast<unsigned>(NoteKind::UnknownLink)},
-    {"farFromToday", static_cast<unsigned>(NoteKind::FarFromToday)},
-    {"byToday", static_cast<unsigned>(NoteKind::ByToday)},
-    {"noneToday", static_cast<unsigned>(NoteKind::NoneToday)}};
+constexpr NamedNumber kNoteKinds[] = {{"none", NoteKind::None},
+                                      {"fault", NoteKind::Fault},
+                                      {"tooLong", NoteKind::TooLong},
+                                      {"unknownLink", NoteKind::UnknownLink},
+                                      {"farFromToday", NoteKind::FarFromToday},
+                                      {"byToday", NoteKind::ByToday},
+                                      {"noneToday", NoteKind::NoneToday}};
 
-// The choices of a number style and of Copy's forms, as the page names them.
-constexpr NamedNumber kGroupings[] = {
-    {"none", static_cast<unsigned>(vardeln::Grouping::None)},
-    {"thousands", static_cast<unsigned>(vardeln::Grouping::Thousands)},
-    {"indian", static_cast<unsigned>(vardeln::Grouping::Indian)}};
+constexpr NamedNumber kGroupings[] = {{"none", vardeln::Grouping::None},
+                                      {"thousands", vardeln::Grouping::Thousands},
+                                      {"indian", vardeln::Grouping::Indian}};
 
 constexpr NamedNumber kGroupMarks[] = {
-    {"comma", static_cast<unsigned>(vardeln::GroupMark::Comma)},
-    {"point", static_cast<unsigned>(vardeln::GroupMark::Point)},
-    {"apostrophe", static_cast<unsigned>(vardeln::GroupMark::Apostrophe)},
-    {"thinSpace", static_cast<unsigned>(vardeln::GroupMark::ThinSpace)},
-    {"narrowNoBreakSpace", static_cast<unsigned>(vardeln::GroupMark::NarrowNoBreakSpace)}};
+    {"comma", vardeln::GroupMark::Comma},
+    {"point", vardeln::GroupMark::Point},
+    {"apostrophe", vardeln::GroupMark::Apostrophe},
+    {"thinSpace", vardeln::GroupMark::ThinSpace},
+    {"narrowNoBreakSpace", vardeln::GroupMark::NarrowNoBreakSpace}};
 
-constexpr NamedNumber kPrecisions[] = {
-    {"significantDigits", static_cast<unsigned>(vardeln::Precision::SignificantDigits)},
-    {"decimals", static_cast<unsigned>(vardeln::Precision::Decimals)}};
+constexpr NamedNumber kPrecisions[] = {{"significantDigits", vardeln::Precision::SignificantDigits},
+                                       {"decimals", vardeln::Precision::Decimals}};
 
-constexpr NamedNumber kNotations[] = {
-    {"general", static_cast<unsigned>(vardeln::Notation::General)},
-    {"scientific", static_cast<unsigned>(vardeln::Notation::Scientific)},
-    {"engineering", static_cast<unsigned>(vardeln::Notation::Engineering)}};
+constexpr NamedNumber kNotations[] = {{"general", vardeln::Notation::General},
+                                      {"scientific", vardeln::Notation::Scientific},
+                                      {"engineering", vardeln::Notation::Engineering}};
 
-constexpr NamedNumber kCopyForms[] = {
-    {"sentence", static_cast<unsigned>(Converter::CopyForm::Sentence)},
-    {"result", static_cast<unsigned>(Converter::CopyForm::Result)},
-    {"resultWithUnit", static_cast<unsigned>(Converter::CopyForm::ResultWithUnit)}};
+constexpr NamedNumber kCopyForms[] = {{"sentence", Converter::CopyForm::Sentence},
+                                      {"result", Converter::CopyForm::Result},
+                                      {"resultWithUnit", Converter::CopyForm::ResultWithUnit}};
 
 // Each part's word in the record.
 #define VARDELN_WORD(part) {#part, offsetof(State, part) / sizeof(std::uint32_t)},
@@ -332,23 +339,16 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_cut_text() { return returned.c_str(); }
 
 /// What Copy puts on the clipboard in a form kCopyForms names; the sentence for any other.
 EMSCRIPTEN_KEEPALIVE const char* vardeln_copy(int form) {
-  const bool known = form >= 0 && form <= static_cast<int>(Converter::CopyForm::ResultWithUnit);
-  return hand(converter.copy(known ? static_cast<Converter::CopyForm>(form)
-                                   : Converter::CopyForm::Sentence));
+  return hand(converter.copy(isNamed(kCopyForms, form) ? static_cast<Converter::CopyForm>(form)
+                                                       : Converter::CopyForm::Sentence));
 }
 
 /// Reads and writes numbers in the style the page's setting chose, each part by a number
 /// kGroupings, kGroupMarks, kPrecisions and kNotations name, the decimal mark by its
-/// character's code; a choice out of range, or no style (isStyle), changes nothing.
+/// character's code, the digits as formatDouble takes them; a choice none names, or no style
+/// (isStyle), changes nothing.
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number_style(int decimalMark, int grouping, int groupMark,
                                                        int precision, int digits, int notation) {
-  const bool inRange =
-      (decimalMark == '.' || decimalMark == ',') && grouping >= 0 &&
-      grouping <= static_cast<int>(vardeln::Grouping::Indian) && groupMark >= 0 &&
-      groupMark <= static_cast<int>(vardeln::GroupMark::NarrowNoBreakSpace) && precision >= 0 &&
-      precision <= static_cast<int>(vardeln::Precision::Decimals) && digits >= 0 && digits <= 17 &&
-      notation >= 0 && notation <= static_cast<int>(vardeln::Notation::Engineering);
-  if (!inRange) return Converter::kNothing;
   vardeln::NumberStyle style;
   style.decimalMark = static_cast<char>(decimalMark);
   style.grouping = static_cast<vardeln::Grouping>(grouping);
@@ -356,10 +356,10 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number_style(int decimalMark, int grou
   style.precision = static_cast<vardeln::Precision>(precision);
   style.digits = digits;
   style.notation = static_cast<vardeln::Notation>(notation);
-  if (!vardeln::isStyle(style) ||
-      (style.precision == vardeln::Precision::SignificantDigits && digits == 0)) {
-    return Converter::kNothing;
-  }
+  const bool named = (decimalMark == '.' || decimalMark == ',') && isNamed(kGroupings, grouping) &&
+                     isNamed(kGroupMarks, groupMark) && isNamed(kPrecisions, precision) &&
+                     isNamed(kNotations, notation);
+  if (!named || !vardeln::isStyle(style)) return Converter::kNothing;
   return updated(converter.setNumberStyle(style));
 }
 
@@ -450,20 +450,14 @@ EMSCRIPTEN_KEEPALIVE const char* vardeln_interface_constants() {
     returned.append("\"").append(each.name).append("\":\"").append(each.shape).append("\"");
   }
   returned.append("},");
-  appendObject(returned, "change", kChanges);
-  returned.push_back(',');
-  appendObject(returned, "noteKind", kNoteKinds);
-  returned.push_back(',');
-  appendObject(returned, "grouping", kGroupings);
-  returned.push_back(',');
-  appendObject(returned, "groupMark", kGroupMarks);
-  returned.push_back(',');
-  appendObject(returned, "precision", kPrecisions);
-  returned.push_back(',');
-  appendObject(returned, "notation", kNotations);
-  returned.push_back(',');
-  appendObject(returned, "copyForm", kCopyForms);
-  returned.push_back(',');
+  const std::pair<std::string_view, std::span<const NamedNumber>> sets[] = {
+      {"change", kChanges},       {"noteKind", kNoteKinds},   {"grouping", kGroupings},
+      {"groupMark", kGroupMarks}, {"precision", kPrecisions}, {"notation", kNotations},
+      {"copyForm", kCopyForms}};
+  for (const auto& [name, members] : sets) {
+    appendObject(returned, name, members);
+    returned.push_back(',');
+  }
   appendObject(returned, "state", kStateWords);
   returned.push_back('}');
   return returned.c_str();

@@ -239,19 +239,15 @@ async function cut() {
 
 // Copy's forms: the conversion as a sentence, the result alone (for a sheet), the result with
 // its unit, and the page's address of the conversion. Each says what it put on the clipboard.
-const copyForms = {
-  sentence: { name: 'the sentence', text: () => converter.copy('sentence') },
-  result: { name: 'the number', text: () => converter.copy('result') },
-  resultWithUnit: { name: 'the number and unit', text: () => converter.copy('resultWithUnit') },
-  link: { name: 'the link', text: () => new URL(converter.link(), location.href).href },
-};
+const copiedNames = { sentence: 'the sentence', result: 'the number',
+                      resultWithUnit: 'the number and unit', link: 'the link' };
 
 function copyAs(form) {
   return async () => {
-    const { name, text } = copyForms[form];
-    const copied = text();
+    const copied = form === 'link' ? new URL(converter.link(), location.href).href
+                                   : converter.copy(form);
     await navigator.clipboard.writeText(copied);
-    showCommandNote(`Copied ${name}: ${copied}`, true);
+    showCommandNote(`Copied ${copiedNames[form]}: ${copied}`, true);
   };
 }
 
