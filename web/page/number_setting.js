@@ -84,7 +84,7 @@ export function setUpNumberSetting(apply) {
     }
     choose(groups, setting.groups);
     if (groups.selectedOptions[0].disabled) {
-      choose(groups, otherMarkGroups[groups.value] ?? 'none');
+      choose(groups, otherMarkGroups[groups.value]);
     }
     for (const part of document.querySelectorAll('.digits')) {
       part.hidden = precision.value === 'shown';
