@@ -203,6 +203,18 @@ bool refusedToday(const TodayConverter& today, std::FILE* err) {
   return true;
 }
 
+// The note of a value not converted by today's definitions: one beyond the numbers exact
+// arithmetic takes is said to be, rather than to be no number.
+std::string todayInvalidNumberNote(const Category& category, QuantityUnit from, QuantityUnit to,
+                                   std::string_view value, const NumberStyle& style) {
+  if (convertByToday(category, value, from, to, TodayDetail::Result, style).outcome !=
+      TodayConversion::Outcome::OutOfRange) {
+    return invalidNumberNote(category, from, value, style);
+  }
+  return std::string(kInvalidNumber) + ": " + quotedName(value) +
+         " is beyond the numbers today's arithmetic takes (" + std::string(kExactRange) + ")";
+}
+
 // What conversions by today's definitions from the source to every unit say of the measured
 // units, each once.
 std::string measuredNote(const Category& category, QuantityUnit from) {
@@ -235,7 +247,9 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   }
 
   if (request.output.today) {
-    if (refusedToday(TodayConverter(category, source->from, *to), streams.err)) {
+    // A pipeline reading JSON gets a record for every line, the refusal its outcome.
+    if (refusedToday(TodayConverter(category, source->from, *to), streams.err) &&
+        (!request.output.json || request.output.explain)) {
       return ExitStatus::UsageError;
     }
     if (request.output.explain) {
@@ -273,8 +287,11 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     // "Invalid Number" stays the result, as the result box shows it; what was not read is
     // said beside it (a JSON record says the outcome itself).
     if (status == ExitStatus::InvalidNumber && !request.output.json) {
-      reportError(streams.err,
-                  invalidNumberNote(category, source->from, request.value, request.output.style));
+      reportError(streams.err, request.output.today
+                                   ? todayInvalidNumberNote(category, source->from, *to,
+                                                            request.value, request.output.style)
+                                   : invalidNumberNote(category, source->from, request.value,
+                                                       request.output.style));
     }
     return status;
   }
@@ -298,7 +315,8 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
     return ExitStatus::UsageError;
   }
   if (request.output.today &&
-      refusedToday(TodayConverter(category, source->from, source->from), streams.err)) {
+      refusedToday(TodayConverter(category, source->from, source->from), streams.err) &&
+      !request.output.json) {
     return ExitStatus::UsageError;
   }
   const std::string note =

@@ -30,7 +30,7 @@ std::string_view outcomeName(const ConvertedForms& result) {
     case ExitStatus::InvalidNumber:
       return "invalid";
     case ExitStatus::UsageError:
-      return "refused";
+      return "no definition today";
     default:
       return result.infinite ? "infinite" : result.shown;  // or the fault's name
   }

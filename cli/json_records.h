@@ -39,7 +39,7 @@ struct ConversionNames {
 /// result box's text ("Invalid Number" for a value that is no number) or null after a fault;
 /// "exact" is null unless the value was converted ("inf" or "-inf" for an infinite result);
 /// "number" is the result as a JSON number, null unless it is finite; "outcome" is "ok",
-/// "invalid", "infinite", "refused" (no definition today) or the fault's name. A compound target
+/// "invalid", "infinite", "no definition today" or the fault's name. A compound target
 /// adds "parts", the parts' numbers largest first, and "rounding" where a fraction moved the last
 /// part; its "result" is the parts' text and its "number" the quantity in the smallest part's unit.
 /// The parts every record shares are escaped once, and a record is written in place, into one kept

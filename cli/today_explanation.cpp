@@ -7,18 +7,12 @@
 #include "conversion.h"
 #include "quoted_name.h"
 #include "today.h"
+#include "today_arithmetic_text.h"
 #include "today_conversion.h"
 #include "value_converter.h"
 
 namespace vardeln::cli {
 namespace {
-
-// " + 45967/180" (added) or " − 45967/180" (taken away), or nothing for no offset.
-std::string offsetText(const std::string& offset, bool added) {
-  if (offset == "0") return "";
-  const bool plus = added != offset.starts_with('-');
-  return (plus ? " + " : " \u2212 ") + (offset.starts_with('-') ? offset.substr(1) : offset);
-}
 
 std::string exactText(double value) {
   char text[kMaxFormattedLength];
@@ -40,27 +34,28 @@ Explanation explainToday(const Category& category, QuantityUnit from, QuantityUn
     text.append("  typed:     x = ").append(arithmetic->typed);
     text.append(from.compound ? " (the parts by today's definitions, in the base unit)\n"
                               : " (the decimal as written)\n");
-    text.append("  to base:   B = x \u00d7 ").append(arithmetic->from.factor);
-    text.append(offsetText(arithmetic->from.offset, true)).push_back('\n');
-    const std::string shifted = std::string("B").append(offsetText(arithmetic->to.offset, false));
-    text.append("  from base: result = ");
-    text.append(shifted == "B" ? shifted : "(" + shifted + ")");
-    text.append(" \u00f7 ").append(arithmetic->to.factor).push_back('\n');
-    text.append("  exact:     result = ").append(arithmetic->exact).push_back('\n');
+    text.append("  to base:   ").append(todayToBaseText(*arithmetic)).push_back('\n');
+    text.append("  from base: ").append(todayFromBaseText(*arithmetic)).push_back('\n');
+    // A rounded definition bounds the result: it is written as what it is known to be.
+    text.append(arithmetic->bound == 0.0 ? "  exact:     result = " : "  bounds:    result = ");
+    text.append(todayResultText(*arithmetic)).push_back('\n');
     text.append("  rounded:   result = ").append(exactText(conversion.result));
     if (to.compound) {
       const CompoundUnit& unit = category.compoundUnits()[to.index];
       text.append(" ").append(category.rules()[unit.parts.back().unit].label);
     }
-    text.append(arithmetic->roundingError == 0.0
-                    ? ", the exact result itself\n"
-                    : ", the nearest double (double \u2212 exact = " +
-                          exactText(arithmetic->roundingError) + ")\n");
+    text.append(", ").append(todayRoundingText(*arithmetic)).push_back('\n');
     if (std::isinf(conversion.result)) status = ExitStatus::Fault;
     if (!conversion.measured.empty())
       text.append("  note: ").append(conversion.measured).push_back('\n');
   } else {
-    text.append(quotedName(value)).append(" is not a number (").append(kInvalidNumber);
+    text.append(quotedName(value));
+    if (conversion.outcome == TodayConversion::Outcome::OutOfRange) {
+      text.append(" is beyond the numbers today's arithmetic takes (").append(kExactRange);
+      text.append(", ").append(kInvalidNumber);
+    } else {
+      text.append(" is not a number (").append(kInvalidNumber);
+    }
     text.append("), so nothing stands in place of x.\n");
     status = ExitStatus::InvalidNumber;
   }

@@ -286,6 +286,7 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
   std::optional<double> total;
   CompoundReading reading;
   reading.parts.resize(unit.parts.size());
+  reading.written.resize(unit.parts.size());
   for (std::size_t i = 0; i < written->size(); ++i) {
     const Item& item = (*written)[i];
     if (item.mark.empty() == marked) return std::nullopt;
@@ -305,6 +306,7 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
         last ? lastValue(item, style) : parseNumber(item.number, style);
     if (!value || (!last && std::floor(*value) != *value)) return std::nullopt;
     reading.parts[part] = negative ? -*value : *value;
+    reading.written[part] = {item.whole, item.number};
     total = total ? *total + *value * sizes[part] : *value * sizes[part];
   }
   reading.inSmallestUnit = negative ? -*total : *total;

@@ -45,6 +45,14 @@ struct CompoundReading {
   double inSmallestUnit = 0.0;
   /// Each part's number as read, largest first; nothing for a part left out.
   std::vector<std::optional<double>> parts;
+  /// Each part's number as written, within the text read, for a reader that takes it
+  /// exactly: the whole number before a fraction ("7" of "7 3/16", else empty) and the number
+  /// ("3/16", "7,5" in its style); empty for a part left out.
+  struct Written {
+    std::string_view whole;
+    std::string_view number;
+  };
+  std::vector<Written> written;
 };
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,

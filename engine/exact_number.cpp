@@ -12,8 +12,8 @@ namespace {
 
 using boost::multiprecision::cpp_int;
 
-constexpr long long kSmallestOrder = -800;  // beyond today's widest ratio below the smallest double
-constexpr long long kLargestOrder = 800;
+constexpr long long kSmallestOrder = -kLargestExactOrder;
+constexpr long long kLargestOrder = kLargestExactOrder;
 constexpr long long kSaturation = 1'000'000'000'000LL;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -66,11 +66,21 @@ Exact powerOfTen(long long exponent) {
 
 }  // namespace
 
-std::optional<Exact> exactDecimal(std::string_view text) {
+namespace {
+
+// A decimal's significant digits (leading zeros left out) and the power of ten of its last
+// digit, as exactDecimal reads the text; nothing for any other text.
+struct DecimalParts {
+  bool negative = false;
+  std::string digits;
+  long long scale = 0;
+};
+
+std::optional<DecimalParts> decimalParts(std::string_view text) {
+  DecimalParts parts;
   std::size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
+  parts.negative = !text.empty() && text[0] == '-';
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-  std::string digits;  // significant digits, the point left out
   long long fractionDigits = 0;
   std::size_t digitCount = 0;
   bool seenPoint = false;
@@ -81,7 +91,7 @@ std::optional<Exact> exactDecimal(std::string_view text) {
     }
     ++digitCount;
     if (seenPoint) ++fractionDigits;
-    if (!digits.empty() || text[i] != '0') digits += text[i];
+    if (!parts.digits.empty() || text[i] != '0') parts.digits += text[i];
   }
   if (digitCount == 0) return std::nullopt;
   long long exponent = 0;
@@ -97,14 +107,28 @@ std::optional<Exact> exactDecimal(std::string_view text) {
     if (negativeExponent) exponent = -exponent;
   }
   if (i != text.size()) return std::nullopt;
-  if (digits.empty()) return Exact(0);
+  parts.scale = exponent - fractionDigits;
+  return parts;
+}
 
-  const long long scale = exponent - fractionDigits;
-  const long long order = static_cast<long long>(digits.size()) + scale;
-  if (order > kLargestOrder) return std::nullopt;
-  Exact value = order < kSmallestOrder ? powerOfTen(kSmallestOrder)
-                                       : Exact(wholeNumber(digits)) * powerOfTen(scale);
-  return negative ? Exact(-value) : value;
+}  // namespace
+
+bool isDecimal(std::string_view text) { return decimalParts(text).has_value(); }
+
+std::optional<Exact> exactDecimal(std::string_view text) {
+  const std::optional<DecimalParts> parts = decimalParts(text);
+  if (!parts) return std::nullopt;
+  if (parts->digits.empty()) return Exact(0);
+  const long long order = static_cast<long long>(parts->digits.size()) + parts->scale;
+  if (order > kLargestOrder || order < kSmallestOrder) return std::nullopt;
+  const Exact value = Exact(wholeNumber(parts->digits)) * powerOfTen(parts->scale);
+  return parts->negative ? Exact(-value) : value;
+}
+
+std::optional<Exact> decimalLastPlace(std::string_view text) {
+  const std::optional<DecimalParts> parts = decimalParts(text);
+  if (!parts || parts->scale > kLargestOrder || parts->scale < kSmallestOrder) return std::nullopt;
+  return powerOfTen(parts->scale);
 }
 
 std::optional<Exact> exactTableValue(std::string_view text) {

@@ -12,12 +12,22 @@ namespace vardeln {
 
 using Exact = boost::multiprecision::cpp_rational;
 
-/// The rational a decimal writes: an optional sign, digits with at most one point, and
+/// Whether the text is a decimal: an optional sign, digits with at most one point, and
 /// optionally an exponent (e or E, an optional sign, digits), as parseNumber reads them but
-/// without blanks; nothing for any other text. A value below 1e-800 in magnitude reads as
-/// ±1e-800: no factor of today's tables brings it back near the smallest double, so every
-/// conversion rounds it as it would the value written, and the work stays bounded.
+/// without blanks, whatever its magnitude.
+bool isDecimal(std::string_view text);
+
+/// The orders of magnitude exactDecimal reads, 10^-800 to 10^800: the work stays bounded,
+/// and they reach far past any double that today's widest ratio brings a number to.
+inline constexpr int kLargestExactOrder = 800;
+inline constexpr std::string_view kExactRange = "10^-800 to 10^800 in magnitude";
+
+/// The rational a decimal writes; nothing for any other text, and for a decimal of 10^800
+/// or more, or below 10^-800, in magnitude (but 0).
 std::optional<Exact> exactDecimal(std::string_view text);
+
+/// The value of one unit in the last place a decimal writes (1/1000 of "2.125").
+std::optional<Exact> decimalLastPlace(std::string_view text);
 
 /// A value as today's table writes it: a decimal, or a quotient of two ("0.0254/3").
 std::optional<Exact> exactTableValue(std::string_view text);

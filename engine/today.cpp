@@ -92,7 +92,11 @@ std::string todayText(const Category& category, std::size_t unit) {
                                  : "this table's is " + std::string(row.comparison) + " today's: ";
     text += std::string(row.definition) + " = " + std::string(row.today) + " " +
             std::string(category.baseLabel());
-    if (row.uncertainty != "exact") text += ", uncertainty " + std::string(row.uncertainty);
+    if (row.rounded()) {
+      text += ", " + std::string(row.uncertainty);
+    } else if (row.uncertainty != "exact") {
+      text += ", uncertainty " + std::string(row.uncertainty);
+    }
     text += " (" + std::string(row.kind) + ")";
   }
   // "confirmed: what was read" is carried as "confirmed": the table names the text.

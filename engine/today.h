@@ -31,6 +31,9 @@ struct TodaysDefinition {
 
   /// Whether one standard defines the unit today, so that a deviation exists.
   bool standard() const { return today != "—"; }
+  /// Whether the defined value is no fraction (the parsec's 648000/π au), so that `today`
+  /// is its decimal rounded to the last digit written, as `uncertainty` says.
+  bool rounded() const { return uncertainty.find("rounded to") != std::string_view::npos; }
 };
 
 /// Every row of the table, category by category as the file lists them.

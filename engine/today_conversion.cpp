@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "today_conversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "compound_quantity.h"
-#include "decimal_text.h"
 #include "number_text.h"
 #include "today.h"
 #include "today_scale.h"
@@ -18,22 +18,31 @@ namespace vardeln {
 namespace {
 
 // Every row's definition as exact fractions, in the order of todaysDefinitions(), read once:
-// nothing for a row with no single definition today.
+// nothing for a row with no single definition today. A value the table says is rounded
+// ("648000/pi au, rounded to 50 digits") is known to half a unit in its last place.
 const std::vector<std::optional<ExactDefinition>>& exactDefinitions() {
   static const std::vector<std::optional<ExactDefinition>> definitions = [] {
     const auto rows = todaysDefinitions();
     std::vector<std::optional<ExactDefinition>> all;
     for (const TodaysDefinition& row : rows) {
-      if (row.standard())
-        all.push_back(ExactDefinition{exactTableValue(row.today).value(), Exact(0)});
-      else
+      if (!row.standard()) {
         all.emplace_back();
+        continue;
+      }
+      ExactDefinition definition{exactTableValue(row.today).value(), Exact(0), Exact(0), {}};
+      if (row.rounded()) {
+        definition.bound = decimalLastPlace(row.today).value() / 2;
+        definition.rounded = row.uncertainty;
+      }
+      all.push_back(definition);
     }
     for (const TodaysScale& scale : todaysScales()) {
       for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].category != scale.category || rows[i].label != scale.label) continue;
         all[i] = ExactDefinition{exactTableValue(scale.factor).value(),
-                                 exactTableValue(scale.offset).value()};
+                                 exactTableValue(scale.offset).value(),
+                                 Exact(0),
+                                 {}};
       }
     }
     return all;
@@ -49,7 +58,8 @@ void appendNote(std::string& notes, const std::string& note) {
 }
 
 ExactDefinitionText definitionText(const ExactDefinition& definition) {
-  return {fractionText(definition.factor), fractionText(definition.offset)};
+  return {fractionText(definition.factor), fractionText(definition.offset),
+          std::string(definition.rounded)};
 }
 
 constexpr std::uint64_t kExactInDouble = std::uint64_t{1} << 53;
@@ -62,27 +72,31 @@ std::optional<std::uint64_t> exactProduct(std::uint64_t a, std::uint64_t b) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A part's number as the shortest decimal that reads back to its double.
-// (The page's C++ library writes no double with std::to_chars: the fewest of 15 to 17
-// significant digits that read back serve, a part's number being finite.)
-Exact shortestDecimal(double value) {
-  char text[kMaxDecimalLength];
-  for (int digits = kShownSignificantDigits;; ++digits) {
-    const std::string_view written(
-        text, static_cast<std::size_t>(writeDecimal(value, digits, text) - text));
-    if (digits == 17 || parseNumber(written) == value) return exactDecimal(written).value();
+// A compound part's number as the exact value written: a decimal in the style, or a whole
+// number and a fraction ("7 2/3" is 23/3); nothing beyond the exact range.
+std::optional<Exact> exactPart(const CompoundReading::Written& written, const NumberStyle& style) {
+  const std::size_t slash = written.number.find('/');
+  if (slash == std::string_view::npos) {
+    if (style == NumberStyle{}) return exactDecimal(written.number);
+    const std::optional<std::string> ownForm = ownFormText(written.number, style);
+    return ownForm ? exactDecimal(*ownForm) : std::nullopt;
   }
+  const std::optional<Exact> whole = exactDecimal(written.whole.empty() ? "0" : written.whole);
+  const std::optional<Exact> fraction = exactTableValue(written.number);
+  if (!whole || !fraction) return std::nullopt;
+  return *whole + *fraction;
 }
 
 }  // namespace
 
 TodayConverter::TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to,
                                const NumberStyle& style)
-    : category_(category), style_(style), in_{Exact(1), Exact(0)} {
+    : category_(category), style_(style), in_{Exact(1), Exact(0), Exact(0), {}} {
   if (from.compound) {
     compoundSource_ = from.index;
     for (const CompoundPart& part : category.compoundUnits()[from.index].parts) {
-      partFactors_.push_back(take(category, part.unit).factor);
+      parts_.push_back(take(category, part.unit));
+      bounded_ = bounded_ || parts_.back().bound != 0;
     }
   } else {
     in_ = take(category, from.index);
@@ -90,11 +104,12 @@ TodayConverter::TodayConverter(const Category& category, QuantityUnit from, Quan
   out_ =
       take(category, to.compound ? category.compoundUnits()[to.index].parts.back().unit : to.index);
   if (!refusal_.empty()) return;
+  bounded_ = bounded_ || in_.bound != 0 || out_.bound != 0;
   scale_ = in_.factor / out_.factor;
   shift_ = (in_.offset - out_.offset) / out_.factor;
   const boost::multiprecision::cpp_int p = boost::multiprecision::numerator(scale_);
   const boost::multiprecision::cpp_int q = boost::multiprecision::denominator(scale_);
-  if (shift_ == 0 && p > 0 && p < kExactInDouble && q < kExactInDouble) {
+  if (!bounded_ && shift_ == 0 && p > 0 && p < kExactInDouble && q < kExactInDouble) {
     quickScale_.emplace(p.convert_to<std::uint64_t>(), q.convert_to<std::uint64_t>());
   }
 }
@@ -146,14 +161,19 @@ std::optional<double> TodayConverter::quickResult(std::string_view number) const
 ExactDefinition TodayConverter::take(const Category& category, std::size_t unit) {
   const TodaysDefinition& row = todaysDefinition(category, unit);
   const std::string label(row.label);
+  const auto said = [unit](std::vector<std::size_t>& units) {
+    if (std::find(units.begin(), units.end(), unit) != units.end()) return true;
+    units.push_back(unit);
+    return false;
+  };
   if (!row.standard()) {
-    if (refusal_.find(label + " has") == std::string::npos) {
+    if (!said(refused_)) {
       appendNote(refusal_, label + " has no single definition today (" + std::string(row.kind) +
                                "): " + std::string(row.definition));
     }
-    return {Exact(1), Exact(0)};
+    return {Exact(1), Exact(0), Exact(0), {}};
   }
-  if (isMeasured(row) && measured_.find(label + " is") == std::string::npos) {
+  if (isMeasured(row) && !said(measuredUnits_)) {
     std::string note =
         label + " is measured: " + std::string(row.today) + " " + std::string(category.baseLabel());
     if (row.uncertainty != "exact") note += ", uncertainty " + std::string(row.uncertainty);
@@ -162,22 +182,55 @@ ExactDefinition TodayConverter::take(const Category& category, std::size_t unit)
   return *exactDefinitions()[&row - todaysDefinitions().data()];
 }
 
-std::optional<Exact> TodayConverter::typedValue(std::string_view typedText) const {
+TodayConverter::Typed TodayConverter::typedValue(std::string_view typedText) const {
+  Typed typed;
   if (!compoundSource_) {
     // parseNumber decides what is a number, so that both ways of converting accept the same
-    // texts; a number it accepts is at most the largest double, so its exact value stays small.
-    if (!isNumber(typedText)) return std::nullopt;
-    return exactDecimal(trimBlanks(typedText)).value();
+    // texts, but for a decimal past the double range, whose exact value may well convert to
+    // one ("2e308" mm is 2e305 m).
+    const std::string_view number = trimBlanks(typedText);
+    if (!isNumber(typedText) && !isDecimal(number)) return typed;
+    typed.value = exactDecimal(number);
+    typed.outOfRange = !typed.value;
+    return typed;
   }
   const CompoundUnit& unit = category_.compoundUnits()[*compoundSource_];
   const std::optional<CompoundReading> reading =
       readCompoundQuantity(category_, unit, typedText, style_);
-  if (!reading) return std::nullopt;
+  if (!reading) return typed;
   Exact sum(0);
-  for (std::size_t k = 0; k < partFactors_.size(); ++k) {
-    if (reading->parts[k]) sum += shortestDecimal(std::fabs(*reading->parts[k])) * partFactors_[k];
+  for (std::size_t k = 0; k < parts_.size(); ++k) {
+    if (!reading->parts[k]) continue;
+    const std::optional<Exact> part = exactPart(reading->written[k], style_);
+    if (!part) {
+      typed.outOfRange = true;
+      return typed;
+    }
+    sum += *part * parts_[k].factor;
+    typed.bound += *part * parts_[k].bound;
   }
-  return reading->inSmallestUnit < 0 ? Exact(-sum) : sum;
+  typed.value = reading->inSmallestUnit < 0 ? Exact(-sum) : sum;
+  return typed;
+}
+
+// The result is multilinear in the typed value, the source's factor and the reciprocal of
+// the target's, so its least and greatest values over their bounds lie at the corners.
+std::pair<Exact, Exact> TodayConverter::resultBounds(const Exact& typed,
+                                                     const Exact& typedBound) const {
+  std::optional<Exact> least;
+  std::optional<Exact> greatest;
+  for (const int t : {-1, 1}) {
+    for (const int f : {-1, 1}) {
+      for (const int g : {-1, 1}) {
+        const Exact corner =
+            ((typed + t * typedBound) * (in_.factor + f * in_.bound) + in_.offset - out_.offset) /
+            (out_.factor + g * out_.bound);
+        if (!least || corner < *least) least = corner;
+        if (!greatest || corner > *greatest) greatest = corner;
+      }
+    }
+  }
+  return {*least, *greatest};
 }
 
 TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail detail) const {
@@ -201,17 +254,44 @@ TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail 
       return conversion;
     }
   }
-  const std::optional<Exact> typed = typedValue(typedText);
-  if (!typed) return conversion;
-  const Exact exact = *typed * scale_ + shift_;
+  const Typed typedValue = this->typedValue(typedText);
+  if (!typedValue.value) {
+    if (typedValue.outOfRange) conversion.outcome = TodayConversion::Outcome::OutOfRange;
+    return conversion;
+  }
+  const Exact& typed = *typedValue.value;
+  const Exact exact = typed * scale_ + shift_;
   conversion.outcome = TodayConversion::Outcome::Result;
   conversion.result = nearestDouble(exact);
+  std::optional<std::pair<Exact, Exact>> bounds;
+  bool correctlyRounded = true;
+  if (bounded_) {
+    bounds = resultBounds(typed, typedValue.bound);
+    const double least = nearestDouble(bounds->first);
+    correctlyRounded = least == nearestDouble(bounds->second);
+    if (correctlyRounded) conversion.result = least;
+  }
   if (detail == TodayDetail::WithArithmetic) {
-    const double error = std::isinf(conversion.result)
-                             ? conversion.result
-                             : nearestDouble(Exact(conversion.result) - exact);
-    conversion.arithmetic = TodayArithmetic{fractionText(*typed), definitionText(in_),
-                                            definitionText(out_), fractionText(exact), error};
+    TodayArithmetic arithmetic;
+    arithmetic.typed = fractionText(typed);
+    arithmetic.from = definitionText(in_);
+    arithmetic.to = definitionText(out_);
+    arithmetic.exact = fractionText(exact);
+    arithmetic.correctlyRounded = correctlyRounded;
+    if (std::isinf(conversion.result)) {
+      arithmetic.roundingError = conversion.result;
+    } else if (!bounds) {
+      arithmetic.exactItself = Exact(conversion.result) == exact;
+      arithmetic.roundingError = nearestDouble(Exact(conversion.result) - exact);
+    } else {
+      const Exact halfWidth = (bounds->second - bounds->first) / 2;
+      arithmetic.bound = std::nextafter(nearestDouble(halfWidth), HUGE_VAL);
+      const double most = nearestDouble(Exact(conversion.result) - bounds->first);
+      if (most == nearestDouble(Exact(conversion.result) - bounds->second)) {
+        arithmetic.roundingError = most;
+      }
+    }
+    conversion.arithmetic = std::move(arithmetic);
   }
   return conversion;
 }

@@ -18,28 +18,42 @@ namespace vardeln {
 
 /// A unit's definition today as exact fractions: a reading x of it is factor × x + offset in
 /// the category's base unit ("381/1250" and "0" for the foot; "5/9" and "-160/9" for the
-/// degree Fahrenheit).
+/// degree Fahrenheit). A factor no fraction writes (the parsec's 648000/π au) is its decimal
+/// rounded to the digits the table gives, and `rounded` says so, in the table's words.
 struct ExactDefinitionText {
   std::string factor;
   std::string offset;
+  std::string rounded;
 };
 
-/// A unit's definition today: a reading x of it is factor × x + offset in the base unit.
+/// A unit's definition today: a reading x of it is factor × x + offset in the base unit,
+/// the true factor within `bound` of `factor` (0 for a fraction, half a unit in the last
+/// place of a rounded decimal).
 struct ExactDefinition {
   Exact factor;
   Exact offset;
+  Exact bound;
+  std::string_view rounded;  // the table's words for a rounded factor, empty for a fraction
 };
 
 /// The exact arithmetic behind a conversion by today's definitions: the typed decimal, the
-/// two definitions and the exact result, all as fractions, and what rounding it once to a
-/// double changed (the double minus the exact result, itself rounded; 0 when the double is
-/// the exact result, infinite when the result is).
+/// two definitions and the result, all as fractions, and what rounding it once to a double
+/// did. With a rounded definition the result is known only to within `bound` of `exact`:
+/// the double is the nearest to the true result wherever that interval holds no midpoint
+/// between two doubles, and `correctlyRounded` says whether it holds none.
 struct TodayArithmetic {
   std::string typed;
   ExactDefinitionText from;
   ExactDefinitionText to;
   std::string exact;
-  double roundingError = 0.0;
+  /// The most the true result can differ from `exact`, rounded up; 0 when `exact` is it.
+  double bound = 0.0;
+  /// Whether the double is the true result itself.
+  bool exactItself = false;
+  bool correctlyRounded = true;
+  /// The double minus the true result, itself rounded to a double, where that is known
+  /// (infinite when the result is); nothing where a rounded definition leaves it open.
+  std::optional<double> roundingError;
 };
 
 /// How much convertByToday tells: the result alone (for batch work), or its arithmetic too.
@@ -47,7 +61,9 @@ enum class TodayDetail { Result, WithArithmetic };
 
 /// What converting a typed number by today's definitions gave.
 struct TodayConversion {
-  enum class Outcome { Result, InvalidNumber, NoDefinitionToday };
+  /// OutOfRange: a decimal of 10^800 or more, or below 10^-800, in magnitude (see
+  /// exactDecimal), refused as no number today's arithmetic takes.
+  enum class Outcome { Result, InvalidNumber, OutOfRange, NoDefinitionToday };
   Outcome outcome = Outcome::InvalidNumber;
   /// The exact conversion rounded once to the nearest double (ties to even), ±infinity past
   /// the largest double.
@@ -65,15 +81,15 @@ struct TodayConversion {
 
 /// Converts typed text between two units of a category by today's definitions, each unit's
 /// definitions found once, for batch work. A single unit's text is read as the number
-/// parseNumber accepts, but as the exact decimal it writes. A compound source is read as
-/// readCompoundQuantity reads it, each part's number as the shortest decimal of the double
-/// it reads (the number typed, for any decimal of up to 15 digits), and the parts are taken
-/// each by its own definition today and summed exactly in the base unit (5 ft 7 in is
-/// 1.7018 m); its arithmetic's typed value is that sum, its source definition the base
-/// unit's. A compound target gets the result in its smallest part's unit. The conversion is
-/// exact and rounded once. A unit (or part) with no single definition today is refused
-/// before the text is read. Under a number style the text is read in it, a single number as
-/// the decimal its own form writes ("1,5" under a decimal comma as 1.5).
+/// parseNumber accepts, or as a decimal beyond the double range ("2e308"), as the exact
+/// decimal it writes. A compound source is read as readCompoundQuantity reads it, each
+/// part's number as the exact decimal or fraction written ("7 2/3" is 23/3), and the parts
+/// are taken each by its own definition today and summed exactly in the base unit (5 ft
+/// 7 in is 1.7018 m), so the result is rounded once; its arithmetic's typed value is that
+/// sum, its source definition the base unit's. A compound target gets the result in its smallest
+/// part's unit. The conversion is exact and rounded once. A unit (or part) with no single
+/// definition today is refused before the text is read. Under a number style the text is read in
+/// it, a single number as the decimal its own form writes ("1,5" under a decimal comma as 1.5).
 class TodayConverter {
  public:
   TodayConverter(const Category& category, QuantityUnit from, QuantityUnit to,
@@ -87,15 +103,23 @@ class TodayConverter {
   const std::string& measured() const { return measured_; }
 
  private:
-  // The exact value of the typed text in the source unit (the base unit for a compound one).
-  std::optional<Exact> typedValue(std::string_view typedText) const;
+  // The exact value of the typed text in the source unit (the base unit for a compound one),
+  // within `bound` where a compound part's definition is rounded; or why there is none.
+  struct Typed {
+    std::optional<Exact> value;
+    Exact bound{0};
+    bool outOfRange = false;
+  };
+  Typed typedValue(std::string_view typedText) const;
   ExactDefinition take(const Category& category, std::size_t unit);
   std::optional<double> quickResult(std::string_view number) const;
+  // The least and greatest results the definitions' bounds allow for a typed value.
+  std::pair<Exact, Exact> resultBounds(const Exact& typed, const Exact& typedBound) const;
 
   const Category& category_;
   NumberStyle style_;
   std::optional<std::size_t> compoundSource_;
-  std::vector<Exact> partFactors_;  // a compound source's parts' definitions, largest first
+  std::vector<ExactDefinition> parts_;  // a compound source's parts' definitions, largest first
   ExactDefinition in_;
   ExactDefinition out_;
   // result = typed × scale_ + shift_, in_ and out_ combined once.
@@ -103,6 +127,11 @@ class TodayConverter {
   Exact shift_;
   // scale_'s numerator and denominator where it has no shift and both fit in 53 bits.
   std::optional<std::pair<std::uint64_t, std::uint64_t>> quickScale_;
+  // Whether a definition is rounded, so that a result is known only within bounds.
+  bool bounded_ = false;
+  // The units already said in the refusal or the measured note, each said once.
+  std::vector<std::size_t> refused_;
+  std::vector<std::size_t> measuredUnits_;
   std::string refusal_;
   std::string measured_;
 };

@@ -162,6 +162,10 @@ unsigned Converter::recalculateByToday() {
     case TodayConversion::Outcome::InvalidNumber:
       return setResult(std::string(kInvalidNumber), std::nullopt) |
              setNote("By today's definitions", NoteKind::ByToday);
+    case TodayConversion::Outcome::OutOfRange:
+      return setResult(std::string(kInvalidNumber), std::nullopt) |
+             setNote("By today's definitions, which take numbers of " + std::string(kExactRange),
+                     NoteKind::ByToday);
     case TodayConversion::Outcome::Result:
       break;
   }
