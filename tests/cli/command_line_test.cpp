@@ -147,6 +147,15 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
                                                " (no single standard)): no standard: 4 kanal = 21 780 ft^2 = 2023.43 m^2 (Punjab bega, legacy match);"
                                                " Assam/W. Bengal/Bangladesh 14 400 ft^2; UP ~27 000 ft^2; Rajasthan 27 225 or 17 424 ft^2; Himachal 8712 ft^2;"
                                                " Nepal 6772.63 m^2\n"},
+    Invocation{"today: a JSON record for every line", {"--today", "--json", "area", "-", "Bigha", "Acres"}, "1\n", kUsage,
+                                               "{\"category\":\"area\",\"value\":\"1\",\"from\":\"Bigha\",\"to\":\"Acres\",\"definitions\":\"today\","
+                                               "\"result\":\"No Definition Today\",\"exact\":null,\"number\":null,\"outcome\":\"no definition today\"}\n",
+                                               "vardeln-convert: cannot convert by today's definitions: Bigha has no single definition today (regional-historical"
+                                               " (no single standard)): no standard: 4 kanal = 21 780 ft^2 = 2023.43 m^2 (Punjab bega, legacy match);"
+                                               " Assam/W. Bengal/Bangladesh 14 400 ft^2; UP ~27 000 ft^2; Rajasthan 27 225 or 17 424 ft^2; Himachal 8712 ft^2;"
+                                               " Nepal 6772.63 m^2\n"},
+    Invocation{"today: past the exact range, said", {"--today", "length", "1e-900", "Feet", "Meters"}, "", kInvalid, "Invalid Number\n",
+                                               "vardeln-convert: Invalid Number: \"1e-900\" is beyond the numbers today's arithmetic takes (10^-800 to 10^800 in magnitude)\n"},
     Invocation{"today: measured, said once", {"--today", "--json", "mass", "-", "Electron Mass", "Gram"}, "1\nx\n", kInvalid,
                                                "{\"category\":\"mass\",\"value\":\"1\",\"from\":\"Electron Mass\",\"to\":\"Gram\",\"definitions\":\"today\","
                                                "\"result\":\"9.1093837015E-28\",\"exact\":\"9.1093837015e-28\",\"number\":9.1093837015e-28,\"outcome\":\"ok\"}\n"
