@@ -1,11 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // The composition by the browser's own String.prototype.normalize.
-#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
 
 #include "composed_text.h"
-
-namespace vardeln {
-namespace {
 
 // Writes the composition of the `length` bytes at `text` into the `capacity` bytes at `out`
 // where it fits, and returns its length in bytes either way.
@@ -16,7 +13,7 @@ EM_JS(int, composeInto, (const char* text, int length, char* out, int capacity),
   return bytes.length;
 });
 
-}  // namespace
+namespace vardeln {
 
 std::string composedText(std::string_view utf8) {
   const int length = static_cast<int>(utf8.size());

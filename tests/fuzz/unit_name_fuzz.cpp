@@ -55,16 +55,32 @@ void change(std::string& text, std::uint8_t byte) {
   const std::size_t at = text.empty() ? 0 : (byte / 8) % text.size();
   switch (byte % 8) {
     case 0:  // a letter in the other case
-      if (text[at] >= 'a' && text[at] <= 'z') text[at] = static_cast<char>(text[at] - 'a' + 'A');
-      else if (text[at] >= 'A' && text[at] <= 'Z') text[at] = static_cast<char>(text[at] - 'A' + 'a');
+      if (text[at] >= 'a' && text[at] <= 'z')
+        text[at] = static_cast<char>(text[at] - 'a' + 'A');
+      else if (text[at] >= 'A' && text[at] <= 'Z')
+        text[at] = static_cast<char>(text[at] - 'A' + 'a');
       break;
-    case 1: text.insert(byte & 8 ? text.size() : 0, " "); break;
-    case 2: replaceFirst(text, " ", "\u00A0"); break;
-    case 3: text.append("."); break;
-    case 4: replaceFirst(text, "\u03BC", "\u00B5"); break;
-    case 5: replaceFirst(text, "\u00C5", "A\u030A"); break;
-    case 6: replaceFirst(text, "°", byte & 8 ? "\u00BA" : "deg "); break;
-    default: replaceFirst(text, "²", "^2"); break;
+    case 1:
+      text.insert(byte & 8 ? text.size() : 0, " ");
+      break;
+    case 2:
+      replaceFirst(text, " ", "\u00A0");
+      break;
+    case 3:
+      text.append(".");
+      break;
+    case 4:
+      replaceFirst(text, "\u03BC", "\u00B5");
+      break;
+    case 5:
+      replaceFirst(text, "\u00C5", "A\u030A");
+      break;
+    case 6:
+      replaceFirst(text, "°", byte & 8 ? "\u00BA" : "deg ");
+      break;
+    default:
+      replaceFirst(text, "²", "^2");
+      break;
   }
 }
 
