@@ -51,9 +51,11 @@ std::string quotedList(const std::vector<std::string_view>& names) {
 }
 
 // The message for a name that matched nothing or more than one listed name; `kind` is
-// "category" or "unit", `context` says where a unit was looked for.
+// "category" or "unit", `context` says where a unit was looked for. Where the name's case
+// decides what it is, the engine's explanation says it all.
 std::string nameProblem(std::string_view kind, std::string_view typed, std::string_view context,
                         const NameMatch& match) {
+  if (!match.explanation.empty()) return match.explanation;
   std::string message = match.kind == NameMatch::Kind::Ambiguous ? "ambiguous " : "unknown ";
   message += kind;
   message += ' ';

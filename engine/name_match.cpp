@@ -11,7 +11,7 @@ namespace vardeln {
 
 NameMatch matchName(std::span<const std::string_view> names, std::string_view typed) {
   if (const auto exact = std::find(names.begin(), names.end(), typed); exact != names.end()) {
-    return {NameMatch::Kind::Found, *exact, {}};
+    return {NameMatch::Kind::Found, *exact, {}, {}};
   }
   const std::string foldedTyped = foldCase(typed);
   std::vector<std::string_view> sameIgnoringCase;
@@ -20,11 +20,11 @@ NameMatch matchName(std::span<const std::string_view> names, std::string_view ty
   }
   switch (sameIgnoringCase.size()) {
     case 0:
-      return {NameMatch::Kind::Unknown, {}, closestNames(names, typed)};
+      return {NameMatch::Kind::Unknown, {}, closestNames(names, typed), {}};
     case 1:
-      return {NameMatch::Kind::Found, sameIgnoringCase.front(), {}};
+      return {NameMatch::Kind::Found, sameIgnoringCase.front(), {}, {}};
     default:
-      return {NameMatch::Kind::Ambiguous, {}, std::move(sameIgnoringCase)};
+      return {NameMatch::Kind::Ambiguous, {}, std::move(sameIgnoringCase), {}};
   }
 }
 

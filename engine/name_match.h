@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,12 +11,17 @@ namespace vardeln {
 /// What a name typed on the command line or written in a link (a category or a unit label)
 /// matched.
 struct NameMatch {
-  enum class Kind { Found, Ambiguous, Unknown };
+  /// Lacking: the symbol of a unit the tables lack ("Mm", a megametre).
+  enum class Kind { Found, Ambiguous, Unknown, Lacking };
   Kind kind = Kind::Unknown;
   std::string_view name;  ///< the listed name, for Found
   /// For Ambiguous, every listed name equal to the typed one ignoring case; for Unknown,
   /// the closest listed names.
   std::vector<std::string_view> candidates;
+  /// Where the typed name's case decides what it means, the sentence that says what each
+  /// symbol in each case is: `"Mm" is a megametre, which the tables lack; "mm" is
+  /// Millimeter`, for the refusal to show in place of the candidates.
+  std::string explanation;
 };
 
 /// Finds a typed name among listed ones: a name equal to it byte for byte wins; otherwise

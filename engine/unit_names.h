@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -32,5 +33,18 @@ struct UnitNameTable {
 
 /// The names table beside `category`'s rules.
 const UnitNameTable& unitNameTable(const Category& category);
+
+/// A symbol people write for a unit the tables lack, or hold only by another name, kept so
+/// that a name is never read as another unit only because the two symbols differ in case
+/// ("Mm", a megametre, is not "mm"). It is refused, saying what it is.
+struct AbsentSymbol {
+  std::string_view categoryId;
+  std::string_view symbol;
+  std::string_view unit;              ///< what it is: "a megametre"
+  std::string_view tablesLabel = {};  ///< the label of the same unit, if the tables hold it
+};
+
+/// Every such symbol, by category.
+std::span<const AbsentSymbol> absentSymbols();
 
 }  // namespace vardeln

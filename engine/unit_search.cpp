@@ -10,6 +10,7 @@
 #include "categories.h"
 #include "closest_names.h"
 #include "quantity_conversion.h"
+#include "unit_name_form.h"
 #include "unit_names.h"
 
 namespace vardeln {
@@ -91,7 +92,7 @@ void rankCategory(std::size_t index, std::string_view folded, std::vector<Ranked
 std::vector<FoundUnit> searchUnits(std::string_view typed, std::size_t count) {
   const std::string_view text = withoutBlanks(typed);
   if (text.empty() || text.size() > kLongestUnitSearch) return {};
-  const std::string folded = foldCase(text);
+  const std::string folded = foldCase(normalUnitName(text));
   std::vector<Ranked> ranked;
   for (std::size_t index = 0; index < kCategoryCount; ++index) rankCategory(index, folded, ranked);
 

@@ -23,10 +23,10 @@ inline constexpr std::size_t kLongestUnitSearch = 64;
 
 /// The units of every category a typed text may stand for, best first, at most `count`, for a
 /// finder that searches them all. Each unit is weighed by its label, its compound label or
-/// the names beside its table (a name several units share finds each of them), ignoring case
-/// and the blanks around the text: first a name equal to the text, then one the text begins,
-/// then one with a word the text begins ("year" for "Light Year"), then a near miss, one
-/// letter off for a text of three letters and up to two for a longer one. Within each, the
+/// the names beside its table (a name several units share finds each of them), ignoring case,
+/// with the text in its normal form (normalUnitName): first a name equal to the text, then one the
+/// text begins, then one with a word the text begins ("year" for "Light Year"), then a near miss,
+/// one letter off for a text of three letters and up to two for a longer one. Within each, the
 /// nearer miss first, then the shorter name, then the categories' and the lists' order. An
 /// empty text, or one over kLongestUnitSearch bytes, finds nothing.
 std::vector<FoundUnit> searchUnits(std::string_view typed, std::size_t count);

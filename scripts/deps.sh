@@ -6,7 +6,7 @@
 #   scripts/deps.sh all      everything the tests, the packaging and the page need (./test.sh)
 set -euo pipefail
 
-window_packages=(g++ cmake ninja-build pkg-config python3 libboost-dev qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev)
+window_packages=(g++ cmake ninja-build pkg-config python3 libboost-dev libicu-dev qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev)
 test_packages=(
   clang clang-format libclang-rt-14-dev
   libgtest-dev libbenchmark-dev nlohmann-json3-dev gcovr

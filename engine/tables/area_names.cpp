@@ -40,7 +40,7 @@ const UnitNameTable& areaNames() {
       {"Shed",                   {"sheds"}},
       {"Square Flooring",        {}},
       {"Square Karam",           {"square karams", "karam", "karams", "sarsai", "sarsais"}},
-      {"Yard-Gaz Square",        {"yd²", "yd2", "sq yd", "square yard", "square yards", "square gaz", "square gaj"}},
+      {"Yard-Gaz Square",        {"yd²", "yd2", "sq yd", "square yard", "square yards", "square gaz", "square gaj", "sq gaj"}},
       },
       // No name here is shared by several units.
       {},

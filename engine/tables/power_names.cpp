@@ -13,7 +13,7 @@ const UnitNameTable& powerNames() {
       {
       // label                 names people write for it
       {"DonkeyPower",          {}},
-      {"HorsePower Imperial",  {"imperial horsepower", "mechanical horsepower"}},
+      {"HorsePower Imperial",  {"imperial horsepower", "mechanical horsepower", "bhp"}},
       {"HorsePower Metric",    {"PS", "metric horsepower"}},
       {"Watt",                 {"W", "watts"}},
       },

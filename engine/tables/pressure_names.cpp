@@ -20,7 +20,7 @@ const UnitNameTable& pressureNames() {
       {"Foot of Head",          {"ftH2O", "feet of head"}},
       {"g / cm Square",         {"g/cm²", "g/cm2"}},
       {"g / Meter Square",      {"g/m²", "g/m2"}},
-      {"Kg / cm Square",        {"kg/cm²", "kg/cm2", "kgf/cm²", "kgf/cm2"}},
+      {"Kg / cm Square",        {"kg/cm²", "kg/cm2", "kgf/cm²", "kgf/cm2", "ksc"}},
       {"Kg / Meter Square",     {"kg/m²", "kg/m2", "kgf/m²", "kgf/m2"}},
       {"mmHg",                  {"mm Hg", "millimeter of mercury", "millimeters of mercury", "millimetre of mercury", "millimetres of mercury"}},
       {"Pascal",                {"Pa", "pascals"}},

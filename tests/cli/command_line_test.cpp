@@ -88,6 +88,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
                                                " (exact)); this table's Miligram is 100 times today's (1 mg = 1e-6 kg (exact))\n"},
     Invocation{"unknown unit",                 {"length", "1", "Fet", "Meters"}, "", kUsage, "",
                                                "vardeln-convert: unknown unit \"Fet\" in length; closest: \"Feet\", \"Fathom\", \"Fermi\"\n"},
+    Invocation{"a symbol the tables lack",     {"1", "Mm", "ft"}, "", kUsage, "",
+                                               "vardeln-convert: \"Mm\" is a megametre, which the tables lack; \"mm\" is Millimeter\n"},
     Invocation{"names people write for units", {"mass", "2", "tolas", "g"}, "", kOk, "23.328\n", ""},
     Invocation{"the units settle the category", {"5", "ft", "m"}, "", kOk, "1.523999951232\n", ""},
     Invocation{"a name two units share",       {"volume", "1", "gallon", "litre"}, "", kUsage, "",

@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "case_folding.h"
 #include "categories.h"
 #include "quantity_conversion.h"
+#include "unit_name_form.h"
 #include "unit_name_match.h"
 #include "unit_search.h"
 
@@ -41,6 +45,7 @@ TEST(UnitNames, EachNameStandsForItsOwnUnitAndASharedOneForNone) {
 
 TEST(UnitNames, WrittenNamesFindTheirUnits) {
   // One label: Found. Several: Ambiguous, naming them. None: Unknown, with the closest labels.
+  // A symbol of a unit the tables lack: Lacking. Each with its case and its Unicode form.
   const struct {
     const char* category;
     std::string_view written;
@@ -75,12 +80,119 @@ TEST(UnitNames, WrittenNamesFindTheirUnits) {
       {"volume", "liter", {"Litre"}},
       {"volume", "gallon", {"Gallon Imperial", "Gallon US"}, Kind::Ambiguous},
       {"power", "hp", {"HorsePower Imperial", "HorsePower Metric"}, Kind::Ambiguous},
+      // A symbol is read with its case; folded only where no other symbol folds alike.
+      {"length", "KM", {"Kilometers"}},
+      {"mass", "LBS", {"Pound"}},
+      {"pressure", "PSI", {"Pounds / inch Square"}},
+      {"length", "feet", {"Feet"}},
+      {"length", "Mm", {}, Kind::Lacking},
+      {"length", "MM", {"Millimeter"}, Kind::Ambiguous},
+      {"mass", "Mg", {}, Kind::Lacking},
+      {"mass", "MG", {"Miligram"}, Kind::Ambiguous},
+      {"power", "KW", {}, Kind::Lacking},
+      {"volume", "ml", {"Mililitre"}},
+      {"energy", "Nm", {"Newton Meter"}},
+      {"prefix", "k", {"Kilo"}},
+      {"prefix", "M", {"Mega"}},
+      {"prefix", "m", {"Milli"}},
+      {"prefix", "G", {"Giga"}},
+      {"prefix", "T", {"Tera"}},
+      {"prefix", "\u00B5", {"Micro"}},
+      {"prefix", "\u03BC", {"Micro"}},
+      {"prefix", "u", {"Micro"}},
+      {"prefix", "n", {"Nano"}},
+      {"prefix", "p", {"Pico"}},
+      {"prefix", "da", {"Deca"}},
+      {"prefix", "Ki", {"Kibi"}},
+      {"prefix", "Mi", {"Mebi"}},
+      {"prefix", "Gi", {"Gibi"}},
+      {"prefix", "R", {}, Kind::Lacking},
+      // Spellings users write.
+      {"mass", "chhatak", {"Chhatank"}},
+      {"mass", "chattak", {"Chhatank"}},
+      {"mass", "mann", {"Maund"}},
+      {"mass", "rati", {"Rutti"}},
+      {"mass", "tolah", {"Tola"}},
+      {"mass", "maasha", {"Masha"}},
+      {"mass", "paav", {"Pao"}},
+      {"mass", "qtl", {"Quintal"}},
+      {"mass", "gms", {"Gram"}},
+      {"mass", "ozs", {"Ounce"}},
+      {"mass", "lb.", {"Pound"}},
+      {"mass", "\u00B5g", {"Gamma"}},
+      {"volume", "ltr", {"Litre"}},
+      {"volume", "cft", {"Cubic Foot"}},
+      {"volume", "cbm", {"Cubic meter"}},
+      {"volume", "cu m", {"Cubic meter"}},
+      {"volume", "imp gal", {"Gallon Imperial"}},
+      {"volume", "UK gal", {"Gallon Imperial"}},
+      {"volume", "imp fl oz", {"Fluid Ounce Imperial"}},
+      {"volume", "ac-ft", {"Acre Foot"}},
+      {"length", "kms", {"Kilometers"}},
+      {"length", "cms", {"Centimeters"}},
+      {"length", "lightyear", {"Light Year"}},
+      {"length", " ft", {"Feet"}},
+      {"length", "\u212B", {"Angstrom"}},
+      {"length", "A\u030A", {"Angstrom"}},
+      {"pressure", "ksc", {"Kg / cm Square"}},
+      {"power", "bhp", {"HorsePower Imperial"}},
+      {"temperature", "degC", {"Celsius"}},
+      {"temperature", "deg C", {"Celsius"}},
+      {"temperature", "degF", {"Fahrenheit"}},
+      {"temperature", "\u00BAC", {"Celsius"}},
+      {"temperature", "\u02DAF", {"Fahrenheit"}},
+      {"area", "m^2", {"Meters Square"}},
+      {"area", "ft^2", {"Feet Square"}},
+      {"area", "sq gaj", {"Yard-Gaz Square"}},
+      {"area", "sq. ft.", {"Feet Square"}},
+      {"area", "sq  ft", {"Feet Square"}},
+      {"area", "sq\u00A0ft", {"Feet Square"}},
+      {"density", "kg/m^3", {"Kg / Meter cube"}},
+      {"density", "kg m\u207B\u00B3", {"Kg / Meter cube"}},
+      {"speed", "m s\u207B\u00B9", {"Meters/second"}},
+      {"speed", "m\u00B7s^-1", {"Meters/second"}},
+      {"speed", "mi/hr", {"Miles/hour"}},
+      {"speed", "km / h", {"Kilometers/hour"}},
+      {"speed", "km per hour", {"Kilometers/hour"}},
+      {"energy", "kW\u00B7h", {"kiloWatt hour"}},
+      {"length", "per", {"Rod-Perch-Pole", "Bicron", "Furlong"}, Kind::Unknown},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.written);
     const NameMatch match = matchUnitName(*categoryById(row.category), row.written);
     EXPECT_EQ(match.kind, row.kind);
     EXPECT_EQ(row.kind == Kind::Found ? std::vector{match.name} : match.candidates, row.labels);
+  }
+}
+
+TEST(UnitNames, ATextWithItsCaseNamesOneUnitAndAFoldThatReachesTwoIsRefused) {
+  for (const Category& category : allCategories()) {
+    // Each text of the category (labels, names, symbols the tables lack) and what it means.
+    std::vector<std::pair<std::string_view, std::string_view>> texts;
+    for (const std::string_view label : quantityUnitLabels(category))
+      texts.emplace_back(label, label);
+    for (const UnitNames& unit : unitNameTable(category).units) {
+      for (const std::string_view name : unit.names) texts.emplace_back(name, unit.label);
+    }
+    for (const AbsentSymbol& absent : absentSymbols()) {
+      if (absent.categoryId == category.id()) texts.emplace_back(absent.symbol, absent.symbol);
+    }
+    std::map<std::string, std::set<std::string_view>> withCase, folded;
+    for (const auto& [text, meaning] : texts) {
+      withCase[normalUnitName(text)].insert(meaning);
+      folded[foldCase(normalUnitName(text))].insert(meaning);
+    }
+    for (const auto& [text, meanings] : withCase) EXPECT_EQ(meanings.size(), 1u) << text;
+    for (const auto& [text, meaning] : texts) {
+      std::string capitals(normalUnitName(text));
+      std::transform(capitals.begin(), capitals.end(), capitals.begin(),
+                     [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
+      if (withCase.contains(capitals)) continue;
+      const bool oneMeaning = folded[foldCase(capitals)].size() == 1;
+      const NameMatch match = matchUnitName(category, capitals);
+      EXPECT_EQ(match.kind == Kind::Found, oneMeaning && match.kind != Kind::Lacking) << capitals;
+      EXPECT_TRUE(match.kind != Kind::Found || match.name == meaning) << capitals;
+    }
   }
 }
 
