@@ -16,6 +16,10 @@ struct NameMatch {
   /// For Ambiguous, every listed name equal to the typed one ignoring case; for Unknown,
   /// the closest listed names.
   std::vector<std::string_view> candidates;
+  /// What the name leaves open: for Found, which of its sizes the unit is ("the Punjab bigha
+  /// of 4 kanal, …"); for a name refused, what it means ("on a food label means the
+  /// kilocalorie, …"). Empty where it leaves nothing open.
+  std::string_view note = {};
 };
 
 /// Finds a typed name among listed ones: a name equal to it byte for byte wins; otherwise
