@@ -20,6 +20,7 @@
 #include "today_explanation.h"
 #include "unit_category.h"
 #include "unit_name_match.h"
+#include "unit_name_notes.h"
 #include "unit_names.h"
 #include "usage_text.h"
 #include "value_converter.h"
@@ -51,7 +52,8 @@ std::string quotedList(const std::vector<std::string_view>& names) {
 }
 
 // The message for a name that matched nothing or more than one listed name; `kind` is
-// "category" or "unit", `context` says where a unit was looked for.
+// "category" or "unit", `context` says where a unit was looked for; what the name means, where
+// the match says it, closes it.
 std::string nameProblem(std::string_view kind, std::string_view typed, std::string_view context,
                         const NameMatch& match) {
   std::string message = match.kind == NameMatch::Kind::Ambiguous ? "ambiguous " : "unknown ";
@@ -59,8 +61,11 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
   message += ' ';
   message += quotedName(typed);
   message += context;
-  message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
-  message += quotedList(match.candidates);
+  if (!match.candidates.empty()) {
+    message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
+    message += quotedList(match.candidates);
+  }
+  if (!match.note.empty()) message += "; " + quotedName(typed) + " " + std::string(match.note);
   return message;
 }
 
@@ -75,13 +80,27 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
 
 // A unit by its label or by a name people write for it ("ft"); the label stays its name in
 // every output.
+// The size a unit of several sizes is, said under the name typed, joins `sizes`.
 std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_view typed,
-                                        std::FILE* err) {
+                                        std::FILE* err, std::string& sizes) {
   const NameMatch match = matchUnitName(category, typed);
   if (match.kind != NameMatch::Kind::Found) {
     const std::string context = " in " + std::string(category.id());
-    reportError(err, nameProblem("unit", typed, context, match));
+    std::string problem = nameProblem("unit", typed, context, match);
+    // A unit of another category is named as one, rather than left to a guess here.
+    if (match.kind == NameMatch::Kind::Unknown && match.note.empty()) {
+      const std::string elsewhere = unitCategoriesText(typed);
+      problem +=
+          elsewhere.empty() ? (match.candidates.empty() ? "; see --list" : "") : "; " + elsewhere;
+    }
+    reportError(err, problem);
     return std::nullopt;
+  }
+  if (!match.note.empty()) {
+    const std::string sentence = unitSizeSentence(quotedName(typed), match.note);
+    if (sizes.find(sentence) == std::string::npos) {
+      sizes.append(sizes.empty() ? "" : "; ").append(sentence);
+    }
   }
   return quantityUnit(category, match.name);
 }
@@ -90,6 +109,7 @@ std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_vi
 struct Source {
   const Category& category;
   QuantityUnit from;
+  std::string sizes;  ///< which size a unit of several sizes named is, for a note
 };
 
 // The category named, or else the one the typed units settle.
@@ -106,9 +126,10 @@ std::optional<Source> resolveSource(std::optional<std::string_view> typedCategor
   const Category* category = resolveCategory(typedCategory, typedUnits, err);
   if (category == nullptr) return std::nullopt;
   const std::string_view typedFrom = typedUnits.front();
-  const std::optional<QuantityUnit> from = resolveUnit(*category, typedFrom, err);
+  std::string sizes;
+  const std::optional<QuantityUnit> from = resolveUnit(*category, typedFrom, err, sizes);
   if (!from) return std::nullopt;
-  return Source{*category, *from};
+  return Source{*category, *from, std::move(sizes)};
 }
 
 ConversionNames namesOf(const Category& category, QuantityUnit from, QuantityUnit to) {
@@ -224,20 +245,23 @@ std::string measuredNote(const Category& category, QuantityUnit from) {
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
   const std::string_view units[] = {request.from, request.to};
-  const std::optional<Source> source = resolveSource(request.category, units, streams.err);
+  std::optional<Source> source = resolveSource(request.category, units, streams.err);
   if (!source) return ExitStatus::UsageError;
   const Category& category = source->category;
-  const std::optional<QuantityUnit> to = resolveUnit(category, request.to, streams.err);
+  const std::optional<QuantityUnit> to =
+      resolveUnit(category, request.to, streams.err, source->sizes);
   if (!to) return ExitStatus::UsageError;
   if (const std::optional<std::string> misused = misusedOption(request.output, category, *to)) {
     reportError(streams.err, *misused);
     return ExitStatus::UsageError;
   }
 
+  if (request.output.today &&
+      refusedToday(TodayConverter(category, source->from, *to), streams.err)) {
+    return ExitStatus::UsageError;
+  }
+  if (!source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   if (request.output.today) {
-    if (refusedToday(TodayConverter(category, source->from, *to), streams.err)) {
-      return ExitStatus::UsageError;
-    }
     if (request.output.explain) {
       const Explanation explanation = explainToday(category, source->from, *to, request.value,
                                                    streams.script, request.output.style);
@@ -301,6 +325,7 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
       refusedToday(TodayConverter(category, source->from, source->from), streams.err)) {
     return ExitStatus::UsageError;
   }
+  if (!source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   const std::string note =
       request.output.today ? measuredNote(category, source->from)
                            : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
