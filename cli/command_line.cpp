@@ -83,15 +83,21 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
 // The size a unit of several sizes is, said under the name typed, joins `sizes`.
 std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_view typed,
                                         std::FILE* err, std::string& sizes) {
-  const NameMatch match = matchUnitName(category, typed);
+  NameMatch match = matchUnitName(category, typed);
   if (match.kind != NameMatch::Kind::Found) {
     const std::string context = " in " + std::string(category.id());
-    std::string problem = nameProblem("unit", typed, context, match);
-    // A unit of another category is named as one, rather than left to a guess here.
+    // A unit of another category is named as one, rather than with guesses here.
+    std::string elsewhere;
     if (match.kind == NameMatch::Kind::Unknown && match.note.empty()) {
-      const std::string elsewhere = unitCategoriesText(typed);
-      problem +=
-          elsewhere.empty() ? (match.candidates.empty() ? "; see --list" : "") : "; " + elsewhere;
+      elsewhere = unitCategoriesText(typed);
+      if (!elsewhere.empty()) match.candidates.clear();
+    }
+    std::string problem = nameProblem("unit", typed, context, match);
+    if (!elsewhere.empty()) {
+      problem += "; " + elsewhere;
+    } else if (match.kind == NameMatch::Kind::Unknown && match.candidates.empty() &&
+               match.note.empty()) {
+      problem += "; see --list";
     }
     reportError(err, problem);
     return std::nullopt;
