@@ -20,6 +20,7 @@
 #include "today_explanation.h"
 #include "unit_category.h"
 #include "unit_name_match.h"
+#include "unit_name_notes.h"
 #include "unit_names.h"
 #include "usage_text.h"
 #include "value_converter.h"
@@ -51,8 +52,9 @@ std::string quotedList(const std::vector<std::string_view>& names) {
 }
 
 // The message for a name that matched nothing or more than one listed name; `kind` is
-// "category" or "unit", `context` says where a unit was looked for. Where the name's case
-// decides what it is, the engine's explanation says it all.
+// "category" or "unit", `context` says where a unit was looked for; what the name means, where
+// the match says it, closes it. Where the name's case decides what it is, the engine's
+// explanation says it all.
 std::string nameProblem(std::string_view kind, std::string_view typed, std::string_view context,
                         const NameMatch& match) {
   if (!match.explanation.empty()) return match.explanation;
@@ -61,8 +63,11 @@ std::string nameProblem(std::string_view kind, std::string_view typed, std::stri
   message += ' ';
   message += quotedName(typed);
   message += context;
-  message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
-  message += quotedList(match.candidates);
+  if (!match.candidates.empty()) {
+    message += match.kind == NameMatch::Kind::Ambiguous ? "; it matches " : "; closest: ";
+    message += quotedList(match.candidates);
+  }
+  if (!match.note.empty()) message += "; " + quotedName(typed) + " " + std::string(match.note);
   return message;
 }
 
@@ -77,13 +82,33 @@ const Category* resolveCategory(std::string_view typed, std::FILE* err) {
 
 // A unit by its label or by a name people write for it ("ft"); the label stays its name in
 // every output.
+// The size a unit of several sizes is, said under the name typed, joins `sizes`.
 std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_view typed,
-                                        std::FILE* err) {
-  const NameMatch match = matchUnitName(category, typed);
+                                        std::FILE* err, std::string& sizes) {
+  NameMatch match = matchUnitName(category, typed);
   if (match.kind != NameMatch::Kind::Found) {
     const std::string context = " in " + std::string(category.id());
-    reportError(err, nameProblem("unit", typed, context, match));
+    // A unit of another category is named as one, rather than with guesses here.
+    std::string elsewhere;
+    if (match.kind == NameMatch::Kind::Unknown && match.note.empty()) {
+      elsewhere = unitCategoriesText(typed);
+      if (!elsewhere.empty()) match.candidates.clear();
+    }
+    std::string problem = nameProblem("unit", typed, context, match);
+    if (!elsewhere.empty()) {
+      problem += "; " + elsewhere;
+    } else if (match.kind == NameMatch::Kind::Unknown && match.candidates.empty() &&
+               match.note.empty()) {
+      problem += "; see --list";
+    }
+    reportError(err, problem);
     return std::nullopt;
+  }
+  if (!match.note.empty()) {
+    const std::string sentence = unitSizeSentence(quotedName(typed), match.note);
+    if (sizes.find(sentence) == std::string::npos) {
+      sizes.append(sizes.empty() ? "" : "; ").append(sentence);
+    }
   }
   return quantityUnit(category, match.name);
 }
@@ -92,6 +117,7 @@ std::optional<QuantityUnit> resolveUnit(const Category& category, std::string_vi
 struct Source {
   const Category& category;
   QuantityUnit from;
+  std::string sizes;  ///< which size a unit of several sizes named is, for a note
 };
 
 // The category named, or else the one the typed units settle.
@@ -108,9 +134,10 @@ std::optional<Source> resolveSource(std::optional<std::string_view> typedCategor
   const Category* category = resolveCategory(typedCategory, typedUnits, err);
   if (category == nullptr) return std::nullopt;
   const std::string_view typedFrom = typedUnits.front();
-  const std::optional<QuantityUnit> from = resolveUnit(*category, typedFrom, err);
+  std::string sizes;
+  const std::optional<QuantityUnit> from = resolveUnit(*category, typedFrom, err, sizes);
   if (!from) return std::nullopt;
-  return Source{*category, *from};
+  return Source{*category, *from, std::move(sizes)};
 }
 
 ConversionNames namesOf(const Category& category, QuantityUnit from, QuantityUnit to) {
@@ -238,22 +265,25 @@ std::string measuredNote(const Category& category, QuantityUnit from) {
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
   const std::string_view units[] = {request.from, request.to};
-  const std::optional<Source> source = resolveSource(request.category, units, streams.err);
+  std::optional<Source> source = resolveSource(request.category, units, streams.err);
   if (!source) return ExitStatus::UsageError;
   const Category& category = source->category;
-  const std::optional<QuantityUnit> to = resolveUnit(category, request.to, streams.err);
+  const std::optional<QuantityUnit> to =
+      resolveUnit(category, request.to, streams.err, source->sizes);
   if (!to) return ExitStatus::UsageError;
   if (const std::optional<std::string> misused = misusedOption(request.output, category, *to)) {
     reportError(streams.err, *misused);
     return ExitStatus::UsageError;
   }
 
+  // A pipeline reading JSON gets a record for every line, the refusal its outcome.
+  if (request.output.today &&
+      refusedToday(TodayConverter(category, source->from, *to), streams.err) &&
+      (!request.output.json || request.output.explain)) {
+    return ExitStatus::UsageError;
+  }
+  if (!source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   if (request.output.today) {
-    // A pipeline reading JSON gets a record for every line, the refusal its outcome.
-    if (refusedToday(TodayConverter(category, source->from, *to), streams.err) &&
-        (!request.output.json || request.output.explain)) {
-      return ExitStatus::UsageError;
-    }
     if (request.output.explain) {
       const Explanation explanation = explainToday(category, source->from, *to, request.value,
                                                    streams.script, request.output.style);
@@ -321,6 +351,7 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
       !request.output.json) {
     return ExitStatus::UsageError;
   }
+  if (!source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   const std::string note =
       request.output.today ? measuredNote(category, source->from)
                            : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);

@@ -17,6 +17,10 @@ std::string invalidNumberNote(const Category& category, QuantityUnit from, std::
           unknownCompoundMark(category, unit, value, style)) {
     return refused + quotedName(*word) + " is no part of " + label;
   }
+  if (const std::optional<std::string_view> number = unmarkedCompoundNumber(value, style)) {
+    return refused + quotedName(*number) + " lacks its unit, where another number of " +
+           quotedName(value) + " has one";
+  }
   return refused + quotedName(value) + " is no quantity in " + label;
 }
 

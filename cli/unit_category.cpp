@@ -33,6 +33,14 @@ Categories shared(const std::vector<Categories>& lists) {
   return common;
 }
 
+std::string categoryIds(const Categories& categories) {
+  std::string ids;
+  for (const Category* category : categories) {
+    ids.append(ids.empty() ? "" : " or ").append(category->id());
+  }
+  return ids;
+}
+
 std::string quotedUnits(std::span<const std::string_view> typedUnits) {
   std::string text;
   for (const std::string_view unit : typedUnits) {
@@ -70,7 +78,19 @@ SettledCategory settleCategory(std::span<const std::string_view> typedUnits) {
   if (!fitsNone.empty()) {
     return {nullptr, "unknown unit " + quotedName(fitsNone) + " in every category; see --list"};
   }
-  return {nullptr, "no category has both " + quotedUnits(typedUnits) + "; see --list"};
+  // Each unit fits a category, but not the same one: each is named with its own.
+  std::string kinds;
+  for (std::size_t i = 0; i < typedUnits.size(); ++i) {
+    kinds.append(kinds.empty() ? "" : ", ").append(quotedName(typedUnits[i]));
+    kinds.append(" is ").append(categoryIds(known[i]));
+  }
+  return {nullptr, kinds + ": no conversion between them"};
+}
+
+std::string unitCategoriesText(std::string_view typedUnit) {
+  const Categories categories = categoriesOf(typedUnit);
+  if (categories.empty()) return {};
+  return quotedName(typedUnit) + " is " + categoryIds(categories);
 }
 
 }  // namespace vardeln::cli

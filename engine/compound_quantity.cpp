@@ -270,6 +270,21 @@ std::optional<std::string_view> unknownCompoundMark(const Category& category,
   return std::nullopt;
 }
 
+std::optional<std::string_view> unmarkedCompoundNumber(std::string_view text,
+                                                       const NumberStyle& style) {
+  const std::optional<std::vector<Item>> written = items(withoutSign(trimBlanks(text)), style);
+  if (!written) return std::nullopt;
+  const auto marked = [](const Item& item) { return !item.mark.empty(); };
+  if (std::none_of(written->begin(), written->end(), marked)) return std::nullopt;
+  const auto unmarked = std::find_if_not(written->begin(), written->end(), marked);
+  if (unmarked == written->end()) return std::nullopt;
+  const std::string_view number = unmarked->number;
+  if (unmarked->whole.empty()) return number;
+  // The whole number and its fraction are both views of the text: one view spans them.
+  const char* first = unmarked->whole.data();
+  return std::string_view(first, static_cast<std::size_t>(number.data() + number.size() - first));
+}
+
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style) {

@@ -74,6 +74,13 @@ std::optional<std::string_view> unknownCompoundMark(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style = {});
 
+/// The first number of `text` written without a mark where another has one ("11" of "5 ft
+/// 11": either every number names its part or none does), with the whole number in front of
+/// its fraction ("7 3/16"); nothing where the numbers all have marks or none has, or the text
+/// does not part into numbers and words. Parted as readCompoundQuantity parts them.
+std::optional<std::string_view> unmarkedCompoundNumber(std::string_view text,
+                                                       const NumberStyle& style = {});
+
 /// The denominators a last part may be rounded to, as rulers and tapes are marked.
 bool isCompoundDenominator(int denominator);
 

@@ -22,6 +22,10 @@ struct NameMatch {
   /// symbol in each case is: `"Mm" is a megametre, which the tables lack; "mm" is
   /// Millimeter`, for the refusal to show in place of the candidates.
   std::string explanation;
+  /// What the name leaves open: for Found, which of its sizes the unit is ("the Punjab bigha
+  /// of 4 kanal, …"); for a name refused, what it means ("on a food label means the
+  /// kilocalorie, …"). Empty where it leaves nothing open.
+  std::string_view note = {};
 };
 
 /// Finds a typed name among listed ones: a name equal to it byte for byte wins; otherwise

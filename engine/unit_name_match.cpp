@@ -11,6 +11,7 @@
 #include "quantity_conversion.h"
 #include "quoted_name.h"
 #include "unit_name_form.h"
+#include "unit_name_notes.h"
 #include "unit_names.h"
 
 namespace vardeln {
@@ -175,19 +176,39 @@ std::vector<std::string_view> closestLabels(const Category& category, std::strin
   return closest;
 }
 
+// What a written name means before any suggestion: a refused name written as it is listed
+// ("Cal", never the "cal" the table has), then what the table finds, with the size a unit of
+// several sizes is, then a refused name in another case ("KCAL").
+NameMatch findSaidName(const Category& category, std::string_view written) {
+  const RefusedName* refused = refusedName(category, written, false);
+  if (refused == nullptr) {
+    NameMatch match = findUnitName(category, written);
+    if (match.kind == Kind::Found) match.note = unitSizeNote(category, match.name);
+    refused = match.kind == Kind::Unknown ? refusedName(category, written, true) : nullptr;
+    if (refused == nullptr) return match;
+  }
+  const Kind kind = refused->labels.empty() ? Kind::Unknown : Kind::Ambiguous;
+  return {kind, {}, refused->labels, {}, refused->note};
+}
+
 }  // namespace
 
 NameMatch matchUnitName(const Category& category, std::string_view written) {
-  NameMatch match = findUnitName(category, written);
-  if (match.kind == Kind::Unknown) match.candidates = closestLabels(category, written);
+  NameMatch match = findSaidName(category, written);
+  if (match.kind == Kind::Unknown && match.note.empty()) {
+    match.candidates = closestLabels(category, written);
+  }
   return match;
 }
 
 std::vector<CategoryUnitMatch> categoriesNamingUnit(std::string_view written) {
   std::vector<CategoryUnitMatch> matches;
   for (const Category& category : allCategories()) {
-    NameMatch match = findUnitName(category, written);
-    if (match.kind != Kind::Unknown) matches.push_back({&category, std::move(match)});
+    // A refused name still belongs to its category, which then says what it means.
+    NameMatch match = findSaidName(category, written);
+    if (match.kind != Kind::Unknown || !match.note.empty()) {
+      matches.push_back({&category, std::move(match)});
+    }
   }
   return matches;
 }

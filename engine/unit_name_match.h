@@ -13,11 +13,15 @@ namespace vardeln {
 /// typed text reads a unit. A label of a unit or a compound unit wins, exactly or ignoring
 /// case (the label is then `name`); otherwise one of the names beside the table, ignoring
 /// case, found gives its unit's label. A name several units share is Ambiguous, with their
-/// labels as candidates. An unknown name gets as candidates the labels of the units whose
-/// labels or names come closest.
+/// labels as candidates. A found unit of several regional sizes has the one it is as its
+/// note. A refused name (unitNameNotes) is Unknown, or Ambiguous with the units it may mean,
+/// with what it means as its note; it is read with its case first, so "Cal" is refused where
+/// "cal" reads. Any other unknown name gets as candidates the labels of the units whose labels
+/// or names come closest (closestIndices).
 NameMatch matchUnitName(const Category& category, std::string_view written);
 
-/// A category in which a written name stands for a unit (Found) or for several (Ambiguous).
+/// A category in which a written name stands for a unit (Found) or for several (Ambiguous), or
+/// is refused there with a note.
 struct CategoryUnitMatch {
   const Category* category;
   NameMatch match;

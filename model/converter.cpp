@@ -10,6 +10,7 @@
 #include "today.h"
 #include "today_conversion.h"
 #include "today_how.h"
+#include "unit_name_notes.h"
 
 namespace vardeln {
 namespace {
@@ -138,11 +139,28 @@ unsigned Converter::recalculate() {
     return setResult(result_, conversion.fault) |
            setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
   }
-  std::string note = farFromTodayNote(category(), quantityUnitAt(category(), from_),
-                                      quantityUnitAt(category(), to_), NoteDetail::Short);
-  const NoteKind kind = note.empty() ? NoteKind::None : NoteKind::FarFromToday;
+  std::string note = unitSizes();
+  NoteKind kind = note.empty() ? NoteKind::None : NoteKind::UnitSize;
+  const std::string far = farFromTodayNote(category(), quantityUnitAt(category(), from_),
+                                           quantityUnitAt(category(), to_), NoteDetail::Short);
+  if (!far.empty()) {
+    note.append(note.empty() ? "" : "; ").append(far);
+    if (kind == NoteKind::None) kind = NoteKind::FarFromToday;
+  }
   return setResult(quantityText(converted, numberStyle_), std::nullopt) |
          setNote(std::move(note), kind);
+}
+
+std::string Converter::unitSizes() const {
+  std::string sizes;
+  const auto add = [&](std::string_view label) {
+    const std::string_view note = unitSizeNote(category(), label);
+    if (!note.empty())
+      sizes.append(sizes.empty() ? "" : "; ").append(unitSizeSentence(label, note));
+  };
+  add(fromLabel());
+  if (toLabel() != fromLabel()) add(toLabel());
+  return sizes;
 }
 
 unsigned Converter::recalculateByToday() {

@@ -46,9 +46,20 @@ class Converter {
 
   /// What the note under the lists says: nothing, the fault that left the result stale, that a
   /// text was too long, why a link was refused (a name the converter does not know), or that a unit
-  /// of the conversion is off by 0.1 % or more from its definition today; under today's
-  /// definitions, that they were followed (with any measured unit), or why a unit has none.
-  enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday, ByToday, NoneToday };
+  /// of the conversion is off by 0.1 % or more from its definition today; by the legacy
+  /// tables, which of its regional sizes a unit is ("Bigha here is the Punjab bigha …", any
+  /// unit far from today's after it); under today's definitions, that they were followed
+  /// (with any measured unit), or why a unit has none.
+  enum class NoteKind {
+    None,
+    Fault,
+    TooLong,
+    UnknownLink,
+    FarFromToday,
+    ByToday,
+    NoneToday,
+    UnitSize
+  };
 
   /// Which definitions a conversion follows: the legacy tables (the start, and all the window
   /// offers), or today's definitions, by which the typed decimal is converted exactly and
@@ -169,6 +180,8 @@ class Converter {
   // Converts the number and answers what that changed of the result and the note.
   unsigned recalculate();
   unsigned recalculateByToday();
+  // Which size each unit of several sizes in the conversion is, each once.
+  std::string unitSizes() const;
   // Follows `definitions` from now on, without converting; answers what changed.
   unsigned adopt(Definitions definitions);
   // Makes a category and its two units current, without converting; answers what changed.

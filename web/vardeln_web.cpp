@@ -167,7 +167,8 @@ constexpr NamedNumber kNoteKinds[] = {{"none", NoteKind::None},
                                       {"unknownLink", NoteKind::UnknownLink},
                                       {"farFromToday", NoteKind::FarFromToday},
                                       {"byToday", NoteKind::ByToday},
-                                      {"noneToday", NoteKind::NoneToday}};
+                                      {"noneToday", NoteKind::NoneToday},
+                                      {"unitSize", NoteKind::UnitSize}};
 
 constexpr NamedNumber kGroupings[] = {{"none", vardeln::Grouping::None},
                                       {"thousands", vardeln::Grouping::Thousands},

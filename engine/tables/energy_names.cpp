@@ -14,7 +14,7 @@ const UnitNameTable& energyNames() {
       // label                  names people write for it
       {"BOE",                   {"barrel of oil equivalent", "barrels of oil equivalent"}},
       {"British Thermal Unit",  {"Btu", "British thermal units"}},
-      {"Calorie",               {"cal", "calories"}},
+      {"Calorie",               {"cal"}},
       {"Celsius Heat Unit",     {"CHU", "Celsius heat units"}},
       {"electronVolts",         {"eV", "electronvolt", "electron volt", "electron volts"}},
       {"Ergs",                  {"erg"}},

@@ -56,7 +56,6 @@ const UnitNameTable& massNames() {
       {
       {"ton",     {"Long Ton", "Metric Ton", "Short Ton"}},
       {"tons",    {"Long Ton", "Metric Ton", "Short Ton"}},
-      {"carats",  {"Carat", "Carat Metric"}},
       {"bale",    {"Bale Imperial", "Bale US"}},
       {"bales",   {"Bale Imperial", "Bale US"}},
       },

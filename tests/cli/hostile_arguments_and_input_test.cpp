@@ -182,9 +182,9 @@ std::string celsius() { return "Celsius"; }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, HostileNames, ::testing::Values(
     HostileName{"a unit of another category",    "length",      [] { return std::string("Kilogram"); },      meters,
-                "vardeln-convert: unknown unit \"Kilogram\" in length; closest: "},
+                "vardeln-convert: unknown unit \"Kilogram\" in length; \"Kilogram\" is mass"},
     HostileName{"a target of another category",  "mass",        [] { return std::string("Kilogram"); },      [] { return std::string("Feet"); },
-                "vardeln-convert: unknown unit \"Feet\" in mass; closest: "},
+                "vardeln-convert: unknown unit \"Feet\" in mass; \"Feet\" is length"},
     HostileName{"a megabyte-long unit",          "volume",      [] { return repeated(kMegabyte, 'K'); },     celsius,
                 "vardeln-convert: unknown unit \"KKKK"},
     HostileName{"a megabyte-long target unit",   "temperature", celsius, [] { return "Celsius" + repeated(kMegabyte, 's'); },

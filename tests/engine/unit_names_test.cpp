@@ -15,6 +15,7 @@
 #include "quantity_conversion.h"
 #include "unit_name_form.h"
 #include "unit_name_match.h"
+#include "unit_name_notes.h"
 #include "unit_search.h"
 
 namespace vardeln {
@@ -36,6 +37,12 @@ TEST(UnitNames, EachNameStandsForItsOwnUnitAndASharedOneForNone) {
       }
     }
     EXPECT_EQ(rows, category.labels());
+    for (const RefusedName& refused : unitNameNotes().refused) {
+      if (refused.categoryId != category.id()) continue;
+      const NameMatch match = matchUnitName(category, refused.name);
+      EXPECT_EQ(match.candidates, refused.labels) << refused.name;
+      EXPECT_EQ(match.note, refused.note) << refused.name;
+    }
     for (const SharedName& shared : table.shared) {
       EXPECT_EQ(matchUnitName(category, shared.name).candidates, shared.labels) << shared.name;
       for (const std::string_view label : shared.labels) EXPECT_TRUE(category.unitIndex(label));
@@ -65,10 +72,13 @@ TEST(UnitNames, WrittenNamesFindTheirUnits) {
       {"mass", "ratti", {"Rutti"}},
       {"mass", "mun", {"Maund"}},
       {"mass", "milligram", {"Miligram"}},
-      {"mass", "carat", {"Carat"}},
+      {"mass", "carat", {"Carat", "Carat Metric"}, Kind::Ambiguous},
       {"mass", "carats", {"Carat", "Carat Metric"}, Kind::Ambiguous},
       {"mass", "Ton", {"Long Ton", "Metric Ton", "Short Ton"}, Kind::Ambiguous},
-      {"mass", "lbx", {"Pound", "Kip", "Pao"}, Kind::Unknown},
+      {"mass", "lbx", {"Pound"}, Kind::Unknown},
+      {"energy", "cal", {"Calorie"}},
+      {"energy", "Cal", {}, Kind::Unknown},
+      {"energy", "KCAL", {}, Kind::Unknown},
       {"area", "sq ft", {"Feet Square"}},
       {"area", "M2", {"Meters Square"}},
       {"area", "kanals", {"Kanal"}},
@@ -196,13 +206,55 @@ TEST(UnitNames, ATextWithItsCaseNamesOneUnitAndAFoldThatReachesTwoIsRefused) {
   }
 }
 
+TEST(UnitNames, AUnitOfSeveralSizesSaysWhichItIs) {
+  const struct {
+    const char* category;
+    std::string_view written;
+    std::string_view saying;  // a part of the note; empty: no note
+  } rows[] = {
+      {"area", "bigha", "Punjab bigha of 4 kanal, 21,780 sq ft"},
+      {"mass", "cwt", "long hundredweight of 112 lb"},
+      {"mass", "maund", "Indian maund of 40 seer"},
+      {"volume", "cup", "US cup of 8 US fl oz"},
+      {"energy", "cal", "international calorie of 4.1868 J"},
+      {"length", "ft", ""},
+  };
+  for (const auto& row : rows) {
+    const NameMatch match = matchUnitName(*categoryById(row.category), row.written);
+    EXPECT_EQ(match.kind, Kind::Found) << row.written;
+    EXPECT_EQ(match.note.empty(), row.saying.empty()) << row.written;
+    EXPECT_NE(match.note.find(row.saying), std::string_view::npos) << row.written;
+  }
+}
+
+TEST(UnitNames, MisspellingsSuggestTheRightUnitFirst) {
+  // A swap, a letter off, a name cut short, a full stop, an abbreviation; nothing for no near.
+  const struct {
+    const char* category;
+    std::string_view written;
+    std::string_view first;  // empty: no suggestion
+  } rows[] = {
+      {"length", "mteers", "Meters"},   {"mass", "kilogarm", "Kilogram"},
+      {"length", "Fet", "Feet"},        {"length", "kilomet", "Kilometers"},
+      {"mass", "tolla", "Tola"},        {"area", "sq.yd", "Yard-Gaz Square"},
+      {"volume", "cyd", "Cubic yard"},  {"volume", "cu.ft", "Cubic Foot"},
+      {"mass", "chhatnak", "Chhatank"}, {"length", "Acres", ""},
+  };
+  for (const auto& row : rows) {
+    const NameMatch match = matchUnitName(*categoryById(row.category), row.written);
+    EXPECT_EQ(match.kind, Kind::Unknown) << row.written;
+    const std::string_view first = match.candidates.empty() ? "" : match.candidates.front();
+    EXPECT_EQ(first, row.first) << row.written;
+  }
+}
+
 TEST(UnitNames, ANameLeftWithoutCategoryFindsEveryCategoryItFits) {
   const struct {
     std::string_view written;
     std::vector<std::string_view> categories;
   } rows[] = {
       {"ft", {"length"}},           {"tolas", {"mass"}}, {"ton", {"mass", "volume"}},
-      {"kilo", {"mass", "prefix"}}, {"lbx", {}},
+      {"kilo", {"mass", "prefix"}}, {"lbx", {}},         {"Cal", {"energy"}},
   };
   for (const auto& row : rows) {
     std::vector<std::string_view> found;

@@ -79,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
     LinkCase{"a unit named after a known one", "#pressure/1/Dynes / cm Square/Pascal/x", "#area/0/Acres/Acres",   "0", "This link names no unit \"Pascal/x\" in pressure"},
     LinkCase{"slashes just under the bound", "#length/1/" + repeated("/", longestLink() - 30) + "Feet/Meters", "#area/0/Acres/Acres", "0", "This link holds no conversion: too many slashes"},
     LinkCase{"an empty unit name",   "#length/1//Meters",                   "#area/0/Acres/Acres",                    "0", "This link leaves a unit of length unnamed"},
+    LinkCase{"a unit of several sizes says which", "#mass/1/Hundred%20Weight/Pound", "#mass/1/Hundred%20Weight/Pound", "112",
+             "Hundred Weight here is the long hundredweight of 112 lb; the US hundredweight is 100 lb"},
     LinkCase{"today's definitions",  "#today/length/0.1/Feet/Meters",       "#today/length/0.1/Feet/Meters",          "0.03048", "By today's definitions, exactly, rounded once"},
     LinkCase{"today: a unit with none", "#Today/area/1/Bigha/Acres",        "#today/area/1/Bigha/Acres",              "", "Bigha has no single definition today (regional-historical (no single standard)): no standard: 4 kanal = 21 780 ft^2 = 2023.43 m^2 (Punjab bega, legacy match); Assam/W. Bengal/Bangladesh 14 400 ft^2; UP ~27 000 ft^2; Rajasthan 27 225 or 17 424 ft^2; Himachal 8712 ft^2; Nepal 6772.63 m^2"},
     LinkCase{"today: a compound unit", "#today/length/5 7/Feet and Inches/Meters", "#today/length/5%207/Feet%20and%20Inches/Meters", "", "Compound units convert by the legacy tables only"},
