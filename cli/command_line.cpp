@@ -276,13 +276,11 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     return ExitStatus::UsageError;
   }
 
+  const bool refused = request.output.today &&
+                       refusedToday(TodayConverter(category, source->from, *to), streams.err);
   // A pipeline reading JSON gets a record for every line, the refusal its outcome.
-  if (request.output.today &&
-      refusedToday(TodayConverter(category, source->from, *to), streams.err) &&
-      (!request.output.json || request.output.explain)) {
-    return ExitStatus::UsageError;
-  }
-  if (!source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
+  if (refused && (!request.output.json || request.output.explain)) return ExitStatus::UsageError;
+  if (!refused && !source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   if (request.output.today) {
     if (request.output.explain) {
       const Explanation explanation = explainToday(category, source->from, *to, request.value,
@@ -346,12 +344,11 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
     reportError(streams.err, *misused);
     return ExitStatus::UsageError;
   }
-  if (request.output.today &&
-      refusedToday(TodayConverter(category, source->from, source->from), streams.err) &&
-      !request.output.json) {
-    return ExitStatus::UsageError;
-  }
-  if (!source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
+  const bool refused =
+      request.output.today &&
+      refusedToday(TodayConverter(category, source->from, source->from), streams.err);
+  if (refused && !request.output.json) return ExitStatus::UsageError;
+  if (!refused && !source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   const std::string note =
       request.output.today ? measuredNote(category, source->from)
                            : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);

@@ -133,6 +133,8 @@ NameMatch findUnitName(const Category& category, std::string_view written) {
     sameCase.insert(sameCase.end(), otherCase.begin(), otherCase.end());
     return {Kind::Lacking, {}, {}, explanation({}, sameCase)};
   }
+  // A prefix of one letter is all case: "N" is no nano, "D" no deci.
+  if (form.size() == 1 && category.id() == "prefix") return {};
   // In another case, a name is read only where every symbol of those letters means one unit.
   bool absent = false;
   std::vector<std::string_view> forms;

@@ -125,8 +125,8 @@ options after the category|vardeln-convert,temperature,--e|--exact,--explain|=|=
 compound units, after a --fraction|vardeln-convert,length,--fraction=16,1,Meters,feet|Feet,Feet\ and\ Inches|Feet,Feet and Inches|=
 --all takes no TO|vardeln-convert,--all,temperature,1,Celsius,||=|=
 an unknown category has no units|vardeln-convert,lenght,1,F||=|=
-names after the labels|vardeln-convert,mass,1,Tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti|Tola,Tola, Masha and Rutti,tolas
-a number first: every category's units|vardeln-convert,2,tol|Tola,Tola,\ Masha\ and\ Rutti,tolas|Tola,Tola, Masha and Rutti,tolas|=
+names after the labels|vardeln-convert,mass,1,Tol|Tola,Tola,\ Masha\ and\ Rutti,tolah,tolas|Tola,Tola, Masha and Rutti|Tola,Tola, Masha and Rutti,tolah,tolas
+a number first: every category's units|vardeln-convert,2,tol|Tola,Tola,\ Masha\ and\ Rutti,tolah,tolas|Tola,Tola, Masha and Rutti,tolah,tolas|=
 a decimal comma first|vardeln-convert,--decimal-mark=\,,1\,5,fur|Furlong,fur,furlongs|=|=
 Indian groups first|vardeln-convert,--grouping=indian,1\,50\,000,fur|Furlong,fur,furlongs|=|=
 a lakh first, quoted|vardeln-convert,--grouping=indian,"2.5 lakh",fur|Furlong,fur,furlongs|=|=

@@ -165,7 +165,7 @@ TEST(UnitNames, WrittenNamesFindTheirUnits) {
       {"speed", "km / h", {"Kilometers/hour"}},
       {"speed", "km per hour", {"Kilometers/hour"}},
       {"energy", "kW\u00B7h", {"kiloWatt hour"}},
-      {"length", "per", {"Rod-Perch-Pole", "Bicron", "Furlong"}, Kind::Unknown},
+      {"length", "per", {"Rod-Perch-Pole", "Bicron"}, Kind::Unknown},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.written);
@@ -198,7 +198,9 @@ TEST(UnitNames, ATextWithItsCaseNamesOneUnitAndAFoldThatReachesTwoIsRefused) {
       std::transform(capitals.begin(), capitals.end(), capitals.begin(),
                      [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
       if (withCase.contains(capitals)) continue;
-      const bool oneMeaning = folded[foldCase(capitals)].size() == 1;
+      // A prefix of one letter is read only with its case.
+      const bool letterPrefix = capitals.size() == 1 && category.id() == "prefix";
+      const bool oneMeaning = !letterPrefix && folded[foldCase(capitals)].size() == 1;
       const NameMatch match = matchUnitName(category, capitals);
       EXPECT_EQ(match.kind == Kind::Found, oneMeaning && match.kind != Kind::Lacking) << capitals;
       EXPECT_TRUE(match.kind != Kind::Found || match.name == meaning) << capitals;
