@@ -273,12 +273,6 @@ std::optional<double> parseAsciiNumber(std::string_view text, const NumberStyle&
   return parseNumber(std::string_view(out, *length));
 }
 
-// The text with the digits of the user's script as ASCII's, or as it stands.
-std::string_view inAsciiDigits(std::string_view text, std::optional<std::string>& ascii) {
-  if (hasNonAscii(text)) ascii = scriptDigitsAsAscii(text);
-  return ascii ? std::string_view(*ascii) : text;
-}
-
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text, const NumberStyle& style) {

@@ -72,4 +72,9 @@ std::optional<std::string> scriptDigitsAsAscii(std::string_view text) {
   return ascii;
 }
 
+std::string_view inAsciiDigits(std::string_view text, std::optional<std::string>& ascii) {
+  if (hasNonAscii(text)) ascii = scriptDigitsAsAscii(text);
+  return ascii ? std::string_view(*ascii) : text;
+}
+
 }  // namespace vardeln

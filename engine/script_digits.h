@@ -14,6 +14,10 @@ namespace vardeln {
 /// two scripts (ASCII's included): a number is written in one script.
 std::optional<std::string> scriptDigitsAsAscii(std::string_view text);
 
+/// The text with the digits of the user's script as ASCII's, kept in `ascii`; the text as it
+/// stands where it has none or mixes two scripts.
+std::string_view inAsciiDigits(std::string_view text, std::optional<std::string>& ascii);
+
 /// Whether the text has a byte beyond ASCII, the only place where such a digit can be: the
 /// readers ask this before they look for one, so that plain text costs them nothing more.
 bool hasNonAscii(std::string_view text);
