@@ -47,8 +47,18 @@ class Converter {
   /// What the note under the lists says: nothing, the fault that left the result stale, that a
   /// text was too long, why a link was refused (a name the converter does not know), or that a unit
   /// of the conversion is off by 0.1 % or more from its definition today; under today's
-  /// definitions, that they were followed (with any measured unit), or why a unit has none.
-  enum class NoteKind { None, Fault, TooLong, UnknownLink, FarFromToday, ByToday, NoneToday };
+  /// definitions, that they were followed (with any measured unit), or why a unit has none; or
+  /// why a number typed is none in the number style (a first group of zeros).
+  enum class NoteKind {
+    None,
+    Fault,
+    TooLong,
+    UnknownLink,
+    FarFromToday,
+    ByToday,
+    NoneToday,
+    NoNumberInStyle
+  };
 
   /// Which definitions a conversion follows: the legacy tables (the start, and all the window
   /// offers), or today's definitions, by which the typed decimal is converted exactly and

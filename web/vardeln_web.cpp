@@ -167,7 +167,8 @@ constexpr NamedNumber kNoteKinds[] = {{"none", NoteKind::None},
                                       {"unknownLink", NoteKind::UnknownLink},
                                       {"farFromToday", NoteKind::FarFromToday},
                                       {"byToday", NoteKind::ByToday},
-                                      {"noneToday", NoteKind::NoneToday}};
+                                      {"noneToday", NoteKind::NoneToday},
+                                      {"noNumberInStyle", NoteKind::NoNumberInStyle}};
 
 constexpr NamedNumber kGroupings[] = {{"none", vardeln::Grouping::None},
                                       {"thousands", vardeln::Grouping::Thousands},
