@@ -14,7 +14,9 @@ namespace vardeln {
 /// line feed, carriage return, vertical tab, form feed), it is an optional sign, digits with
 /// at most one decimal point and at least one digit, and optionally an exponent (e or E, an
 /// optional sign, at least one digit). The decimal separator is always the point, whatever
-/// the locale. A value beyond the double range is not a number; a value too small for a
+/// the locale. The digits may be the user's script's instead of ASCII's, all of one script
+/// (see scriptDigitsAsAscii): a text with a byte beyond ASCII is looked at again for them,
+/// and only then. A value beyond the double range is not a number; a value too small for a
 /// double is, and reads as the nearest double (a subnormal or zero).
 ///
 /// Returns the double, or nothing when the text is not a number. Takes time linear in the
