@@ -99,7 +99,9 @@ constexpr std::pair<std::string_view, GroupMark> kGroupMarks[] = {
     {"thin", GroupMark::ThinSpace},
     {"narrow", GroupMark::NarrowNoBreakSpace}};
 constexpr std::pair<std::string_view, Notation> kNotations[] = {
-    {"scientific", Notation::Scientific}, {"engineering", Notation::Engineering}};
+    {"general", Notation::General},
+    {"scientific", Notation::Scientific},
+    {"engineering", Notation::Engineering}};
 
 // Every option the command line takes, with what it sets: one ending in "=" takes a value
 // after it. --help, the man page and the shells' completions list each one.
@@ -256,7 +258,11 @@ Sorted sortedArguments(std::span<const std::string_view> arguments, const Number
     }
     sorted.operands.push_back(argument);
   }
-  if (sorted.followsLocale) sorted.output.style = environmentNumberStyle();
+  if (sorted.followsLocale) {
+    EnvironmentNumberStyle environment = environmentNumberStyle();
+    sorted.output.style = environment.style;
+    sorted.output.missingLocale = std::move(environment.missingLocale);
+  }
   // A grouping by commas goes with a decimal comma's point unless a mark was given.
   if (!sorted.groupMarkGiven && sorted.output.style.decimalMark == ',' &&
       sorted.output.style.groupMark == GroupMark::Comma) {

@@ -24,10 +24,11 @@ struct ShowVersion {};
 struct OutputForm {
   ResultForm form = ResultForm::Shown;
   bool json = false;
-  bool explain = false;  ///< the rules that gave the result, for one conversion
-  int denominator = 0;   ///< --fraction=N: a compound result's last part to the nearest 1/N
-  NumberStyle style;     ///< how values are read and results written; the C form by default
-  bool today = false;    ///< --today: by today's definitions, exact and rounded once
+  bool explain = false;       ///< the rules that gave the result, for one conversion
+  int denominator = 0;        ///< --fraction=N: a compound result's last part to the nearest 1/N
+  NumberStyle style;          ///< how values are read and results written; the C form by default
+  bool today = false;         ///< --today: by today's definitions, exact and rounded once
+  std::string missingLocale;  ///< --locale's locale where the system lacks it, to be said
 };
 
 /// --list, or --list CATEGORY; as JSON records with --json.

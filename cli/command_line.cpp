@@ -388,6 +388,13 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   return status;
 }
 
+// --locale under a locale the system lacks converts in the converter's own form, and says so.
+void sayMissingLocale(const OutputForm& output, std::FILE* err) {
+  if (output.missingLocale.empty()) return;
+  reportError(err, "note: the locale " + quotedName(output.missingLocale) +
+                       " is not installed; numbers are read and written as 1234.5");
+}
+
 ExitStatus carryOut(const Request& request, const Streams& streams) {
   if (std::holds_alternative<ShowHelp>(request)) {
     write(streams.out, usageText());
@@ -399,9 +406,11 @@ ExitStatus carryOut(const Request& request, const Streams& streams) {
   }
   if (const auto* listing = std::get_if<ListNames>(&request)) return list(*listing, streams);
   if (const auto* conversion = std::get_if<Convert>(&request)) {
+    sayMissingLocale(conversion->output, streams.err);
     return convert(*conversion, streams);
   }
   if (const auto* conversion = std::get_if<ConvertToAll>(&request)) {
+    sayMissingLocale(conversion->output, streams.err);
     return convertToAll(*conversion, streams);
   }
   reportError(streams.err, std::get<BadUsage>(request).message);

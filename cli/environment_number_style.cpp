@@ -2,6 +2,7 @@
 #include "environment_number_style.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,14 +26,23 @@ Grouping groupingOf(std::string_view sizes) {
   return Grouping::Thousands;
 }
 
+// The locale the environment names for LC_NUMERIC, as setlocale looks for it.
+std::string namedLocale() {
+  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const char* name = std::getenv(variable);
+    if (name != nullptr && *name != '\0') return name;
+  }
+  return "C";
+}
+
 }  // namespace
 
-NumberStyle environmentNumberStyle() {
+EnvironmentNumberStyle environmentNumberStyle() {
   // The converter reads and writes its own form whatever the process locale; the user's is
   // consulted here only, and the C locale put back at once.
   const char* set = std::setlocale(LC_NUMERIC, "");
+  if (set == nullptr) return {NumberStyle{}, namedLocale()};
   NumberStyle style;
-  if (set == nullptr) return style;
   // The name lives in the library's own storage until the next setlocale: kept as a copy.
   const std::string chosen = set;
   const std::lconv& numbers = *std::localeconv();
@@ -41,13 +51,13 @@ NumberStyle environmentNumberStyle() {
   const std::string grouping = numbers.grouping;
   std::setlocale(LC_NUMERIC, "C");
   if (decimalPoint == ",") style.decimalMark = ',';
-  if (chosen == "C" || chosen == "POSIX") return style;
+  if (chosen == "C" || chosen == "POSIX") return {style, {}};
   style.groupsResults = false;
   const std::optional<GroupMark> mark = groupMarkOf(separator);
-  if (!mark || groupMarkText(*mark).front() == style.decimalMark) return style;
+  if (!mark || groupMarkText(*mark).front() == style.decimalMark) return {style, {}};
   style.groupMark = *mark;
   style.grouping = groupingOf(grouping);
-  return style;
+  return {style, {}};
 }
 
 }  // namespace vardeln::cli

@@ -124,7 +124,7 @@ Explanation explain(const Category& category, std::size_t from, std::size_t to,
   } else if (conversion.outcome == Conversion::Outcome::Result) {
     fromBase.step("=", exactText(conversion.result));
     if (form == ResultForm::Shown) {
-      fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion));
+      fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion, style));
     }
   } else if (conversion.outcome == Conversion::Outcome::Fault && !toBaseFault) {
     text.append(faultWords("result", conversion.fault));
@@ -217,7 +217,7 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
     Equation fromBase(text, kFromBase, "result", fromBaseArithmetic(rule, script));
     fromBase.step("=", fromBaseArithmetic(rule, script, exactText(conversion.base)));
     fromBase.step("=", exactText(conversion.result));
-    fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion));
+    fromBase.step(script == Script::Ascii ? "~" : "\u2248", resultText(conversion, style));
     appendConstants(text, rules, script);
     return explained();
   }

@@ -3,12 +3,16 @@
 
 #include "compound_quantity.h"
 #include "quoted_name.h"
+#include "zero_group_note.h"
 
 namespace vardeln::cli {
 
 std::string invalidNumberNote(const Category& category, QuantityUnit from, std::string_view value,
                               const NumberStyle& style) {
   const std::string refused = "Invalid Number: ";
+  if (const std::optional<std::string> zeroGroup = zeroGroupNote(value, style)) {
+    return refused + *zeroGroup;
+  }
   if (!from.compound) return refused + quotedName(value) + " is no number";
   const CompoundUnit& unit = category.compoundUnits()[from.index];
   const std::string label(unit.label);

@@ -9,6 +9,7 @@
 
 #include "case_folding.h"
 #include "number_text.h"
+#include "script_digits.h"
 #include "unit_names.h"
 
 namespace vardeln {
@@ -288,7 +289,9 @@ std::optional<std::string_view> unmarkedCompoundNumber(std::string_view text,
 std::optional<CompoundReading> readCompoundQuantity(const Category& category,
                                                     const CompoundUnit& unit, std::string_view text,
                                                     const NumberStyle& style) {
-  text = trimBlanks(text);
+  // All its numbers at once, so that they are of one script.
+  std::optional<std::string> ascii;
+  text = trimBlanks(inAsciiDigits(text, ascii));
   const bool negative = !text.empty() && text.front() == '-';
   text = withoutSign(text);
   if (text.empty() || !startsNumber(text, 0, style)) return std::nullopt;
@@ -333,6 +336,8 @@ std::optional<std::string> restyledCompoundText(const Category& category, const 
                                                 std::string_view text, const NumberStyle& from,
                                                 const NumberStyle& to) {
   if (!readCompoundQuantity(category, unit, text, from)) return std::nullopt;
+  std::optional<std::string> ascii;
+  text = inAsciiDigits(text, ascii);
   // The numbers are found as the reader parts them; a fraction's digits need no restyling.
   std::string restyled;
   for (std::size_t at = 0; at < text.size();) {

@@ -9,6 +9,7 @@
 
 #include "decimal_text.h"
 #include "number_text.h"
+#include "script_digits.h"
 
 namespace vardeln {
 
@@ -47,12 +48,16 @@ int scaleWord(std::string_view word) {
   return 0;
 }
 
+// Whether a first group of zeros ("0.500" under a decimal comma) is read as the grouping
+// reads any other first group; only to say why such a text is no number.
+enum class ZeroGroup { Refused, Read };
+
 // Writes `body` in the converter's own form (a point, no groups, the scale as an exponent)
 // into `out`, which holds at least body.size() + 3 characters; nothing when the groups are
 // badly placed or the text has a character of the converter's own form that the style does
 // not use.
 std::optional<std::size_t> toOwnForm(std::string_view body, int scale, const NumberStyle& style,
-                                     char* out) {
+                                     char* out, ZeroGroup zeroGroup = ZeroGroup::Refused) {
   const std::size_t leading = style.grouping == Grouping::Indian ? 2 : 3;
   std::size_t i = 0;
   std::size_t length = 0;
@@ -70,6 +75,10 @@ std::optional<std::size_t> toOwnForm(std::string_view body, int scale, const Num
     if (mark == 0) break;
     // A mark ends a group: the first of one digit up to a whole group, each later one whole.
     if (run == 0 || run > leading || (groups > 0 && run != leading)) return std::nullopt;
+    if (groups == 0 && zeroGroup == ZeroGroup::Refused &&
+        std::all_of(out + length - run, out + length, [](char c) { return c == '0'; })) {
+      return std::nullopt;
+    }
     ++groups;
     run = 0;
     i += mark - 1;
@@ -99,18 +108,6 @@ int exponentOf(const char* begin, const char* end) {
   int exponent = 0;
   std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
   return exponent;
-}
-
-// Drops the trailing zeros of an exponent form's digits: "1.50e+03" becomes "1.5e+03" and
-// "1.00e+03" "1e+03".
-char* dropTrailingZeros(char* begin, char* end) {
-  char* const e = std::find(begin, end, 'e');
-  if (std::find(begin, e, '.') == e) return end;
-  char* last = e;
-  while (last[-1] == '0') --last;
-  if (last[-1] == '.') --last;
-  std::memmove(last, e, static_cast<std::size_t>(end - e));
-  return last + (end - e);
 }
 
 // Moves the point of an exponent form so that the exponent is a multiple of three:
@@ -149,15 +146,14 @@ char* shiftToEngineering(char* begin, char* end, int decimals) {
 
 char* writeEngineering(double value, const NumberStyle& style, char* out) {
   if (style.precision == Precision::SignificantDigits) {
-    char* const end = writeDecimal(value, DecimalForm::Scientific, style.digits - 1, out);
+    char* const end = writeScientificWithinRange(value, style.digits - 1, out);
     return shiftToEngineering(out, dropTrailingZeros(out, end), -1);
   }
   // The decimals asked count after the shifted point, so how many digits to round to depends
   // on the value's exponent: at 20 significant digits no double rounds up to the next power
   // of ten, so that exponent is the value's own.
   const int exponent = exponentOf(out, writeDecimal(value, DecimalForm::Scientific, 19, out));
-  char* const end =
-      writeDecimal(value, DecimalForm::Scientific, style.digits + floorModThree(exponent), out);
+  char* const end = writeScientificWithinRange(value, style.digits + floorModThree(exponent), out);
   return shiftToEngineering(out, end, style.digits);
 }
 
@@ -166,7 +162,10 @@ char* writeOwnForm(double value, const NumberStyle& style, char* out) {
   const bool significant = style.precision == Precision::SignificantDigits;
   switch (style.notation) {
     case Notation::General: {
-      if (significant) return writeDecimal(value, style.digits, out);
+      if (significant) {
+        if (std::abs(value) < 1e308) return writeDecimal(value, style.digits, out);
+        return dropTrailingZeros(out, writeScientificWithinRange(value, style.digits - 1, out));
+      }
       char* const end = writeDecimal(value, DecimalForm::Fixed, style.digits, out);
       if (value == 0.0 ||
           std::find_if(out, end, [](char c) { return c >= '1' && c <= '9'; }) != end) {
@@ -175,9 +174,8 @@ char* writeOwnForm(double value, const NumberStyle& style, char* out) {
       return writeDecimal(value, DecimalForm::Scientific, style.digits, out);
     }
     case Notation::Scientific:
-      if (!significant) return writeDecimal(value, DecimalForm::Scientific, style.digits, out);
-      return dropTrailingZeros(out,
-                               writeDecimal(value, DecimalForm::Scientific, style.digits - 1, out));
+      if (!significant) return writeScientificWithinRange(value, style.digits, out);
+      return dropTrailingZeros(out, writeScientificWithinRange(value, style.digits - 1, out));
     case Notation::Engineering:
       break;
   }
@@ -247,8 +245,12 @@ bool isStyle(const NumberStyle& style) {
          groupMarkText(style.groupMark) != std::string_view(&style.decimalMark, 1);
 }
 
-std::optional<double> parseNumber(std::string_view text, const NumberStyle& style) {
-  if (style.decimalMark == '.' && style.grouping == Grouping::None) return parseNumber(text);
+namespace {
+
+// parseNumber(text, style) on a text whose digits are ASCII's, under a style other than the
+// converter's own form.
+std::optional<double> parseAsciiNumber(std::string_view text, const NumberStyle& style,
+                                       ZeroGroup zeroGroup = ZeroGroup::Refused) {
   const auto body = numberBody(text, style);
   if (!body) return std::nullopt;
   // Most lines of a batch hold no group mark: with the point for decimal mark, they are
@@ -265,13 +267,32 @@ std::optional<double> parseNumber(std::string_view text, const NumberStyle& styl
     large.resize(body->first.size() + 3);
     out = large.data();
   }
-  const std::optional<std::size_t> length = toOwnForm(body->first, body->second, style, out);
+  const std::optional<std::size_t> length =
+      toOwnForm(body->first, body->second, style, out, zeroGroup);
   if (!length) return std::nullopt;
   return parseNumber(std::string_view(out, *length));
 }
 
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text, const NumberStyle& style) {
+  if (style.decimalMark == '.' && style.grouping == Grouping::None) return parseNumber(text);
+  if (const std::optional<double> value = parseAsciiNumber(text, style)) return value;
+  if (!hasNonAscii(text)) return std::nullopt;
+  const std::optional<std::string> ascii = scriptDigitsAsAscii(text);
+  return ascii ? parseAsciiNumber(*ascii, style) : std::nullopt;
+}
+
+bool startsWithZeroGroup(std::string_view text, const NumberStyle& style) {
+  if (style.grouping == Grouping::None || isNumber(text, style)) return false;
+  std::optional<std::string> ascii;
+  return parseAsciiNumber(inAsciiDigits(text, ascii), style, ZeroGroup::Read).has_value();
+}
+
 std::optional<std::string> ownFormText(std::string_view text, const NumberStyle& style) {
   if (!isNumber(text, style)) return std::nullopt;
+  std::optional<std::string> ascii;
+  text = inAsciiDigits(text, ascii);
   if (style.decimalMark == '.' && style.grouping == Grouping::None) return std::string(text);
   const auto body = numberBody(text, style);
   std::string own(body->first.size() + 3, '\0');
@@ -301,15 +322,7 @@ char* formatDouble(double value, const NumberStyle& style, char* out) {
   NumberStyle clamped = style;
   clamped.digits = std::clamp(style.digits, style.precision == Precision::Decimals ? 0 : 1, 17);
   char own[kMaxFormDecimalLength];
-  const char* ownEnd = writeOwnForm(value, clamped, own);
-  // Rounded to few digits, a value next to the largest double can pass it and would not read
-  // back: it keeps all its digits instead.
-  const std::string_view written(own, static_cast<std::size_t>(ownEnd - own));
-  if (std::abs(value) >= 1e308 && !parseNumber(written)) {
-    clamped.precision = Precision::SignificantDigits;
-    clamped.digits = 17;
-    ownEnd = writeOwnForm(value, clamped, own);
-  }
+  const char* const ownEnd = writeOwnForm(value, clamped, own);
   const char* p = own;
   if (*p == '-') *out++ = *p++;
   const char* const integerEnd = std::find_if_not(p, ownEnd, isDigit);

@@ -52,7 +52,10 @@ std::string_view groupMarkText(GroupMark mark);
 /// Reads a number written under a style; the numeric test and the conversion to a double in
 /// one. Under the default style it is parseNumber(text) exactly. Otherwise the style's
 /// decimal mark stands for the point, and the integer digits may be grouped, but only in
-/// well-placed groups: 150,000 and 1,50,000 under their groupings, never 1,5,0. Under the
+/// well-placed groups: 150,000 and 1,50,000 under their groupings, never 1,5,0, nor a first
+/// group of zeros (0.500 under a decimal comma, 0,01,234), which no grouping writes: that is
+/// the slip of a user of the other decimal mark, and is no number. The digits may be those
+/// of the user's script (see scriptDigitsAsAscii), all of one script. Under the
 /// Indian grouping a number may be followed by the word lakh (10^5) or crore (10^7), singular
 /// or plural, in any case: the scale is applied to the decimal digits as written, so
 /// "2.5 lakh" reads as the double nearest to 250000, exactly as "250000" reads, with one
@@ -60,10 +63,15 @@ std::string_view groupMarkText(GroupMark mark);
 std::optional<double> parseNumber(std::string_view text, const NumberStyle& style);
 bool isNumber(std::string_view text, const NumberStyle& style);
 
+/// Whether a text is no number under a style only because its first group is all zeros
+/// ("0.500" and "0,001" under a decimal comma with thousands, "0,01,234" under the Indian
+/// grouping), as a user of the other decimal mark types a fraction: said beside the refusal.
+bool startsWithZeroGroup(std::string_view text, const NumberStyle& style);
+
 /// A number written under a style, as the converter's own form writes it: a point, no
 /// groups, a lakh or crore as an exponent ("1,50,000" gives "150000", "2,5" "2.5", "2.5 lakh"
-/// "2.5e5"), so that it reads as the same decimal; nothing when parseNumber(text, style)
-/// reads no number.
+/// "2.5e5", the user's script's digits as ASCII's), so that it reads as the same decimal; nothing
+/// when parseNumber(text, style) reads no number.
 std::optional<std::string> ownFormText(std::string_view text, const NumberStyle& style);
 
 /// A number typed under `from` as it is typed under `to`: its own form with `to`'s decimal
@@ -84,7 +92,7 @@ inline constexpr std::size_t kMaxStyledLength = 800;
 /// that is not zero never shows as zero: where its decimals would all be zeros, it is written
 /// with an exponent and as many decimals instead. The text reads back under the same style
 /// as the value it shows; so a value that the digits asked would round past the largest
-/// double keeps all 17 of its digits.
+/// double is rounded toward zero instead (1.79769313486231E+308 at 15 digits).
 std::string formatDouble(double value, const NumberStyle& style);
 
 /// formatDouble into a caller's buffer of at least kMaxStyledLength characters, without

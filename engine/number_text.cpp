@@ -1,11 +1,13 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "decimal_text.h"
+#include "script_digits.h"
 
 namespace vardeln {
 
@@ -81,9 +83,8 @@ NumberShape scan(std::string_view body) {
   return shape;
 }
 
-}  // namespace
-
-std::optional<double> parseNumber(std::string_view text) {
+// parseNumber on a text of ASCII digits.
+std::optional<double> parseAsciiNumber(std::string_view text) {
   const std::string_view body = trimBlanks(text);
   const NumberShape shape = scan(body);
   if (!shape.valid) return std::nullopt;
@@ -108,7 +109,51 @@ std::optional<double> parseNumber(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+  if (const std::optional<double> value = parseAsciiNumber(text)) return value;
+  if (!hasNonAscii(text)) return std::nullopt;
+  const std::optional<std::string> ascii = scriptDigitsAsAscii(text);
+  return ascii ? parseAsciiNumber(*ascii) : std::nullopt;
+}
+
 bool isNumber(std::string_view text) { return parseNumber(text).has_value(); }
+
+char* dropTrailingZeros(char* begin, char* end) {
+  char* const e = std::find(begin, end, 'e');
+  if (std::find(begin, e, '.') == e) return end;
+  char* last = e;
+  while (last[-1] == '0') --last;
+  if (last[-1] == '.') --last;
+  std::memmove(last, e, static_cast<std::size_t>(end - e));
+  return last + (end - e);
+}
+
+char* writeScientificWithinRange(double value, int decimals, char* out) {
+  char* const end = writeDecimal(value, DecimalForm::Scientific, decimals, out);
+  // Only a value next to the largest double can round past it. Its text then steps down one
+  // unit of its last digit, which is its digits cut short: rounded toward zero.
+  if (std::fabs(value) < 1e308 || parseNumber(std::string_view(out, end - out))) return end;
+  char* digit = std::find(out, end, 'e');
+  for (--digit; *digit == '0' || *digit == '.'; --digit) {
+    if (*digit == '0') *digit = '9';
+  }
+  --*digit;
+  return end;
+}
+
+namespace {
+
+// The text a result shows, with a lower-case exponent: 15 significant digits as "%.15g"
+// writes them, and at the top of the range rounded toward zero, so that it reads back.
+char* writeShown(double value, char* out) {
+  if (std::fabs(value) < 1e308) return writeDecimal(value, kShownSignificantDigits, out);
+  return dropTrailingZeros(out,
+                           writeScientificWithinRange(value, kShownSignificantDigits - 1, out));
+}
+
+}  // namespace
 
 char* formatDouble(double value, char* out) {
   if (std::isinf(value)) {
@@ -118,7 +163,7 @@ char* formatDouble(double value, char* out) {
     return out + length;
   }
   if (value == 0.0) value = 0.0;  // negative zero shows as "0"
-  char* const end = writeDecimal(value, kShownSignificantDigits, out);
+  char* const end = writeShown(value, out);
   for (char* c = out; c != end; ++c) {
     if (*c == 'e') *c = 'E';
   }
@@ -127,7 +172,7 @@ char* formatDouble(double value, char* out) {
 
 ShownDigits shownDigits(double value) {
   char text[kMaxFormattedLength];
-  const char* const end = writeDecimal(std::fabs(value), kShownSignificantDigits, text);
+  const char* const end = writeShown(std::fabs(value), text);
   ShownDigits shown;
   const char* c = text;
   for (bool point = false; c != end && *c != 'e'; ++c) {

@@ -10,6 +10,7 @@
 
 #include "compound_quantity.h"
 #include "number_text.h"
+#include "script_digits.h"
 #include "today.h"
 #include "today_scale.h"
 
@@ -242,7 +243,8 @@ TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail 
   }
   conversion.measured = measured_;
   std::optional<std::string> ownForm;
-  if (!compoundSource_ && !(style_ == NumberStyle{})) {
+  // The own form has ASCII's digits: a text of the user's script's is brought to it too.
+  if (!compoundSource_ && (!(style_ == NumberStyle{}) || hasNonAscii(typedText))) {
     ownForm = ownFormText(typedText, style_);
     if (!ownForm) return conversion;
     typedText = *ownForm;

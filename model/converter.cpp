@@ -11,6 +11,7 @@
 #include "today_conversion.h"
 #include "today_how.h"
 #include "unit_name_notes.h"
+#include "zero_group_note.h"
 
 namespace vardeln {
 namespace {
@@ -138,6 +139,13 @@ unsigned Converter::recalculate() {
     // The result keeps what it showed; the note says why it did not change.
     return setResult(result_, conversion.fault) |
            setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
+  }
+  if (conversion.outcome == Conversion::Outcome::InvalidNumber) {
+    // "0.500" under a decimal comma is most likely a fraction typed in the other style.
+    if (std::optional<std::string> note = zeroGroupNote(number_, numberStyle_)) {
+      return setResult(std::string(kInvalidNumber), std::nullopt) |
+             setNote(std::move(*note), NoteKind::NoNumberInStyle);
+    }
   }
   std::string note = unitSizes();
   NoteKind kind = note.empty() ? NoteKind::None : NoteKind::UnitSize;

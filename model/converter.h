@@ -49,7 +49,8 @@ class Converter {
   /// of the conversion is off by 0.1 % or more from its definition today; by the legacy
   /// tables, which of its regional sizes a unit is ("Bigha here is the Punjab bigha …", any
   /// unit far from today's after it); under today's definitions, that they were followed
-  /// (with any measured unit), or why a unit has none.
+  /// (with any measured unit), or why a unit has none; or why a number typed is none in the
+  /// number style (a first group of zeros).
   enum class NoteKind {
     None,
     Fault,
@@ -58,7 +59,8 @@ class Converter {
     FarFromToday,
     ByToday,
     NoneToday,
-    UnitSize
+    UnitSize,
+    NoNumberInStyle
   };
 
   /// Which definitions a conversion follows: the legacy tables (the start, and all the window

@@ -168,7 +168,8 @@ constexpr NamedNumber kNoteKinds[] = {{"none", NoteKind::None},
                                       {"farFromToday", NoteKind::FarFromToday},
                                       {"byToday", NoteKind::ByToday},
                                       {"noneToday", NoteKind::NoneToday},
-                                      {"unitSize", NoteKind::UnitSize}};
+                                      {"unitSize", NoteKind::UnitSize},
+                                      {"noNumberInStyle", NoteKind::NoNumberInStyle}};
 
 constexpr NamedNumber kGroupings[] = {{"none", vardeln::Grouping::None},
                                       {"thousands", vardeln::Grouping::Thousands},

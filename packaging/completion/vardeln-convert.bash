@@ -13,7 +13,7 @@ _vardeln_convert_options=(--all --decimal-mark= --decimals= --digits= --exact --
                          --locale --notation= --today -h --help --version)
 # The values of the options that take one from a list ("--fraction=" offers its own above).
 _vardeln_convert_choices=(--decimal-mark={.,\,} --group-mark={\,,.,\',thin,narrow}
-                         --grouping={none,thousands,indian} --notation={scientific,engineering})
+                         --grouping={none,thousands,indian} --notation={general,scientific,engineering})
 
 _vardeln_convert_wanted() {
     local options_ended="" listing="" all="" word

@@ -86,7 +86,7 @@ complete -c vardeln-convert -l grouping -x -a 'none thousands indian' -d 'Groups
 complete -c vardeln-convert -l group-mark -x -a ", . \\' thin narrow" -d 'The mark between groups of digits'
 complete -c vardeln-convert -l digits -x -d 'N significant digits, 1 to 17'
 complete -c vardeln-convert -l decimals -x -d 'N decimals, 0 to 17'
-complete -c vardeln-convert -l notation -x -a 'scientific engineering' -d 'An exponent on every result'
+complete -c vardeln-convert -l notation -x -a 'general scientific engineering' -d 'Where a result takes an exponent'
 complete -c vardeln-convert -l locale -d 'Numbers as LC_NUMERIC writes them'
 complete -c vardeln-convert -l json -d 'One JSON object per line'
 complete -c vardeln-convert -l list -d 'Category names, or the unit labels of CATEGORY'

@@ -62,6 +62,10 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"badly placed groups",          {"--grouping=thousands", "length", "1,5,0", "Meters", "Meters"}, "", kInvalid, "Invalid Number\n",
                                                "vardeln-convert: Invalid Number: \"1,5,0\" is no number\n"},
     Invocation{"decimal comma, point groups by default", {"length", "-1.500,5", "Meters", "Meters", "--decimal-mark=,", "--grouping=thousands"}, "", kOk, "-1.500,5\n", ""},
+    Invocation{"a first group of zeros is no number", {"--decimal-mark=,", "--grouping=thousands", "length", "0.500", "m", "m"}, "", kInvalid, "Invalid Number\n",
+                                               "vardeln-convert: Invalid Number: \"0.500\" reads as no number in 1.234,5 style: a group never starts a number with 0\n"},
+    Invocation{"digits of the user's script",  {"length", "१.५", "ft", "m"}, "", kOk, "0.4571999853696\n", ""},
+    Invocation{"general notation, the default", {"--notation=general", "length", "1500", "m", "m"}, "", kOk, "1500\n", ""},
     Invocation{"decimals never show 0",        {"--decimals=2", "length", "1", "Angstrom", "Kilometers"}, "", kOk, "1.00E-13\n", ""},
     Invocation{"digits and engineering",       {"--digits=2", "--notation=engineering", "length", "12345", "Meters", "Meters"}, "", kOk, "12E+03\n", ""},
     Invocation{"json keeps number and exact in C", {"--json", "--decimal-mark=,", "length", "1,5", "Meters", "Meters"}, "", kOk,
@@ -328,6 +332,9 @@ constexpr std::string_view kNotWithExplain =
 // in plain words, with the rules.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Explain, Invocations, ::testing::Values(
+    Invocation{"the shown result in the style",  {"--explain", "--decimal-mark=,", "length", "1,5", "Meters", "Meters"}, "", kOk,
+                                                 "Meters \u2192 Meters (length, base unit Meters)\n  to base:   B = x\n               = 1.5\n"
+                                                 "  from base: result = B\n                    = 1.5\n                    ≈ 1,5\n", ""},
     Invocation{"a constant defined by another",  {"--explain", "volume", "2", "Cord", "Litre"}, "", kOk,
                                                  "Cord \u2192 Litre (volume, base unit Cubic meter)\n"
                                                  "  to base:   B = x × (CubicFootInCubicMetres × 128)\n"

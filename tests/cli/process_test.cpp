@@ -100,6 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Program, ProcessRuns, ::testing::Values(
                                  "  where FootInMetres = 1 / 3.28084 = 0.3047999902464003\n"
                                  "  today: Feet: this table's is 3.2e-8 smaller than today's: 1 ft = 0.3048 m (exact) = 0.3048 Meters (exact by definition); source: International yard and pound agreement (1 July 1959): yd = 0.9144 m, lb = 0.45359237 kg; India Standards of Weights and Measures Act 1976 s.85 conversion table; confirmed\n"
                                  "  today: Meters: the same as today's: SI base unit = 1 Meters (exact by definition); source: BIPM SI Brochure 9th ed. (2019); confirmed\n", "", "C"},
+    ProcessRun{"a locale the system lacks is named", {"--locale", "length", "1.5", "m", "m"}, "", 0, "1.5\n",
+                                 "vardeln-convert: note: the locale \"xx_YY.UTF-8\" is not installed; numbers are read and written as 1234.5\n", "xx_YY.UTF-8"},
     ProcessRun{"version",        {"--version"}, "", 0, "vardeln-convert " VARDELN_VERSION "\n", ""}),
     runName);
 // clang-format on

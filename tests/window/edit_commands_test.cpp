@@ -27,6 +27,7 @@ struct CommandCase {
   const char* inputAfter;
   const char* resultAfter;
   const char* locale = "C";  // the window's, for reading and writing numbers
+  const char* noteAfter = "";
 };
 
 void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
@@ -58,6 +59,9 @@ TEST_P(EditCommand, LeavesTheClipboardAndBoxesAsExpected) {
   }
   EXPECT_EQ(inputText->text(), QString::fromUtf8(c.inputAfter));
   EXPECT_EQ(outputText->text(), QString::fromUtf8(c.resultAfter));
+  // A note longer than the window is shown cut short, and whole in its tool tip.
+  const QString note = faultNote->toolTip().isEmpty() ? faultNote->text() : faultNote->toolTip();
+  EXPECT_EQ(faultNote->isHidden() ? QString() : note, QString::fromUtf8(c.noteAfter));
   EXPECT_EQ(toolTips(), toolTipsBefore);
   EXPECT_EQ(checkedCategoryItems(), QStringList({QStringLiteral("areaMenu")}));
 }
@@ -106,6 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "1.000,5",
                     "2472,28949980551",
                     "de_DE"},
+        CommandCase{"AFirstGroupOfZerosIsNoNumber",
+                    "0.500",
+                    nullptr,
+                    nullptr,
+                    "kept",
+                    {},
+                    "kept",
+                    "0.500",
+                    "Invalid Number",
+                    "de_DE",
+                    "\"0.500\" reads as no number in 1.234,5 style: a group never starts a "
+                    "number with 0"},
         CommandCase{"PasteIndianGroupsAndLakh",
                     "0",
                     nullptr,
