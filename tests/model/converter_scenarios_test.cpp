@@ -3,8 +3,12 @@
 // changed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+
 #include "categories.h"
 #include "converter.h"
+#include "quantity_conversion.h"
 #include "scenario_table.h"
 
 namespace vardeln {
@@ -85,6 +89,14 @@ TEST(Changes, NameWhatACommandChanged) {
   EXPECT_EQ(converter.copy(C::CopyForm::Sentence), "1,5 Tola = 0,00069927540826686 Arroba");
   EXPECT_EQ(converter.copy(C::CopyForm::Result), "0,00069927540826686");
   EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "0,00069927540826686 Arroba");
+  // A compound result ("5 ft 7 in") names its units itself.
+  converter.chooseCategory(*categoryIndex("length"));
+  converter.chooseFrom(*converter.category().unitIndex("Meters"));
+  converter.setNumber("1,7018");
+  const auto labels = quantityUnitLabels(converter.category());
+  converter.chooseTo(static_cast<std::size_t>(
+      std::find(labels.begin(), labels.end(), "Feet and Inches") - labels.begin()));
+  EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "5 ft 7,000002144 in");
 }
 
 // How the result is computed, each line from the rule that computes it.
