@@ -106,6 +106,7 @@ function show(changed) {
     faultNote.textContent = converter.note();
     faultNote.classList.toggle('plain', !converter.noteIsFault() && !converter.noteRefusesToday());
     faultNote.hidden = faultNote.textContent === '';
+    if (drawn) bringIntoSight(faultNote);
   }
   keepForReload();
   keepInAddress();
@@ -113,6 +114,17 @@ function show(changed) {
     drawn = true;
     performance.mark('vardeln-first-conversion');  // read by the benchmark
   }
+}
+
+// A note the conversion brings is scrolled into view, as far as the control in use stays in it
+// (on a phone at a large text size the two may not fit one screen).
+function bringIntoSight(note) {
+  if (note.hidden) return;
+  const { top, bottom } = note.getBoundingClientRect();
+  const inUse = document.activeElement === document.body
+    ? { top: Infinity, bottom: -Infinity } : document.activeElement.getBoundingClientRect();
+  const down = Math.min(bottom - innerHeight, inUse.top);
+  scrollBy(0, down > 0 ? down : Math.min(0, Math.max(top, inUse.bottom - innerHeight)));
 }
 
 // The address is the conversion on screen within a moment, so a reload or a copied link gives
@@ -411,7 +423,7 @@ openAddress();
 // The first key replaces the start's number, as in the window; a link's note shows with it.
 inputText.focus();
 inputText.select();
-if (!faultNote.hidden) faultNote.scrollIntoView({ block: 'nearest' });
+bringIntoSight(faultNote);
 // How is read on demand where the screen is narrow for the text, and open where there is room.
 how.open = matchMedia('(min-width: 40rem)').matches;
 document.documentElement.dataset.ready = 'true';
