@@ -3,12 +3,9 @@
 // changed.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
-
 #include "categories.h"
 #include "converter.h"
-#include "quantity_conversion.h"
+#include "link.h"
 #include "scenario_table.h"
 
 namespace vardeln {
@@ -90,12 +87,7 @@ TEST(Changes, NameWhatACommandChanged) {
   EXPECT_EQ(converter.copy(C::CopyForm::Result), "0,00069927540826686");
   EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "0,00069927540826686 Arroba");
   // A compound result ("5 ft 7 in") names its units itself.
-  converter.chooseCategory(*categoryIndex("length"));
-  converter.chooseFrom(*converter.category().unitIndex("Meters"));
-  converter.setNumber("1,7018");
-  const auto labels = quantityUnitLabels(converter.category());
-  converter.chooseTo(static_cast<std::size_t>(
-      std::find(labels.begin(), labels.end(), "Feet and Inches") - labels.begin()));
+  followLink(converter, "#length/1.7018/Meters/Feet%20and%20Inches");
   EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "5 ft 7,000002144 in");
 }
 
