@@ -297,7 +297,10 @@ std::string Converter::copy(CopyForm form) const {
   if (form == CopyForm::Sentence)
     line.append(number_).append(" ").append(fromLabel()).append(" = ");
   line.append(shown);
-  if (form != CopyForm::Result) line.append(" ").append(toLabel());
+  // A compound result names its parts' units ("5 ft 7 in"): with its unit, it stands alone.
+  const bool namesItsUnit = quantityUnitAt(category(), to_).compound && !stale_;
+  if (form == CopyForm::Sentence || (form == CopyForm::ResultWithUnit && !namesItsUnit))
+    line.append(" ").append(toLabel());
   return line;
 }
 

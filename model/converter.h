@@ -152,8 +152,9 @@ class Converter {
   Cut cut();
   /// What Copy puts on the clipboard: the conversion as one line, "1 Hectares = 10000
   /// Meters Square"; the result alone, "10000", to paste into a sheet; or the result and its
-  /// unit, "10000 Meters Square". Each exactly as the boxes and lists show it (no
-  /// trimming); while stale, the fault's name stands for the result.
+  /// unit, "10000 Meters Square" (a compound result, "5 ft 7 in", names its units itself).
+  /// Each exactly as the boxes and lists show it (no trimming); while stale, the fault's name
+  /// stands for the result.
   enum class CopyForm { Sentence, Result, ResultWithUnit };
   std::string copy(CopyForm form = CopyForm::Sentence) const;
   /// Empties the number and the result.

@@ -25,6 +25,7 @@
 
 #include "categories.h"
 #include "category_caption.h"
+#include "conversion.h"
 #include "converter.h"
 #include "link.h"
 #include "number_style.h"
@@ -81,7 +82,9 @@ std::string_view bytes(const char* text, int length) {
 // The state to draw, in 32-bit words; a text is where its bytes are (inside the converter, or
 // a fault's name) and how many there are, valid until the next command. staleFault is the
 // fault's name while the result is stale, else empty; numberIsGiven is 1 when the number is
-// exactly the text the command was given; byToday is 1 under today's definitions.
+// exactly the text the command was given; byToday is 1 under today's definitions;
+// resultToCopy is 1 when the result is a number Copy can give (not a fault's, not "Invalid
+// Number", not the nothing of Reset or of a refused conversion).
 // clang-format off
 #define VARDELN_STATE_WORDS(WORD) \
   WORD(category) \
@@ -97,7 +100,8 @@ std::string_view bytes(const char* text, int length) {
   WORD(note) \
   WORD(noteLength) \
   WORD(numberIsGiven) \
-  WORD(byToday)
+  WORD(byToday) \
+  WORD(resultToCopy)
 // clang-format on
 struct State {
 #define VARDELN_DECLARE(part) std::uint32_t part;
@@ -136,6 +140,8 @@ unsigned updated(unsigned changed, std::optional<std::string_view> given = std::
   place(fault ? vardeln::faultName(*fault) : std::string_view(), state.staleFault,
         state.staleFaultLength);
   place(converter.note(), state.note, state.noteLength);
+  state.resultToCopy =
+      !fault && !converter.result().empty() && converter.result() != vardeln::kInvalidNumber;
   return changed;
 }
 

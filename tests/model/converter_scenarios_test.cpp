@@ -5,6 +5,7 @@
 
 #include "categories.h"
 #include "converter.h"
+#include "link.h"
 #include "scenario_table.h"
 
 namespace vardeln {
@@ -85,6 +86,9 @@ TEST(Changes, NameWhatACommandChanged) {
   EXPECT_EQ(converter.copy(C::CopyForm::Sentence), "1,5 Tola = 0,00069927540826686 Arroba");
   EXPECT_EQ(converter.copy(C::CopyForm::Result), "0,00069927540826686");
   EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "0,00069927540826686 Arroba");
+  // A compound result ("5 ft 7 in") names its units itself.
+  followLink(converter, "#length/1.7018/Meters/Feet%20and%20Inches");
+  EXPECT_EQ(converter.copy(C::CopyForm::ResultWithUnit), "5 ft 7,000002144 in");
 }
 
 // How the result is computed, each line from the rule that computes it.

@@ -63,17 +63,21 @@ for (const screen of screens) {
 }
 
 // A 320-pixel phone, a 360-pixel one with the text at 125 % and 200 % (the browser's own text
-// size), and the page zoomed to 400 % (90 pixels of four times the size): no unit name is cut off in a closed list, the
+// size), a 320-pixel touch screen at 200 % with its thumb-sized controls, and the page zoomed
+// to 400 % (90 pixels of four times the size): no unit name is cut off in a closed list, the
 // whole result shows, and nothing needs scrolling sideways.
 const enlarged = [
   { name: '320', viewport: { width: 320, height: 640 }, deviceScaleFactor: 1, textSize: 16 },
   { name: '360-text-125', viewport: { width: 360, height: 740 }, deviceScaleFactor: 1, textSize: 20 },
   { name: '360-text-200', viewport: { width: 360, height: 740 }, deviceScaleFactor: 1, textSize: 32 },
   { name: '360-zoom-400', viewport: { width: 90, height: 185 }, deviceScaleFactor: 4, textSize: 16 },
+  { name: '320-touch-text-200', viewport: { width: 320, height: 640 }, deviceScaleFactor: 1, textSize: 32,
+    hasTouch: true },
 ];
-for (const { name, viewport, deviceScaleFactor, textSize } of enlarged) {
+for (const { name, viewport, deviceScaleFactor, textSize, hasTouch = false } of enlarged) {
   test(`every unit name and the whole result stay readable at ${name}`, async () => {
-    const context = await session.browser.newContext({ viewport, deviceScaleFactor });
+    const context = await session.browser.newContext({ viewport, deviceScaleFactor, hasTouch,
+                                                       isMobile: hasTouch });
     const page = await context.newPage();
     const chromium = await context.newCDPSession(page);
     await chromium.send('Page.enable');

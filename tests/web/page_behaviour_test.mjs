@@ -56,6 +56,7 @@ test('starts on Area, 0 Acres in Acres, with the focus in the number box', async
     assert.equal(await title(id), 'Acres', `${id} names its unit`);
   }
   assert.equal(await page.title(), `Vardeln v${nativeVersion}`);
+  assert.equal(await title('findButton'), 'Ctrl+K', 'no "/" in the box, where it is typed');
   await page.keyboard.press('5');
   assert.equal(await value('inputText'), '5', 'the first key replaces the "0"');
 });
@@ -242,6 +243,9 @@ const finderSteps = [
   [['Control+K', 'Shift+Tab', 'ArrowRight', 'Tab', ...'gram', 'Enter'], 'mass', 'Tola', 'Gram'],
   [['Tab', 'Tab', 'Enter'], 'mass', 'Gram', 'Tola'],  // the swap control
   [['/', ...'kanl', 'ArrowDown', 'ArrowUp', 'Enter'], 'area', 'Acres', 'Kanal'],
+  [['Control+Z'], 'mass', 'Gram', 'Tola'],  // undo the unit found
+  [['Control+Z'], 'mass', 'Tola', 'Gram'],  // and the swap
+  [['Control+Shift+Z', 'Control+Shift+Z'], 'area', 'Acres', 'Kanal'],
 ];
 test('the unit finder and the swap, from the keyboard alone; a reload holds them', async () => {
   await page.keyboard.press('2');
@@ -300,6 +304,43 @@ test('Numbers: Indian groups, the link in the own form, Copy\'s forms; a comma b
   await page.reload();
   await page.waitForSelector('html[data-ready="true"]');
   assert.equal(await value('decimalMark'), ',', 'kept on the device');
+});
+
+// Copy where no number stands as the result leaves the clipboard alone and says why, until the
+// conversion changes.
+test('Copy with no number to copy leaves the clipboard as it was', async () => {
+  await setClipboard('kept');
+  for (const [number, why] of [['12abc', 'Invalid Number'], ['', 'no number']]) {
+    await (number ? typeNumber(number) : page.click('#resetButton'));
+    await page.keyboard.press('Alt+Shift+N');
+    await eventually(() => page.locator('#commandNote').textContent(), `Nothing to copy: ${why}`);
+    assert.equal(await clipboard(), 'kept', why);
+  }
+  await typeNumber('2');
+  assert.ok(await page.locator('#commandNote').isHidden(), 'the note goes with its conversion');
+});
+
+// A 320 × 640 phone: a link's note and Copy's answer show beside the result without scrolling,
+// and every control there and in the finder is at least 44 pixels each way.
+const phoneMessages = [['#length/1/Pound/Meters', 'faultNote'], ['#length/1/Feet/Meters', 'commandNote']];
+test('on a phone the messages show by the result, and every control takes a thumb', async () => {
+  for (const [address, note] of phoneMessages) {
+    const phone = await openSite(session.browser, session.server.url + address, {
+      viewport: { width: 320, height: 640 }, hasTouch: true, isMobile: true,
+      permissions: ['clipboard-read', 'clipboard-write'] });
+    if (note === 'commandNote') await phone.page.tap('#copyButton');
+    const { y, height } = await phone.page.locator(`#${note}:not([hidden])`).boundingBox();
+    assert.ok(y >= 0 && y + height <= 640, `${note} of ${address} at ${y}..${y + height}`);
+    await phone.page.tap('#findButton');
+    await phone.page.keyboard.type('tola');
+    const small = await phone.page.evaluate(() => [...document.querySelectorAll(
+      'button, select, input, summary, #finderList li')].filter((control) => {
+      const { width, height } = control.getBoundingClientRect();
+      return control.checkVisibility() && (width < 44 || height < 44);
+    }).map((control) => control.id || control.outerHTML));
+    assert.deepEqual(small, []);
+    await phone.context.close();
+  }
 });
 
 test('About shows the version and closes with OK or Esc', async () => {

@@ -38,9 +38,15 @@ for (const scenario of readScenarios()) {
         stale: $('outputText').getAttribute('aria-description') ?? '',
       };
     });
+    // Where no number stands as the result, the page's Copy leaves the clipboard alone.
+    const { name, commands, ...expected } = scenario;
+    await page.evaluate(() => navigator.clipboard.writeText('kept'));
     await click(page, 'copy');
     shown.copy = await page.evaluate(() => navigator.clipboard.readText());
-    const { name, commands, ...expected } = scenario;
+    if (expected.stale !== '' || ['', 'Invalid Number'].includes(expected.result)) {
+      assert.equal(shown.copy, 'kept');
+      shown.copy = expected.copy;
+    }
     assert.deepEqual(shown, expected);
     assert.deepEqual(problems, []);
     await context.close();

@@ -27,6 +27,8 @@ const howFromBase = element('howFromBase');
 const todayOfFrom = element('todayOfFrom');
 const todayOfTo = element('todayOfTo');
 const definitionsSwitch = element('definitionsSwitch');
+const how = element('how');
+const todayTitle = element('todayTitle');
 
 let drawn = false;
 
@@ -74,6 +76,14 @@ function show(changed) {
     howFromBase.textContent = fromBase;
     todayOfFrom.textContent = todayFrom;
     todayOfTo.textContent = todayTo;
+    // A conversion refused, or none made, leaves no heading over nothing.
+    todayTitle.hidden = todayFrom === '' && todayTo === '';
+    how.hidden = toBase === '' && fromBase === '' && todayTitle.hidden;
+  }
+  // What a command said belongs to the conversion it was said of.
+  if (changed & (Change.category | Change.units | Change.number | Change.result |
+                 Change.definitions)) {
+    showCommandNote('');
   }
   // The converter may take a text otherwise than the box holds it, or refuse it.
   const number = converter.number();
@@ -96,6 +106,7 @@ function show(changed) {
     faultNote.textContent = converter.note();
     faultNote.classList.toggle('plain', !converter.noteIsFault() && !converter.noteRefusesToday());
     faultNote.hidden = faultNote.textContent === '';
+    if (drawn) bringIntoSight(faultNote);
   }
   keepForReload();
   keepInAddress();
@@ -103,6 +114,17 @@ function show(changed) {
     drawn = true;
     performance.mark('vardeln-first-conversion');  // read by the benchmark
   }
+}
+
+// A note the conversion brings is scrolled into view, as far as the control in use stays in it
+// (on a phone at a large text size the two may not fit one screen).
+function bringIntoSight(note) {
+  if (note.hidden) return;
+  const { top, bottom } = note.getBoundingClientRect();
+  const inUse = document.activeElement === document.body
+    ? { top: Infinity, bottom: -Infinity } : document.activeElement.getBoundingClientRect();
+  const down = Math.min(bottom - innerHeight, inUse.top);
+  scrollBy(0, down > 0 ? down : Math.min(0, Math.max(top, inUse.bottom - innerHeight)));
 }
 
 // The address is the conversion on screen within a moment, so a reload or a copied link gives
@@ -177,6 +199,7 @@ function writeNumber(start = 0, end = inputText.value.length) {
   const number = converter.number();
   if (inputText.value === number) return;
   undone.length = 0;
+  unitsUndone.length = 0;
   done.push({ text: number, reset: false });
   const inserted = number.slice(start, number.length - (inputText.value.length - end));
   inputText.focus();
@@ -205,6 +228,8 @@ const undone = [];
 function forgetSteps() {
   done.length = 0;
   undone.length = 0;
+  unitsDone.length = 0;
+  unitsUndone.length = 0;
 }
 function numberEdited(event) {
   if (writing) return;
@@ -217,17 +242,55 @@ function numberEdited(event) {
     while (undone.length > 0 && last() !== text) done.push(undone.pop());
   } else {
     undone.length = 0;
+    unitsUndone.length = 0;
     done.push({ text, reset: false });
   }
   show(done.at(-1)?.text === text && done.at(-1).reset ? converter.reset()
                                                        : converter.setNumber(text));
 }
 
-// A refusal, or (plain) what a command did, which a screen reader announces.
+// Swap and a unit taken from the finder are undone and redone by the keys that undo and redo
+// typing, in the order they were made: the browser keeps the box's steps, the page these, each
+// with how many of the box's steps came before it.
+const unitsDone = [];
+const unitsUndone = [];
+const unitsShown = () => ({ category: converter.category(), from: converter.from(),
+                            to: converter.to() });
+function changeUnits(command) {
+  const before = unitsShown();
+  const changed = command();
+  show(changed);
+  if (!(changed & (Change.category | Change.units))) return;
+  unitsUndone.length = 0;
+  unitsDone.push({ before, after: unitsShown(), boxSteps: done.length });
+}
+function showUnits({ category, from, to }) {
+  const changed = category === converter.category() ? 0 : converter.chooseCategory(category);
+  show(changed | converter.chooseFrom(from) | converter.chooseTo(to));
+}
+document.addEventListener('keydown', (event) => {
+  const key = event.key.toLowerCase();
+  if (!(event.ctrlKey || event.metaKey) || event.altKey || !['z', 'y'].includes(key) ||
+      document.querySelector('dialog[open]')) {
+    return;
+  }
+  const redo = key === 'y' || event.shiftKey;
+  const [steps, others] = redo ? [unitsUndone, unitsDone] : [unitsDone, unitsUndone];
+  const step = steps.at(-1);
+  // A step of the box's made after this one (or, to redo, before it) goes first.
+  if (!step || (redo ? done.length < step.boxSteps : done.length > step.boxSteps)) return;
+  event.preventDefault();
+  others.push(steps.pop());
+  showUnits(redo ? step.after : step.before);
+});
+
+// A refusal, or (plain) what a command did, beside the result where it is seen; a screen
+// reader announces it.
 function showCommandNote(text, plain = false) {
   commandNote.textContent = text;
   commandNote.classList.toggle('plain', plain);
   commandNote.hidden = text === '';
+  if (text !== '') commandNote.scrollIntoView({ block: 'nearest' });
 }
 
 // The number goes to the clipboard before the converter lets it go: a refused clipboard
@@ -238,12 +301,23 @@ async function cut() {
 }
 
 // Copy's forms: the conversion as a sentence, the result alone (for a sheet), the result with
-// its unit, and the page's address of the conversion. Each says what it put on the clipboard.
+// its unit, and the page's address of the conversion. Each says what it put on the clipboard;
+// where no number stands as the result, the first three leave the clipboard alone and say why.
 const copiedNames = { sentence: 'the sentence', result: 'the number',
                       resultWithUnit: 'the number and unit', link: 'the link' };
 
+function nothingToCopyBecause() {
+  if (converter.staleBecause() !== '') return converter.staleBecause();
+  if (converter.result() !== '') return converter.result();
+  return converter.noteRefusesToday() ? converter.note() : 'no number';
+}
+
 function copyAs(form) {
   return async () => {
+    if (form !== 'link' && !converter.resultToCopy()) {
+      showCommandNote(`Nothing to copy: ${nothingToCopyBecause()}`);
+      return;
+    }
     const copied = form === 'link' ? new URL(converter.link(), location.href).href
                                    : converter.copy(form);
     await navigator.clipboard.writeText(copied);
@@ -324,11 +398,11 @@ element('resetButton').addEventListener('click', () => {
 });
 
 // A unit found in any category goes to the side the user chose; Swap keeps the number.
-setUpFinder(converter, (side, category, unit) =>
-  show({ from: converter.chooseFromIn, to: converter.chooseToIn }[side](category, unit)));
+setUpFinder(converter, (side, category, unit) => changeUnits(
+  () => ({ from: converter.chooseFromIn, to: converter.chooseToIn }[side](category, unit))));
 definitionsSwitch.addEventListener('change', (event) =>
   show(converter.setByToday(event.target.value === 'today')));
-element('swapButton').addEventListener('click', () => show(converter.swapUnits()));
+element('swapButton').addEventListener('click', () => changeUnits(converter.swapUnits));
 
 const startStyle = setUpNumberSetting((style) => show(converter.setNumberStyle(style)));
 
@@ -346,9 +420,12 @@ for (const control of [categoryList, inputText, inputUnit, outputUnit, definitio
 // The style is the converter's before the address is read, so a link's number shows in it.
 converter.setNumberStyle(startStyle);
 openAddress();
-// The first key replaces the start's number, as in the window.
+// The first key replaces the start's number, as in the window; a link's note shows with it.
 inputText.focus();
 inputText.select();
+bringIntoSight(faultNote);
+// How is read on demand where the screen is narrow for the text, and open where there is room.
+how.open = matchMedia('(min-width: 40rem)').matches;
 document.documentElement.dataset.ready = 'true';
 
 watchForUpdates();

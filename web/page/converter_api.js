@@ -149,6 +149,8 @@ export async function loadConverter(wasmBytes) {
     number: () => (stateWord(word.numberIsGiven) ? given : stateText(word.number, word.numberLength)),
     result: () => stateText(word.result, word.resultLength),
     staleBecause: () => stateText(word.staleFault, word.staleFaultLength),
+    // Whether the result is a number to copy: no fault's name, "Invalid Number" or nothing.
+    resultToCopy: () => stateWord(word.resultToCopy) === 1,
     note: () => stateText(word.note, word.noteLength),
     how: () => [0, 1, 2, 3].map((line) => call.how(line)),
     noteIsFault: () => stateWord(word.noteKind) === noteKind.fault,

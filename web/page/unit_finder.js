@@ -3,7 +3,20 @@
 // the units found (the ARIA combobox pattern, the first unit active as the user types). The
 // converter finds and ranks them; this shows them and passes on the one chosen. It opens on
 // its button, on Ctrl+K (⌘K) anywhere and on "/" outside a text box, where "/" is typed.
+import { commandKey } from './shortcut_keys.js';
+
 const element = (id) => document.getElementById(id);
+
+// "/" is typed in a text box (a fraction's slash), and opens the finder elsewhere.
+const slashOpens = (focused) => !focused?.matches?.('input[type="text"], textarea');
+
+// The Find button names the keys that open the finder from where the focus is.
+function nameKeys(focused) {
+  const slash = slashOpens(focused);
+  const button = element('findButton');
+  button.title = `${slash ? '/ or ' : ''}${commandKey.shown}K`;
+  button.setAttribute('aria-keyshortcuts', `${slash ? '/ ' : ''}${commandKey.named}K`);
+}
 
 // choose(side, category, unit): a unit was chosen for the side 'from' or 'to'.
 export function setUpFinder(converter, choose) {
@@ -80,10 +93,12 @@ export function setUpFinder(converter, choose) {
   });
   element('findButton').addEventListener('click', open);
   element('finderClose').addEventListener('click', () => finder.close());
+  nameKeys(document.activeElement);
+  document.addEventListener('focusin', (event) => nameKeys(event.target));
+  document.addEventListener('focusout', (event) => nameKeys(event.relatedTarget));
   document.addEventListener('keydown', (event) => {
     if (document.querySelector('dialog[open]') || event.altKey) return;
-    const inText = event.target.matches?.('input[type="text"], textarea');
-    const slash = event.key === '/' && !inText && !event.ctrlKey && !event.metaKey;
+    const slash = event.key === '/' && slashOpens(event.target) && !event.ctrlKey && !event.metaKey;
     const controlK = (event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'k';
     if (!slash && !controlK) return;
     event.preventDefault();
