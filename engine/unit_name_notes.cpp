@@ -10,7 +10,8 @@ namespace vardeln {
 
 std::string_view unitSizeNote(const Category& category, std::string_view label) {
   const std::vector<UnitSizeNote>& sizes = unitNameNotes().sizes;
-  const auto row = std::ranges::find_if(sizes, [&](const UnitSizeNote& size) {
+  // The page's C++ library has no std::ranges algorithms.
+  const auto row = std::find_if(sizes.begin(), sizes.end(), [&](const UnitSizeNote& size) {
     return size.categoryId == category.id() && size.label == label;
   });
   return row == sizes.end() ? std::string_view{} : row->note;
