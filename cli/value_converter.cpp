@@ -43,17 +43,28 @@ std::string_view ValueConverter::shownText(const Conversion& conversion) {
   return {text_, static_cast<std::size_t>(formatDouble(conversion.result, style_, text_) - text_)};
 }
 
+namespace {
+
+// A conversion by today's definitions as the tables' conversions are given, to be written
+// the same way.
+Conversion asConversion(const TodayConversion& today) {
+  Conversion conversion;
+  if (today.outcome == TodayConversion::Outcome::Result) {
+    conversion.outcome = Conversion::Outcome::Result;
+    conversion.result = today.result;
+  }
+  return conversion;
+}
+
+}  // namespace
+
 ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
   const TodayConversion today = today_->convert(valueText);
   if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
     compoundText_ = kNoDefinitionToday;
     return {ExitStatus::UsageError, compoundText_, "", false, std::nullopt};
   }
-  Conversion conversion;
-  if (today.outcome == TodayConversion::Outcome::Result) {
-    conversion.outcome = Conversion::Outcome::Result;
-    conversion.result = today.result;
-  }
+  const Conversion conversion = asConversion(today);
   compoundText_ = shownText(conversion);
   ConvertedForms forms{statusOf(conversion), compoundText_,
                        conversion.outcome == Conversion::Outcome::Result
@@ -93,7 +104,24 @@ ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
   return forms;
 }
 
+// The one form asked for of a single unit's result, written alone.
+ConvertedValue ValueConverter::writtenValue(const Conversion& converted) {
+  const ExitStatus status = statusOf(converted);
+  const bool infinite = isInfiniteResult(converted);
+  if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
+    return {writeExact(converted.result, text_), status, infinite};
+  }
+  return {shownText(converted), status, infinite};
+}
+
 ConvertedValue ValueConverter::convert(std::string_view valueText) {
+  if (today_ && !to_.compound) {
+    const TodayConversion today = today_->convert(valueText);
+    if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
+      return {kNoDefinitionToday, ExitStatus::UsageError, false};
+    }
+    return writtenValue(asConversion(today));
+  }
   if (today_ || from_.compound || to_.compound) {
     const ConvertedForms forms = today_ ? convertToday(valueText) : convertCompound(valueText);
     // A plain line says what rounding the last part did after the quantity.
@@ -104,14 +132,7 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
                        (forms.status == ExitStatus::Success || forms.infinite);
     return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
   }
-  const Conversion converted =
-      vardeln::convert(category_, from_.index, to_.index, valueText, style_);
-  const ExitStatus status = statusOf(converted);
-  const bool infinite = isInfiniteResult(converted);
-  if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
-    return {writeExact(converted.result, text_), status, infinite};
-  }
-  return {shownText(converted), status, infinite};
+  return writtenValue(vardeln::convert(category_, from_.index, to_.index, valueText, style_));
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {

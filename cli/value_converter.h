@@ -86,6 +86,7 @@ class ValueConverter {
   // A conversion with a compound unit on either side, and the texts it keeps.
   ConvertedForms convertCompound(std::string_view valueText);
   std::string_view shownText(const Conversion& conversion);
+  ConvertedValue writtenValue(const Conversion& conversion);
   // A conversion by today's definitions; its shown text is kept in compoundText_.
   ConvertedForms convertToday(std::string_view valueText);
 

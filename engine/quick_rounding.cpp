@@ -3,11 +3,9 @@
 
 #include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <system_error>
 #include <utility>
 
 namespace vardeln {
@@ -111,16 +109,17 @@ std::optional<DecimalDigits> decimalDigits(std::string_view number) {
     if (point) --decimal.exponent;
   }
   if (!anyDigit) return std::nullopt;
-  if (i < number.size()) {  // an exponent: e or E, a sign and at most three digits
+  if (i < number.size()) {  // an exponent: e or E, an optional sign, digits
     if (number[i] != 'e' && number[i] != 'E') return std::nullopt;
-    const std::string_view written = number.substr(i + 1);
-    int value = 0;
-    const auto [end, problem] = std::from_chars(written.data() + (written.starts_with('+') ? 1 : 0),
-                                                written.data() + written.size(), value);
-    if (problem != std::errc() || end != written.data() + written.size() || std::abs(value) > 999) {
-      return std::nullopt;
+    const bool negative = ++i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    if (i == number.size()) return std::nullopt;
+    int exponent = 0;
+    for (; i < number.size(); ++i) {
+      if (!isDigit(number[i]) || exponent > 999) return std::nullopt;
+      exponent = exponent * 10 + (number[i] - '0');
     }
-    decimal.exponent += value;
+    decimal.exponent += negative ? -exponent : exponent;
   }
   return decimal;
 }

@@ -22,9 +22,9 @@ struct DecimalDigits {
   int exponent = 0;
 };
 
-/// The decimal a number text writes (an optional sign, digits with at most one point, an
-/// optional exponent of at most three digits), where its digits fit in 64 bits; nothing
-/// for any other text.
+/// The decimal a text writes as isDecimal reads it (an optional sign, digits with at most
+/// one point, an optional exponent), where its digits fit in 64 bits and its exponent in
+/// four; nothing for any other text.
 std::optional<DecimalDigits> decimalDigits(std::string_view number);
 
 /// Multiplies by a positive scale known to lie in [least, greatest] (least == greatest for a

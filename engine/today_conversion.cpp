@@ -2,10 +2,7 @@
 #include "today_conversion.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <system_error>
 #include <vector>
 
 #include "compound_quantity.h"
@@ -209,7 +206,8 @@ TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail 
     if (!ownForm) return conversion;
     typedText = *ownForm;
   }
-  if (detail == TodayDetail::Result && !compoundSource_ && isNumber(typedText)) {
+  // Every text decimalDigits reads is a decimal, which typedValue takes too.
+  if (detail == TodayDetail::Result && !compoundSource_) {
     if (const std::optional<double> quick = quickResult(trimBlanks(typedText))) {
       conversion.outcome = TodayConversion::Outcome::Result;
       conversion.result = *quick;
