@@ -58,7 +58,7 @@ Conversion asConversion(const TodayConversion& today) {
 
 }  // namespace
 
-ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
+ConvertedForms ValueConverter::convertToday(std::string_view valueText, bool exactToo) {
   const TodayConversion today = today_->convert(valueText);
   if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
     compoundText_ = kNoDefinitionToday;
@@ -67,7 +67,7 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
   const Conversion conversion = asConversion(today);
   compoundText_ = shownText(conversion);
   ConvertedForms forms{statusOf(conversion), compoundText_,
-                       conversion.outcome == Conversion::Outcome::Result
+                       exactToo && conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
                            : "",
                        isInfiniteResult(conversion), std::nullopt};
@@ -86,13 +86,13 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
   return forms;
 }
 
-ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
+ConvertedForms ValueConverter::convertCompound(std::string_view valueText, bool exactToo) {
   const QuantityConversion converted =
       convertQuantity(category_, from_, to_, valueText, denominator_, style_);
   const Conversion& conversion = converted.conversion;
   compoundText_ = quantityText(converted, style_);
   ConvertedForms forms{statusOf(conversion), compoundText_,
-                       conversion.outcome == Conversion::Outcome::Result
+                       exactToo && conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
                            : "",
                        isInfiniteResult(conversion), std::nullopt};
@@ -123,13 +123,15 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
     return writtenValue(asConversion(today));
   }
   if (today_ || from_.compound || to_.compound) {
-    const ConvertedForms forms = today_ ? convertToday(valueText) : convertCompound(valueText);
+    // Only a single unit's result is written in the exact form.
+    const bool exactToo = form_ == ResultForm::Exact && !to_.compound;
+    const ConvertedForms forms =
+        today_ ? convertToday(valueText, exactToo) : convertCompound(valueText, exactToo);
     // A plain line says what rounding the last part did after the quantity.
     if (forms.compound && !forms.compound->rounding.empty()) {
       compoundText_ += " (" + rounding_ + ")";
     }
-    const bool exact = form_ == ResultForm::Exact && !to_.compound &&
-                       (forms.status == ExitStatus::Success || forms.infinite);
+    const bool exact = exactToo && (forms.status == ExitStatus::Success || forms.infinite);
     return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
   }
   return writtenValue(vardeln::convert(category_, from_.index, to_.index, valueText, style_));
