@@ -87,11 +87,18 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText, bool exa
 }
 
 ConvertedForms ValueConverter::convertCompound(std::string_view valueText, bool exactToo) {
-  const QuantityConversion converted =
+  QuantityConversion converted =
       convertQuantity(category_, from_, to_, valueText, denominator_, style_);
   const Conversion& conversion = converted.conversion;
-  compoundText_ = quantityText(converted, style_);
-  ConvertedForms forms{statusOf(conversion), compoundText_,
+  // A single unit's result is written as the tables' results are, a compound one's kept.
+  std::string_view shown;
+  if (converted.compound) {
+    compoundText_ = std::move(converted.compound->text);
+    shown = compoundText_;
+  } else {
+    shown = shownText(conversion);
+  }
+  ConvertedForms forms{statusOf(conversion), shown,
                        exactToo && conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
                            : "",
@@ -132,7 +139,8 @@ ConvertedValue ValueConverter::convert(std::string_view valueText) {
       compoundText_ += " (" + rounding_ + ")";
     }
     const bool exact = exactToo && (forms.status == ExitStatus::Success || forms.infinite);
-    return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
+    const std::string_view shown = forms.compound ? std::string_view(compoundText_) : forms.shown;
+    return {exact ? forms.exact : shown, forms.status, forms.infinite};
   }
   return writtenValue(vardeln::convert(category_, from_.index, to_.index, valueText, style_));
 }
