@@ -43,20 +43,31 @@ std::string_view ValueConverter::shownText(const Conversion& conversion) {
   return {text_, static_cast<std::size_t>(formatDouble(conversion.result, style_, text_) - text_)};
 }
 
-ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
-  const TodayConversion today = today_->convert(valueText);
-  if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
-    compoundText_ = kNoDefinitionToday;
-    return {ExitStatus::UsageError, compoundText_, "", false, std::nullopt};
-  }
+namespace {
+
+// A conversion by today's definitions as the tables' conversions are given, to be written
+// the same way.
+Conversion asConversion(const TodayConversion& today) {
   Conversion conversion;
   if (today.outcome == TodayConversion::Outcome::Result) {
     conversion.outcome = Conversion::Outcome::Result;
     conversion.result = today.result;
   }
+  return conversion;
+}
+
+}  // namespace
+
+ConvertedForms ValueConverter::convertToday(std::string_view valueText, bool exactToo) {
+  const TodayConversion today = today_->convert(valueText);
+  if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
+    compoundText_ = kNoDefinitionToday;
+    return {ExitStatus::UsageError, compoundText_, "", false, std::nullopt};
+  }
+  const Conversion conversion = asConversion(today);
   compoundText_ = shownText(conversion);
   ConvertedForms forms{statusOf(conversion), compoundText_,
-                       conversion.outcome == Conversion::Outcome::Result
+                       exactToo && conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
                            : "",
                        isInfiniteResult(conversion), std::nullopt};
@@ -75,13 +86,20 @@ ConvertedForms ValueConverter::convertToday(std::string_view valueText) {
   return forms;
 }
 
-ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
-  const QuantityConversion converted =
+ConvertedForms ValueConverter::convertCompound(std::string_view valueText, bool exactToo) {
+  QuantityConversion converted =
       convertQuantity(category_, from_, to_, valueText, denominator_, style_);
   const Conversion& conversion = converted.conversion;
-  compoundText_ = quantityText(converted, style_);
-  ConvertedForms forms{statusOf(conversion), compoundText_,
-                       conversion.outcome == Conversion::Outcome::Result
+  // A single unit's result is written as the tables' results are, a compound one's kept.
+  std::string_view shown;
+  if (converted.compound) {
+    compoundText_ = std::move(converted.compound->text);
+    shown = compoundText_;
+  } else {
+    shown = shownText(conversion);
+  }
+  ConvertedForms forms{statusOf(conversion), shown,
+                       exactToo && conversion.outcome == Conversion::Outcome::Result
                            ? writeExact(conversion.result, exactText_)
                            : "",
                        isInfiniteResult(conversion), std::nullopt};
@@ -93,25 +111,38 @@ ConvertedForms ValueConverter::convertCompound(std::string_view valueText) {
   return forms;
 }
 
-ConvertedValue ValueConverter::convert(std::string_view valueText) {
-  if (today_ || from_.compound || to_.compound) {
-    const ConvertedForms forms = today_ ? convertToday(valueText) : convertCompound(valueText);
-    // A plain line says what rounding the last part did after the quantity.
-    if (forms.compound && !forms.compound->rounding.empty()) {
-      compoundText_ += " (" + rounding_ + ")";
-    }
-    const bool exact = form_ == ResultForm::Exact && !to_.compound &&
-                       (forms.status == ExitStatus::Success || forms.infinite);
-    return {exact ? forms.exact : std::string_view(compoundText_), forms.status, forms.infinite};
-  }
-  const Conversion converted =
-      vardeln::convert(category_, from_.index, to_.index, valueText, style_);
+// The one form asked for of a single unit's result, written alone.
+ConvertedValue ValueConverter::writtenValue(const Conversion& converted) {
   const ExitStatus status = statusOf(converted);
   const bool infinite = isInfiniteResult(converted);
   if (form_ == ResultForm::Exact && (status == ExitStatus::Success || infinite)) {
     return {writeExact(converted.result, text_), status, infinite};
   }
   return {shownText(converted), status, infinite};
+}
+
+ConvertedValue ValueConverter::convert(std::string_view valueText) {
+  if (today_ && !to_.compound) {
+    const TodayConversion today = today_->convert(valueText);
+    if (today.outcome == TodayConversion::Outcome::NoDefinitionToday) {
+      return {kNoDefinitionToday, ExitStatus::UsageError, false};
+    }
+    return writtenValue(asConversion(today));
+  }
+  if (today_ || from_.compound || to_.compound) {
+    // Only a single unit's result is written in the exact form.
+    const bool exactToo = form_ == ResultForm::Exact && !to_.compound;
+    const ConvertedForms forms =
+        today_ ? convertToday(valueText, exactToo) : convertCompound(valueText, exactToo);
+    // A plain line says what rounding the last part did after the quantity.
+    if (forms.compound && !forms.compound->rounding.empty()) {
+      compoundText_ += " (" + rounding_ + ")";
+    }
+    const bool exact = exactToo && (forms.status == ExitStatus::Success || forms.infinite);
+    const std::string_view shown = forms.compound ? std::string_view(compoundText_) : forms.shown;
+    return {exact ? forms.exact : shown, forms.status, forms.infinite};
+  }
+  return writtenValue(vardeln::convert(category_, from_.index, to_.index, valueText, style_));
 }
 
 ConvertedForms ValueConverter::convertBothForms(std::string_view valueText) {

@@ -83,11 +83,13 @@ class ValueConverter {
   ConvertedForms convertBothForms(std::string_view valueText);
 
  private:
-  // A conversion with a compound unit on either side, and the texts it keeps.
-  ConvertedForms convertCompound(std::string_view valueText);
+  // A conversion with a compound unit on either side, and the texts it keeps; its exact
+  // form only if asked.
+  ConvertedForms convertCompound(std::string_view valueText, bool exactToo = true);
   std::string_view shownText(const Conversion& conversion);
+  ConvertedValue writtenValue(const Conversion& conversion);
   // A conversion by today's definitions; its shown text is kept in compoundText_.
-  ConvertedForms convertToday(std::string_view valueText);
+  ConvertedForms convertToday(std::string_view valueText, bool exactToo = true);
 
   const Category& category_;
   QuantityUnit from_;

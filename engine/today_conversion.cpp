@@ -2,10 +2,7 @@
 #include "today_conversion.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <system_error>
 #include <vector>
 
 #include "compound_quantity.h"
@@ -63,16 +60,6 @@ ExactDefinitionText definitionText(const ExactDefinition& definition) {
           std::string(definition.rounded)};
 }
 
-constexpr std::uint64_t kExactInDouble = std::uint64_t{1} << 53;
-
-// a × b where the product stays exact in a double.
-std::optional<std::uint64_t> exactProduct(std::uint64_t a, std::uint64_t b) {
-  if (b != 0 && a > kExactInDouble / b) return std::nullopt;
-  return a * b;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A compound part's number as the exact value written: a decimal in the style, or a whole
 // number and a fraction ("7 2/3" is 23/3); nothing beyond the exact range.
 std::optional<Exact> exactPart(const CompoundReading::Written& written, const NumberStyle& style) {
@@ -108,53 +95,23 @@ TodayConverter::TodayConverter(const Category& category, QuantityUnit from, Quan
   bounded_ = bounded_ || in_.bound != 0 || out_.bound != 0;
   scale_ = in_.factor / out_.factor;
   shift_ = (in_.offset - out_.offset) / out_.factor;
-  const boost::multiprecision::cpp_int p = boost::multiprecision::numerator(scale_);
-  const boost::multiprecision::cpp_int q = boost::multiprecision::denominator(scale_);
-  if (!bounded_ && shift_ == 0 && p > 0 && p < kExactInDouble && q < kExactInDouble) {
-    quickScale_.emplace(p.convert_to<std::uint64_t>(), q.convert_to<std::uint64_t>());
+  if (compoundSource_) return;
+  if (shift_ != 0) {
+    if (!bounded_) quickAffine_ = QuickAffine::of(scale_, shift_);
+    return;
   }
+  // The least and greatest scale the definitions' bounds allow (see resultBounds).
+  quickScale_ = QuickScale::of((in_.factor - in_.bound) / (out_.factor + out_.bound),
+                               (in_.factor + in_.bound) / (out_.factor - out_.bound));
 }
 
-// Most numbers typed need no fractions: where the digits times the scale's numerator, and
-// its denominator, each with the power of ten on its side, are whole numbers exact in a
-// double, one division of the two is rounded once, by the floating-point standard, as the
-// exact arithmetic rounds. Nothing where they are not.
+// Most numbers typed need no big integers: 128-bit arithmetic decides their nearest double.
 std::optional<double> TodayConverter::quickResult(std::string_view number) const {
-  if (!quickScale_) return std::nullopt;
-  std::size_t i = 0;
-  const bool negative = !number.empty() && number[0] == '-';
-  if (!number.empty() && (number[0] == '-' || number[0] == '+')) ++i;
-  std::uint64_t digits = 0;
-  long exponent = 0;
-  bool point = false;
-  for (; i < number.size() && (isDigit(number[i]) || number[i] == '.'); ++i) {
-    if (number[i] == '.') {
-      point = true;
-      continue;
-    }
-    if (digits >= kExactInDouble) return std::nullopt;
-    digits = digits * 10 + static_cast<std::uint64_t>(number[i] - '0');
-    if (point) --exponent;
-  }
-  if (i < number.size()) {  // an exponent: e or E, a sign and at most three digits
-    if (number[i] != 'e' && number[i] != 'E') return std::nullopt;
-    const std::string_view written = number.substr(i + 1);
-    int value = 0;
-    const auto [end, problem] = std::from_chars(written.data() + (written.starts_with('+') ? 1 : 0),
-                                                written.data() + written.size(), value);
-    if (problem != std::errc() || end != written.data() + written.size() || std::abs(value) > 999) {
-      return std::nullopt;
-    }
-    exponent += value;
-  }
-  if (digits == 0) return 0.0;
-  std::optional<std::uint64_t> n = exactProduct(digits, quickScale_->first);
-  std::optional<std::uint64_t> d = quickScale_->second;
-  for (; n && d && exponent > 0; --exponent) n = exactProduct(*n, 10);
-  for (; n && d && exponent < 0; ++exponent) d = exactProduct(*d, 10);
-  if (!n || !d) return std::nullopt;
-  const double result = static_cast<double>(*n) / static_cast<double>(*d);
-  return negative ? -result : result;
+  const std::optional<DecimalDigits> decimal = decimalDigits(number);
+  if (!decimal) return std::nullopt;
+  if (quickScale_) return quickScale_->times(*decimal);
+  if (quickAffine_) return quickAffine_->of(*decimal);
+  return std::nullopt;
 }
 
 // The unit's definition today, and what its row says of it once: the refusal of a unit with
@@ -249,7 +206,8 @@ TodayConversion TodayConverter::convert(std::string_view typedText, TodayDetail 
     if (!ownForm) return conversion;
     typedText = *ownForm;
   }
-  if (detail == TodayDetail::Result && !compoundSource_ && isNumber(typedText)) {
+  // Every text decimalDigits reads is a decimal, which typedValue takes too.
+  if (detail == TodayDetail::Result && !compoundSource_) {
     if (const std::optional<double> quick = quickResult(trimBlanks(typedText))) {
       conversion.outcome = TodayConversion::Outcome::Result;
       conversion.result = *quick;

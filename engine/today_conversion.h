@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +12,7 @@
 #include "exact_number.h"
 #include "number_style.h"
 #include "quantity_conversion.h"
+#include "quick_rounding.h"
 
 namespace vardeln {
 
@@ -125,8 +125,10 @@ class TodayConverter {
   // result = typed × scale_ + shift_, in_ and out_ combined once.
   Exact scale_;
   Exact shift_;
-  // scale_'s numerator and denominator where it has no shift and both fit in 53 bits.
-  std::optional<std::pair<std::uint64_t, std::uint64_t>> quickScale_;
+  // The same in 128-bit integers for a typed number, where they hold the pair's operands:
+  // a scale alone (within its bounds), or an exact scale and shift.
+  std::optional<QuickScale> quickScale_;
+  std::optional<QuickAffine> quickAffine_;
   // Whether a definition is rounded, so that a result is known only within bounds.
   bool bounded_ = false;
   // The units already said in the refusal or the measured note, each said once.

@@ -1,8 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 // Batch mode on a million lines beside the least any batch must do with the same lines:
 // read each number, multiply it by one constant and write the result text. Both are timed
-// in the same run; "ratio" is batch time over that limit. The JSON batch (--json) is timed
-// beside the plain batch in the same way.
+// in the same run; "ratio" is batch time over that limit. The JSON batch (--json), and every
+// mode on every shape of number, are timed beside the plain batch in the same way.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -20,6 +21,7 @@
 #include "categories.h"
 #include "conversion.h"
 #include "number_text.h"
+#include "quantity_conversion.h"
 #include "value_converter.h"
 
 namespace {
@@ -184,39 +186,176 @@ void styledBatchBesidePlain(benchmark::State& state) {
 }
 BENCHMARK(styledBatchBesidePlain)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// The same lines by today's definitions (--today), exact and rounded once, beside the
-// tables' rules; "ratio" is today's time over the tables', target at most 3.
-void todayBatchBesideLegacy(benchmark::State& state) {
-  static const std::string lines = millionLines();
-  const BatchFiles files(lines);
-  vardeln::cli::ValueConverter today = feetToMeters(vardeln::cli::Definitions::Today);
-  vardeln::cli::ValueConverter legacy = feetToMeters();
-  std::chrono::duration<double> todayTime{0};
-  std::chrono::duration<double> legacyTime{0};
-  for (auto _ : state) {
-    std::rewind(files.in.get());
-    const auto start = Clock::now();
-    const auto byToday = vardeln::cli::convertBatch(today, files.in.get(), files.out.get());
-    const auto todayEnd = Clock::now();
-    std::rewind(files.in.get());
-    const auto byTables = vardeln::cli::convertBatch(legacy, files.in.get(), files.out.get());
-    const auto legacyEnd = Clock::now();
+// Every mode on every shape of number, each beside the plain batch (the tables' rules,
+// Feet → Meters) of the same numbers in the same run; "ratio" is the mode's time over the
+// plain batch's. Targets: --today at most 1.5 times the tables' rules on every shape, a
+// compound quantity read or written at most 2 times a plain line.
+constexpr std::size_t kShapeLines = 200'000;
 
-    if (byToday.status != vardeln::cli::ExitStatus::Success ||
-        byTables.status != vardeln::cli::ExitStatus::Success) {
+struct Shape {
+  const char* name;
+  const char* from;  // the pair of a single unit, of length or of temperature
+  const char* to;
+  std::string (*number)(std::mt19937_64&);
+};
+
+std::string written(double value, std::chars_format format, int precision = -1) {
+  char text[64];
+  char* end = precision < 0 ? std::to_chars(text, text + sizeof text, value, format).ptr
+                            : std::to_chars(text, text + sizeof text, value, format, precision).ptr;
+  return {text, end};
+}
+
+std::string integer(std::mt19937_64& random) {
+  return std::to_string(std::uniform_int_distribution<int>(-1'000'000, 1'000'000)(random));
+}
+std::string shortDecimal(std::mt19937_64& random) {
+  return written(std::uniform_real_distribution<double>(-1000.0, 1000.0)(random),
+                 std::chars_format::fixed, 3);
+}
+std::string shortestDouble(std::mt19937_64& random) {  // mostly 16 or 17 digits
+  return written(std::uniform_real_distribution<double>(-1000.0, 1000.0)(random) *
+                     std::pow(10.0, std::uniform_int_distribution<int>(-6, 9)(random)),
+                 std::chars_format::general);
+}
+std::string exponentForm(std::mt19937_64& random) {
+  const int exponent = std::uniform_int_distribution<int>(200, 250)(random);
+  return shortDecimal(random) + (random() % 2 ? "e" : "e-") + std::to_string(exponent);
+}
+
+const Shape kShapes[] = {
+    {"integers", "Feet", "Meters", integer},
+    {"short decimals", "Feet", "Meters", shortDecimal},
+    {"17-digit doubles", "Feet", "Meters", shortestDouble},
+    {"exponent forms", "Feet", "Meters", exponentForm},
+    {"affine pair", "Fahrenheit", "Celsius", shortDecimal},
+};
+
+struct Mode {
+  const char* name;
+  vardeln::cli::Definitions definitions;
+  const char* compoundFrom;  // read as Feet and Inches ("5 " before each number)
+  const char* compoundTo;    // written as Feet and Inches
+  vardeln::Grouping grouping;
+};
+
+const Mode kModes[] = {
+    {"tables", vardeln::cli::Definitions::Legacy, nullptr, nullptr, vardeln::Grouping::None},
+    {"--today", vardeln::cli::Definitions::Today, nullptr, nullptr, vardeln::Grouping::None},
+    {"compound in", vardeln::cli::Definitions::Legacy, "Feet and Inches", nullptr,
+     vardeln::Grouping::None},
+    {"compound out", vardeln::cli::Definitions::Legacy, nullptr, "Feet and Inches",
+     vardeln::Grouping::None},
+    {"styled", vardeln::cli::Definitions::Legacy, nullptr, nullptr, vardeln::Grouping::Thousands},
+};
+
+// The shape's numbers, a line each; as the inches of 5 feet and inches, without their signs.
+std::string shapeLines(const Shape& shape, bool asInches) {
+  std::mt19937_64 random(20240601);
+  std::string lines;
+  for (std::size_t i = 0; i < kShapeLines; ++i) {
+    const std::string number = shape.number(random);
+    lines += asInches ? "5 " + number.substr(number[0] == '-' ? 1 : 0) : number;
+    lines += '\n';
+  }
+  return lines;
+}
+
+vardeln::cli::ValueConverter converterFor(const char* categoryId, const char* from, const char* to,
+                                          const Mode& mode) {
+  const vardeln::Category& category = *vardeln::categoryById(categoryId);
+  vardeln::NumberStyle style;
+  style.grouping = mode.grouping;
+  return vardeln::cli::ValueConverter(category, *vardeln::quantityUnit(category, from),
+                                      *vardeln::quantityUnit(category, to),
+                                      vardeln::cli::ResultForm::Shown, 0, style, mode.definitions);
+}
+
+// The ratios measured, by shape and mode, for the table printed at the end.
+std::map<std::string, std::map<std::string, double>>& shapeRatios() {
+  static std::map<std::string, std::map<std::string, double>> ratios;
+  return ratios;
+}
+
+void modeBesidePlain(benchmark::State& state, const Shape& shape, const Mode& mode) {
+  const bool temperature = std::strcmp(shape.from, "Fahrenheit") == 0;
+  const BatchFiles plainFiles(shapeLines(shape, false));
+  const BatchFiles modeFiles(shapeLines(shape, mode.compoundFrom != nullptr));
+  vardeln::cli::ValueConverter plain = converterFor("length", "Feet", "Meters", kModes[0]);
+  vardeln::cli::ValueConverter measured = converterFor(
+      temperature ? "temperature" : "length", mode.compoundFrom ? mode.compoundFrom : shape.from,
+      mode.compoundTo ? mode.compoundTo : shape.to, mode);
+  std::chrono::duration<double> modeTime{0};
+  std::chrono::duration<double> plainTime{0};
+  for (auto _ : state) {
+    std::rewind(modeFiles.in.get());
+    const auto start = Clock::now();
+    const auto byMode =
+        vardeln::cli::convertBatch(measured, modeFiles.in.get(), modeFiles.out.get());
+    const auto modeEnd = Clock::now();
+    std::rewind(plainFiles.in.get());
+    const auto byPlain =
+        vardeln::cli::convertBatch(plain, plainFiles.in.get(), plainFiles.out.get());
+    const auto plainEnd = Clock::now();
+
+    if (byMode.status != vardeln::cli::ExitStatus::Success ||
+        byPlain.status != vardeln::cli::ExitStatus::Success) {
       state.SkipWithError("batch failed");
     }
-    state.SetIterationTime(std::chrono::duration<double>(todayEnd - start).count());
-    todayTime += todayEnd - start;
-    legacyTime += legacyEnd - todayEnd;
+    state.SetIterationTime(std::chrono::duration<double>(modeEnd - start).count());
+    modeTime += modeEnd - start;
+    plainTime += plainEnd - modeEnd;
   }
-  const double lineCount = static_cast<double>(kLines) * static_cast<double>(state.iterations());
-  state.counters["today_lines/s"] = lineCount / todayTime.count();
-  state.counters["legacy_lines/s"] = lineCount / legacyTime.count();
-  state.counters["ratio"] = todayTime / legacyTime;
+  state.counters["ratio"] = modeTime / plainTime;
+  shapeRatios()[shape.name][mode.name] = modeTime / plainTime;
 }
-BENCHMARK(todayBatchBesideLegacy)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The ratios as a table, a row per shape, and --today's over the tables' rules.
+void printShapeTable() {
+  if (shapeRatios().empty()) return;
+  std::printf("\n%-18s", "ratio to plain");
+  for (const Mode& mode : kModes) std::printf("%14s", mode.name);
+  std::printf("%16s\n", "today/tables");
+  for (const Shape& shape : kShapes) {
+    const auto& ratios = shapeRatios()[shape.name];
+    std::printf("%-18s", shape.name);
+    for (const Mode& mode : kModes) {
+      const auto ratio = ratios.find(mode.name);
+      if (ratio == ratios.end()) {
+        std::printf("%14s", "-");
+      } else {
+        std::printf("%14.2f", ratio->second);
+      }
+    }
+    if (ratios.contains("--today") && ratios.contains("tables")) {
+      std::printf("%16.2f", ratios.at("--today") / ratios.at("tables"));
+    }
+    std::printf("\n");
+  }
+}
+
+void registerShapes() {
+  for (const Shape& shape : kShapes) {
+    for (const Mode& mode : kModes) {
+      const bool compound = mode.compoundFrom || mode.compoundTo;
+      if (compound && std::strcmp(shape.from, "Feet") != 0) continue;  // length's parts only
+      benchmark::RegisterBenchmark((std::string("shape/") + shape.name + "/" + mode.name).c_str(),
+                                   modeBesidePlain, shape, mode)
+          ->UseManualTime()
+          ->Unit(benchmark::kMillisecond)
+          ->MinTime(0.5);
+    }
+  }
+}
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  registerShapes();
+  benchmark::RunSpecifiedBenchmarks();
+  printShapeTable();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -8,6 +8,7 @@
 
 #include "categories.h"
 #include "exact_double.h"
+#include "exact_number.h"
 #include "quantity_conversion.h"
 #include "today.h"
 #include "today_arithmetic_text.h"
@@ -105,6 +106,59 @@ TEST(TodayExact, CompoundPartsAreRoundedOnce) {
       const std::string typed = "5 7 " + std::to_string(n) + "/" + std::to_string(d);
       const double exact = nearestDouble((Exact(67) + Exact(n) / d) * Exact(127, 5000));
       EXPECT_TRUE(testing::sameDouble(converter.convert(typed).result, exact)) << typed;
+    }
+  }
+}
+
+// A typed decimal whose exact result is a midpoint between two doubles, or a unit in its
+// last place beside one, is rounded as the big integers round it (to the even last bit).
+struct Midpoints {
+  const char* category;
+  const char* from;
+  const char* to;
+  const char* scale;  // result = typed × scale + shift
+  const char* shift;
+};
+
+const Midpoints kMidpoints[] = {
+    {"length", "Feet", "Meters", "381/1250", "0"},
+    {"length", "Meters", "Feet", "1250/381", "0"},
+    {"length", "Inches", "Meters", "127/5000", "0"},
+    {"temperature", "Fahrenheit", "Celsius", "5/9", "-160/9"},
+};
+
+// A value with a finite decimal expansion, tenths of a unit in its last place away, in
+// exponent form.
+std::string decimalText(Exact value, int tenths) {
+  int places = 1;
+  for (value *= 10; boost::multiprecision::denominator(value) != 1; ++places) value *= 10;
+  return fractionText(value + tenths) + "e-" + std::to_string(places);
+}
+
+TEST(TodayExact, MidpointsAreRoundedAsTheBigIntegersRound) {
+  using boost::multiprecision::cpp_int;
+  for (const Midpoints& row : kMidpoints) {
+    const Category& category = *categoryById(row.category);
+    const TodayConverter converter(category, *quantityUnit(category, row.from),
+                                   *quantityUnit(category, row.to));
+    const Exact scale = *exactTableValue(row.scale);
+    const Exact shift = *exactTableValue(row.shift);
+    // Odd 54-bit multiples of the scale's numerator but its twos and fives, so that each
+    // typed value is a decimal.
+    cpp_int p = boost::multiprecision::numerator(scale);
+    while (p % 2 == 0) p /= 2;
+    while (p % 5 == 0) p /= 5;
+    for (cpp_int odd = ((cpp_int(1) << 53) / p + 1) | 1; odd < ((cpp_int(1) << 53) / p + 40);
+         odd += 2) {
+      for (const int power : {-1, 0, 2}) {
+        const Exact midpoint = power < 0 ? Exact(odd * p, 2) : Exact((odd * p) << power);
+        for (const int tenths : {-1, 0, 1}) {
+          const std::string text = decimalText((midpoint - shift) / scale, tenths);
+          const Exact exact = *exactDecimal(text) * scale + shift;
+          EXPECT_TRUE(testing::sameDouble(converter.convert(text).result, nearestDouble(exact)))
+              << row.from << " " << text;
+        }
+      }
     }
   }
 }

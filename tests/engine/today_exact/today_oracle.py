@@ -18,6 +18,9 @@ INPUTS = ["1", "0.1", "98.6", "-40", "500", "1e-5", "123456.789", "2.5e10", "1e-
 
 
 def sweep_inputs():
+    """Pseudo-random decimals of every length and exponent, then eight of each shape a batch
+    meets: whole numbers, three decimal places, shortest round-trip doubles and exponents of
+    200 to 250 either way."""
     draw = random.Random(36)
     texts = []
     for _ in range(32):
@@ -25,6 +28,11 @@ def sweep_inputs():
         point = draw.randint(0, len(digits))
         texts.append(draw.choice(["", "-"]) + digits[:point] + "." + digits[point:] +
                      "e" + str(draw.randint(-30, 30)))
+    for _ in range(8):
+        texts.append(str(draw.randint(-10 ** 6, 10 ** 6)))
+        texts.append(f"{draw.uniform(-1000, 1000):.3f}")
+        texts.append(repr(draw.uniform(-1000, 1000) * 10.0 ** draw.randint(-6, 9)))
+        texts.append(f"{draw.uniform(1, 10):.3f}e{draw.choice(['', '-'])}{draw.randint(200, 250)}")
     return texts
 
 
