@@ -17,10 +17,11 @@ namespace vardeln {
 /// lack (absentSymbols): "KM" reads, "Mm" and "MM" are Lacking or Ambiguous, with an
 /// explanation of what each symbol is; a prefix of one letter is never read in another case.
 /// A name several units share is Ambiguous, with their labels as candidates. A found unit of
-/// several regional sizes has the one it is as its note. A refused name (unitNameNotes) is Unknown,
-/// or Ambiguous with the units it may mean, with what it means as its note; it is read with its
-/// case first, so "Cal" is refused where "cal" reads. Any other unknown name gets as candidates the
-/// labels of the units whose labels or names come closest (closestIndices).
+/// several regional sizes has the one it is as its note. A refused name (unitNameNotes) is
+/// Unknown, or Ambiguous with the units it may mean, with what it means as its note; it is
+/// read with its case first, so "Cal" is refused where "cal" reads. Any other unknown name
+/// gets as candidates the labels of the units whose labels or names come closest
+/// (closestIndices).
 NameMatch matchUnitName(const Category& category, std::string_view written);
 
 /// A category in which a written name stands for a unit (Found) or for several (Ambiguous), or
