@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "composed_text.h"
+#include "script_digits.h"
 #include "utf8_sequence.h"
 
 namespace vardeln {
@@ -58,9 +59,8 @@ bool isWellFormedUtf8(std::string_view text) {
 }
 
 std::string composed(std::string_view written) {
-  const bool ascii = std::all_of(written.begin(), written.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  return ascii || !isWellFormedUtf8(written) ? std::string(written) : composedText(written);
+  return !hasNonAscii(written) || !isWellFormedUtf8(written) ? std::string(written)
+                                                             : composedText(written);
 }
 
 std::string withNotationSigns(std::string_view text) {
