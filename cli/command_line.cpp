@@ -221,14 +221,18 @@ std::optional<std::string> misusedOption(const OutputForm& output, const Categor
   return std::nullopt;
 }
 
-Definitions definitionsOf(const OutputForm& output) {
-  return output.today ? Definitions::Today : Definitions::Legacy;
+// The conversion the options ask of two units.
+ConversionRequest requestOf(const Category& category, QuantityUnit from, QuantityUnit to,
+                            const OutputForm& output) {
+  return {&category,    from,
+          to,           output.today ? Definitions::Today : Definitions::LegacyTables,
+          output.style, output.denominator};
 }
 
 // A pair refused by today's definitions, named with why on standard error.
-bool refusedToday(const TodayConverter& today, std::FILE* err) {
-  if (today.refusal().empty()) return false;
-  reportError(err, "cannot convert by today's definitions: " + today.refusal());
+bool refusedToday(const QuantityConverter& conversion, std::FILE* err) {
+  if (conversion.refusal().empty()) return false;
+  reportError(err, "cannot convert by today's definitions: " + std::string(conversion.refusal()));
   return true;
 }
 
@@ -249,7 +253,8 @@ std::string todayInvalidNumberNote(const Category& category, QuantityUnit from, 
 std::string measuredNote(const Category& category, QuantityUnit from) {
   std::string note;
   for (const std::string_view label : quantityUnitLabels(category)) {
-    const TodayConverter today(category, from, *quantityUnit(category, label));
+    const QuantityConverter today(
+        {&category, from, *quantityUnit(category, label), Definitions::Today, {}, 0});
     std::string_view notes = today.measured();
     while (!notes.empty()) {
       const std::string_view one = notes.substr(0, notes.find("; "));
@@ -276,8 +281,9 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     return ExitStatus::UsageError;
   }
 
-  const bool refused = request.output.today &&
-                       refusedToday(TodayConverter(category, source->from, *to), streams.err);
+  ValueConverter converter(requestOf(category, source->from, *to, request.output),
+                           request.output.form);
+  const bool refused = refusedToday(converter.conversion(), streams.err);
   // A pipeline reading JSON gets a record for every line, the refusal its outcome.
   if (refused && (!request.output.json || request.output.explain)) return ExitStatus::UsageError;
   if (!refused && !source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
@@ -301,16 +307,12 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   }
   // A unit far from today's definition, or measured today, is said once, beside the results,
   // never among them.
-  const std::string note =
-      request.output.today
-          ? TodayConverter(category, source->from, *to).measured()
-          : farFromTodayNote(category, source->from, *to, NoteDetail::WithDefinition);
+  const std::string note = request.output.today ? std::string(converter.conversion().measured())
+                                                : farFromTodayNote(category, source->from, *to,
+                                                                   NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
-  ValueConverter converter(category, source->from, *to, request.output.form,
-                           request.output.denominator, request.output.style,
-                           definitionsOf(request.output));
   ConversionNames names = namesOf(category, source->from, *to);
-  names.definitions = definitionsOf(request.output);
+  names.definitions = converter.conversion().request().definitions;
   if (request.value != kBatchValue) {
     const ExitStatus status =
         writeOneResult(converter, request.output, names, request.value, streams);
@@ -344,9 +346,9 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
     reportError(streams.err, *misused);
     return ExitStatus::UsageError;
   }
-  const bool refused =
-      request.output.today &&
-      refusedToday(TodayConverter(category, source->from, source->from), streams.err);
+  const bool refused = refusedToday(
+      QuantityConverter(requestOf(category, source->from, source->from, request.output)),
+      streams.err);
   if (refused && !request.output.json) return ExitStatus::UsageError;
   if (!refused && !source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
   const std::string note =
@@ -362,12 +364,11 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
       fromToday != nullptr && fromToday->standard() ? fromToday->deviation : "null";
   for (const std::string_view label : quantityUnitLabels(category)) {
     const QuantityUnit to = *quantityUnit(category, label);
-    ValueConverter converter(category, source->from, to, request.output.form,
-                             request.output.denominator, request.output.style,
-                             definitionsOf(request.output));
+    ValueConverter converter(requestOf(category, source->from, to, request.output),
+                             request.output.form);
     if (request.output.json) {
       ConversionNames names = namesOf(category, source->from, to);
-      names.definitions = definitionsOf(request.output);
+      names.definitions = converter.conversion().request().definitions;
       // A compound unit has its parts' definitions, no single one of its own.
       names.today = to.compound ? nullptr : &todaysDefinition(category, to.index);
       names.fromDeviation = fromDeviation;

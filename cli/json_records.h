@@ -26,7 +26,7 @@ struct ConversionNames {
   /// definition as a JSON number, or null: the record carries it after "from".
   std::optional<std::string_view> fromDeviation;
   /// Today's definitions add "definitions":"today" after "to"; the tables' rules add nothing.
-  Definitions definitions = Definitions::Legacy;
+  Definitions definitions = Definitions::LegacyTables;
 };
 
 /// Writes the JSON records of conversions between one pair of units, each one object on one

@@ -361,6 +361,13 @@ std::optional<std::string> restyledCompoundText(const Category& category, const 
 
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double base, int denominator, const NumberStyle& style) {
+  return splitCompoundQuantity(category, unit, ruleOf(category, unit.parts.back()).fromBase(base),
+                               denominator, style);
+}
+
+CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundUnit& unit,
+                                       double inSmallest, int denominator,
+                                       const NumberStyle& style) {
   // The parts keep the shown digits: only the style's marks and grouping apply to them.
   NumberStyle partStyle;
   partStyle.decimalMark = style.decimalMark;
@@ -368,7 +375,6 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
   partStyle.groupMark = style.groupMark;
   partStyle.groupsResults = style.groupsResults;
   const std::size_t count = unit.parts.size();
-  const double inSmallest = ruleOf(category, unit.parts.back()).fromBase(base);
   const bool negative = inSmallest < 0;
   const ShownDigits shown = shownDigits(inSmallest);
   const int place = shown.place;

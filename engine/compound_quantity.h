@@ -120,6 +120,12 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
                                        double base, int denominator = 0,
                                        const NumberStyle& style = {});
 
+/// A finite quantity already in the smallest part's unit (a result by today's definitions),
+/// written as writeCompoundQuantity writes the base value it takes there.
+CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundUnit& unit,
+                                       double inSmallest, int denominator = 0,
+                                       const NumberStyle& style = {});
+
 /// The whole number of the smaller unit in one of the larger, by the table's rules.
 double compoundStep(const Category& category, const CompoundPart& larger,
                     const CompoundPart& smaller);

@@ -6,6 +6,7 @@
 #include "conversion.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
+#include "quantity_converter.h"
 #include "rule_text.h"
 #include "today.h"
 #include "today_conversion.h"
@@ -66,10 +67,16 @@ std::string_view Converter::toLabel() const {
 }
 
 std::string Converter::howToBase() const {
-  if (definitions_ == Definitions::Today) {
-    return arithmetic_ ? todayHowToBase(category(), *arithmetic_) : std::string();
-  }
   const QuantityUnit from = quantityUnitAt(category(), from_);
+  if (definitions_ == Definitions::Today) {
+    if (!arithmetic_) return {};
+    // A compound quantity's parts are each taken by their own definition and summed exactly.
+    if (from.compound) {
+      return "to " + std::string(category().baseLabel()) +
+             " by today's definitions of its parts, summed exactly: B = " + arithmetic_->typed;
+    }
+    return todayHowToBase(category(), *arithmetic_);
+  }
   if (!from.compound) {
     const UnitRule& unit = category().rules()[from.index];
     return howLine("to", toBaseText(unit, Script::Unicode), unit.toBase.text);
@@ -83,10 +90,16 @@ std::string Converter::howToBase() const {
 }
 
 std::string Converter::howFromBase() const {
-  if (definitions_ == Definitions::Today) {
-    return arithmetic_ ? todayHowFromBase(category(), *arithmetic_) : std::string();
-  }
   const QuantityUnit to = quantityUnitAt(category(), to_);
+  if (definitions_ == Definitions::Today) {
+    if (!arithmetic_) return {};
+    const std::string how = todayHowFromBase(category(), *arithmetic_);
+    if (!to.compound) return how;
+    // "…, the result in Inches, split into whole Feet of 12 Inches"
+    const CompoundUnit& unit = category().compoundUnits()[to.index];
+    return how + "; the result in " + std::string(partRule(category(), unit.parts.back()).label) +
+           ", " + compoundSplitText(category(), unit);
+  }
   if (!to.compound) {
     const UnitRule& unit = category().rules()[to.index];
     return howLine("from", fromBaseText(unit, Script::Unicode), unit.fromBase.text);
@@ -130,22 +143,44 @@ unsigned Converter::setNote(std::string note, NoteKind kind) {
 }
 
 unsigned Converter::recalculate() {
-  if (definitions_ == Definitions::Today) return recalculateByToday();
-  const QuantityConversion converted =
-      convertQuantity(category(), quantityUnitAt(category(), from_),
-                      quantityUnitAt(category(), to_), number_, 0, numberStyle_);
-  const Conversion& conversion = converted.conversion;
-  if (conversion.outcome == Conversion::Outcome::Fault) {
-    // The result keeps what it showed; the note says why it did not change.
-    return setResult(result_, conversion.fault) |
-           setNote(std::string(faultName(conversion.fault)), NoteKind::Fault);
-  }
-  if (conversion.outcome == Conversion::Outcome::InvalidNumber) {
-    // "0.500" under a decimal comma is most likely a fraction typed in the other style.
-    if (std::optional<std::string> note = zeroGroupNote(number_, numberStyle_)) {
+  arithmetic_.reset();
+  QuantityConverter conversion({&category(), quantityUnitAt(category(), from_),
+                                quantityUnitAt(category(), to_), definitions_, numberStyle_});
+  const ConversionOutcome& outcome =
+      conversion.convert(number_, ResultTexts::Shown, TodayDetail::WithArithmetic);
+  const bool byToday = definitions_ == Definitions::Today;
+  switch (outcome.kind) {
+    case ConversionOutcome::Kind::Fault:
+      // The result keeps what it showed; the note says why it did not change.
+      return setResult(result_, outcome.fault) |
+             setNote(std::string(faultName(outcome.fault)), NoteKind::Fault);
+    case ConversionOutcome::Kind::NoDefinitionToday:
+      return setResult({}, std::nullopt) |
+             setNote(std::string(conversion.refusal()), NoteKind::NoneToday);
+    case ConversionOutcome::Kind::OutOfRange:
       return setResult(std::string(kInvalidNumber), std::nullopt) |
-             setNote(std::move(*note), NoteKind::NoNumberInStyle);
-    }
+             setNote("By today's definitions, which take numbers of " + std::string(kExactRange),
+                     NoteKind::ByToday);
+    case ConversionOutcome::Kind::InvalidNumber:
+      if (byToday) {
+        return setResult(std::string(kInvalidNumber), std::nullopt) |
+               setNote("By today's definitions", NoteKind::ByToday);
+      }
+      // "0.500" under a decimal comma is most likely a fraction typed in the other style.
+      if (std::optional<std::string> note = zeroGroupNote(number_, numberStyle_)) {
+        return setResult(std::string(kInvalidNumber), std::nullopt) |
+               setNote(std::move(*note), NoteKind::NoNumberInStyle);
+      }
+      break;
+    case ConversionOutcome::Kind::Result:
+      break;
+  }
+  if (byToday) {
+    if (outcome.arithmetic != nullptr) arithmetic_ = *outcome.arithmetic;
+    std::string note = "By today's definitions, exactly, rounded once";
+    if (!conversion.measured().empty()) note.append("; ").append(conversion.measured());
+    return setResult(std::string(outcome.shown), std::nullopt) |
+           setNote(std::move(note), NoteKind::ByToday);
   }
   std::string note = unitSizes();
   NoteKind kind = note.empty() ? NoteKind::None : NoteKind::UnitSize;
@@ -155,8 +190,7 @@ unsigned Converter::recalculate() {
     note.append(note.empty() ? "" : "; ").append(far);
     if (kind == NoteKind::None) kind = NoteKind::FarFromToday;
   }
-  return setResult(quantityText(converted, numberStyle_), std::nullopt) |
-         setNote(std::move(note), kind);
+  return setResult(std::string(outcome.shown), std::nullopt) | setNote(std::move(note), kind);
 }
 
 std::string Converter::unitSizes() const {
@@ -171,37 +205,6 @@ std::string Converter::unitSizes() const {
   return sizes;
 }
 
-unsigned Converter::recalculateByToday() {
-  arithmetic_.reset();
-  const QuantityUnit from = quantityUnitAt(category(), from_);
-  const QuantityUnit to = quantityUnitAt(category(), to_);
-  if (from.compound || to.compound) {
-    return setResult({}, std::nullopt) |
-           setNote("Compound units convert by the legacy tables only", NoteKind::NoneToday);
-  }
-  TodayConversion converted = convertByToday(category(), number_, from.index, to.index,
-                                             TodayDetail::WithArithmetic, numberStyle_);
-  switch (converted.outcome) {
-    case TodayConversion::Outcome::NoDefinitionToday:
-      return setResult({}, std::nullopt) |
-             setNote(std::move(converted.refusal), NoteKind::NoneToday);
-    case TodayConversion::Outcome::InvalidNumber:
-      return setResult(std::string(kInvalidNumber), std::nullopt) |
-             setNote("By today's definitions", NoteKind::ByToday);
-    case TodayConversion::Outcome::OutOfRange:
-      return setResult(std::string(kInvalidNumber), std::nullopt) |
-             setNote("By today's definitions, which take numbers of " + std::string(kExactRange),
-                     NoteKind::ByToday);
-    case TodayConversion::Outcome::Result:
-      break;
-  }
-  arithmetic_ = std::move(converted.arithmetic);
-  std::string note = "By today's definitions, exactly, rounded once";
-  if (!converted.measured.empty()) note += "; " + converted.measured;
-  return setResult(formatDouble(converted.result, numberStyle_), std::nullopt) |
-         setNote(std::move(note), NoteKind::ByToday);
-}
-
 unsigned Converter::adopt(Definitions definitions) {
   if (definitions == definitions_) return kNothing;
   definitions_ = definitions;
@@ -214,8 +217,7 @@ unsigned Converter::setDefinitions(Definitions definitions) {
 }
 
 bool Converter::convertsByToday(std::size_t unit) const {
-  const QuantityUnit quantity = quantityUnitAt(category(), unit);
-  return !quantity.compound && todaysDefinition(category(), quantity.index).standard();
+  return hasDefinitionToday(category(), quantityUnitAt(category(), unit));
 }
 
 std::string Converter::restyled(std::string text, const NumberStyle& from,

@@ -8,6 +8,7 @@
 
 #include "category.h"
 #include "conversion.h"
+#include "definitions.h"
 #include "number_style.h"
 #include "today_conversion.h"
 
@@ -65,8 +66,8 @@ class Converter {
 
   /// Which definitions a conversion follows: the legacy tables (the start, and all the window
   /// offers), or today's definitions, by which the typed decimal is converted exactly and
-  /// rounded once. Compound units convert by the legacy tables only.
-  enum class Definitions { LegacyTables, Today };
+  /// rounded once, compound units too.
+  using Definitions = vardeln::Definitions;
 
   /// Longer than any number a user can mean (every double written out in full takes at most
   /// 1077 characters), short enough that every front end stays instant with a full box.
@@ -108,8 +109,8 @@ class Converter {
   Definitions definitions() const { return definitions_; }
   /// Converts by `definitions` from now on, and converts again.
   unsigned setDefinitions(Definitions definitions);
-  /// Whether a unit of the current category converts by today's definitions: not a compound
-  /// unit, nor one with no single definition today.
+  /// Whether a unit of the current category converts by today's definitions: one with a single
+  /// definition today, or a compound unit whose every part has one.
   bool convertsByToday(std::size_t unit) const;
 
   /// How the number is read and the result written: the converter's own form unless a view
@@ -182,7 +183,6 @@ class Converter {
   unsigned showStart();
   // Converts the number and answers what that changed of the result and the note.
   unsigned recalculate();
-  unsigned recalculateByToday();
   // Which size each unit of several sizes in the conversion is, each once.
   std::string unitSizes() const;
   // Follows `definitions` from now on, without converting; answers what changed.

@@ -302,7 +302,8 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_by_today(int today) {
 }
 
 /// Which units of the current category, in list order, convert by today's definitions: a
-/// "1" for each that does, a "0" for each that has none today or is compound.
+/// "1" for each that does, a "0" for each that has none today (a compound unit converts when
+/// every part of it has one).
 EMSCRIPTEN_KEEPALIVE const char* vardeln_converts_by_today() {
   const auto units = vardeln::quantityUnitLabels(converter.category()).size();
   returned.clear();

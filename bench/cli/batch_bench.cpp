@@ -77,12 +77,12 @@ struct BatchFiles {
   }
 };
 
-vardeln::cli::ValueConverter feetToMeters(
-    vardeln::cli::Definitions definitions = vardeln::cli::Definitions::Legacy) {
+vardeln::cli::ValueConverter feetToMeters(const vardeln::NumberStyle& style = {}) {
   const vardeln::Category& length = *vardeln::categoryById("length");
-  return vardeln::cli::ValueConverter(length, *length.unitIndex("Feet"),
-                                      *length.unitIndex("Meters"), vardeln::cli::ResultForm::Shown,
-                                      0, {}, definitions);
+  return vardeln::cli::ValueConverter(
+      {&length, *length.unitIndex("Feet"), *length.unitIndex("Meters"),
+       vardeln::Definitions::LegacyTables, style},
+      vardeln::cli::ResultForm::Shown);
 }
 
 void batchBesideLimit(benchmark::State& state) {
@@ -158,10 +158,7 @@ void styledBatchBesidePlain(benchmark::State& state) {
   vardeln::cli::ValueConverter plainConverter = feetToMeters();
   vardeln::NumberStyle style;
   style.grouping = vardeln::Grouping::Thousands;
-  const vardeln::Category& length = *vardeln::categoryById("length");
-  vardeln::cli::ValueConverter styledConverter(length, *length.unitIndex("Feet"),
-                                               *length.unitIndex("Meters"),
-                                               vardeln::cli::ResultForm::Shown, 0, style);
+  vardeln::cli::ValueConverter styledConverter = feetToMeters(style);
   std::chrono::duration<double> styledTime{0};
   std::chrono::duration<double> plainTime{0};
   for (auto _ : state) {
@@ -233,20 +230,20 @@ const Shape kShapes[] = {
 
 struct Mode {
   const char* name;
-  vardeln::cli::Definitions definitions;
+  vardeln::Definitions definitions;
   const char* compoundFrom;  // read as Feet and Inches ("5 " before each number)
   const char* compoundTo;    // written as Feet and Inches
   vardeln::Grouping grouping;
 };
 
 const Mode kModes[] = {
-    {"tables", vardeln::cli::Definitions::Legacy, nullptr, nullptr, vardeln::Grouping::None},
-    {"--today", vardeln::cli::Definitions::Today, nullptr, nullptr, vardeln::Grouping::None},
-    {"compound in", vardeln::cli::Definitions::Legacy, "Feet and Inches", nullptr,
+    {"tables", vardeln::Definitions::LegacyTables, nullptr, nullptr, vardeln::Grouping::None},
+    {"--today", vardeln::Definitions::Today, nullptr, nullptr, vardeln::Grouping::None},
+    {"compound in", vardeln::Definitions::LegacyTables, "Feet and Inches", nullptr,
      vardeln::Grouping::None},
-    {"compound out", vardeln::cli::Definitions::Legacy, nullptr, "Feet and Inches",
+    {"compound out", vardeln::Definitions::LegacyTables, nullptr, "Feet and Inches",
      vardeln::Grouping::None},
-    {"styled", vardeln::cli::Definitions::Legacy, nullptr, nullptr, vardeln::Grouping::Thousands},
+    {"styled", vardeln::Definitions::LegacyTables, nullptr, nullptr, vardeln::Grouping::Thousands},
 };
 
 // The shape's numbers, a line each; as the inches of 5 feet and inches, without their signs.
@@ -266,9 +263,10 @@ vardeln::cli::ValueConverter converterFor(const char* categoryId, const char* fr
   const vardeln::Category& category = *vardeln::categoryById(categoryId);
   vardeln::NumberStyle style;
   style.grouping = mode.grouping;
-  return vardeln::cli::ValueConverter(category, *vardeln::quantityUnit(category, from),
-                                      *vardeln::quantityUnit(category, to),
-                                      vardeln::cli::ResultForm::Shown, 0, style, mode.definitions);
+  return vardeln::cli::ValueConverter(
+      {&category, *vardeln::quantityUnit(category, from), *vardeln::quantityUnit(category, to),
+       mode.definitions, style},
+      vardeln::cli::ResultForm::Shown);
 }
 
 // The ratios measured, by shape and mode, for the table printed at the end.

@@ -33,7 +33,7 @@ class Batches : public ::testing::TestWithParam<Batch> {};
 TEST_P(Batches, WriteOneLinePerInputLine) {
   const Batch& b = GetParam();
   const Category& length = *categoryById("length");
-  ValueConverter converter(length, *length.unitIndex("Kilometers"), *length.unitIndex("Meters"),
+  ValueConverter converter({&length, *length.unitIndex("Kilometers"), *length.unitIndex("Meters")},
                            ResultForm::Shown);
   const testing::File in = temporaryFile(b.input);
   const testing::File out = temporaryFile();

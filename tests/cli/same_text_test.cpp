@@ -34,7 +34,7 @@ TEST(SameTextAsTheWindow, ForEveryUnitPairOfEveryCategory) {
     SCOPED_TRACE(category.id());
     for (std::size_t from = 0; from < category.rules().size(); ++from) {
       for (std::size_t to = 0; to < category.rules().size(); ++to) {
-        ValueConverter converter(category, from, to, ResultForm::Shown);
+        ValueConverter converter({&category, from, to}, ResultForm::Shown);
         for (const std::string_view value : kValueTexts) {
           const Conversion window = convert(category, from, to, value);
           const ConvertedValue line = converter.convert(value);
@@ -77,7 +77,7 @@ TEST(ExactForm, ReadsBackToTheTablesExactDouble) {
   for (const ExactCase& c : cases) {
     SCOPED_TRACE(std::string(c.value) + " " + c.from + " to " + c.to);
     const Category& category = *categoryById(c.category);
-    ValueConverter converter(category, *category.unitIndex(c.from), *category.unitIndex(c.to),
+    ValueConverter converter({&category, *category.unitIndex(c.from), *category.unitIndex(c.to)},
                              ResultForm::Exact);
     const ConvertedValue line = converter.convert(c.value);
     ASSERT_EQ(line.status, std::isinf(c.expected) ? ExitStatus::Fault : ExitStatus::Success);
@@ -90,7 +90,7 @@ TEST(ExactForm, ReadsBackToTheTablesExactDouble) {
 
 TEST(ExactForm, SpellsInfinitiesAsInfAndKeepsTheSignOfZero) {
   const Category& area = *categoryById("area");
-  ValueConverter toShed(area, *area.unitIndex("Meters Square"), *area.unitIndex("Shed"),
+  ValueConverter toShed({&area, *area.unitIndex("Meters Square"), *area.unitIndex("Shed")},
                         ResultForm::Exact);
   EXPECT_EQ(toShed.convert("1e300").text, "inf");
   EXPECT_EQ(toShed.convert("-1e300").text, "-inf");

@@ -146,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::size_t from = bytes[1] % labels.size();
   const std::size_t to = bytes[2] % labels.size();
   vardeln::cli::ValueConverter converter(
-      category, from, to,
+      {&category, from, to},
       exact ? vardeln::cli::ResultForm::Exact : vardeln::cli::ResultForm::Shown);
   const std::size_t blockSize = bytes[3] == 0 ? vardeln::cli::kBlockSize : bytes[3];
   std::string input(reinterpret_cast<const char*>(bytes + kChoiceBytes), size - kChoiceBytes);

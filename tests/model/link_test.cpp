@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Links, ::testing::Values(
              "Hundred Weight here is the long hundredweight of 112 lb; the US hundredweight is 100 lb"},
     LinkCase{"today's definitions",  "#today/length/0.1/Feet/Meters",       "#today/length/0.1/Feet/Meters",          "0.03048", "By today's definitions, exactly, rounded once"},
     LinkCase{"today: a unit with none", "#Today/area/1/Bigha/Acres",        "#today/area/1/Bigha/Acres",              "", "Bigha has no single definition today (regional-historical (no single standard)): no standard: 4 kanal = 21 780 ft^2 = 2023.43 m^2 (Punjab bega, legacy match); Assam/W. Bengal/Bangladesh 14 400 ft^2; UP ~27 000 ft^2; Rajasthan 27 225 or 17 424 ft^2; Himachal 8712 ft^2; Nepal 6772.63 m^2"},
-    LinkCase{"today: a compound unit", "#today/length/5 7/Feet and Inches/Meters", "#today/length/5%207/Feet%20and%20Inches/Meters", "", "Compound units convert by the legacy tables only"},
+    LinkCase{"today: a compound unit", "#today/length/5 7/Feet and Inches/Meters", "#today/length/5%207/Feet%20and%20Inches/Meters", "1.7018", "By today's definitions, exactly, rounded once"},
     LinkCase{"today and no conversion", "#today/length/1/Feet",             "#area/0/Acres/Acres",                    "0", "This link holds no conversion"},
     LinkCase{"in a style: shown in it",  "#area/1000.5/Acres/Meters%20Square", "#area/1000.5/Acres/Meters%20Square", "4.048.879,5914829", "", "1000,5 Acres = 4.048.879,5914829 Meters Square", kGerman},
     LinkCase{"a compound quantity in a style", "#length/1250%207.5/Feet%20and%20Inches/Feet", "#length/1250%207.5/Feet%20and%20Inches/Feet", "1.250,625", "", "1250 7,5 Feet and Inches = 1.250,625 Feet", kGerman},

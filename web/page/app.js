@@ -37,13 +37,13 @@ let drawn = false;
 // Under today's definitions, a unit that cannot convert by them says so in its name, which a
 // screen reader reads with it.
 function fillList(list, category, convertsByToday) {
-  const options = (labels, first, why) => labels.map((label, at) => new Option(
-    convertsByToday?.[first + at] === false ? `${label} (${why})` : label, label));
-  list.replaceChildren(...options(category.units, 0, 'no definition today'));
+  const options = (labels, first) => labels.map((label, at) => new Option(
+    convertsByToday?.[first + at] === false ? `${label} (no definition today)` : label, label));
+  list.replaceChildren(...options(category.units, 0));
   if (category.compoundUnits.length === 0) return;
   const compound = document.createElement('optgroup');
   compound.label = 'Compound units';
-  compound.append(...options(category.compoundUnits, category.units.length, 'legacy tables only'));
+  compound.append(...options(category.compoundUnits, category.units.length));
   list.append(compound);
 }
 

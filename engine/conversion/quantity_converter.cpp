@@ -1,0 +1,137 @@
+// Vardeln — MIT licence, see LICENSE.
+#include "quantity_converter.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "today.h"
+
+namespace vardeln {
+
+// std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
+std::string_view writeExact(double value, char* buffer) {
+  const char* end = std::to_chars(buffer, buffer + kMaxFormattedLength, value).ptr;
+  return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+
+bool hasDefinitionToday(const Category& category, QuantityUnit unit) {
+  if (!unit.compound) return todaysDefinition(category, unit.index).standard();
+  for (const CompoundPart& part : category.compoundUnits()[unit.index].parts) {
+    if (!todaysDefinition(category, part.unit).standard()) return false;
+  }
+  return true;
+}
+
+QuantityConverter::QuantityConverter(const ConversionRequest& request) : request_(request) {
+  if (request.definitions == Definitions::Today) {
+    today_.emplace(*request.category, request.from, request.to, request.style);
+  }
+}
+
+std::string_view QuantityConverter::refusal() const {
+  return today_ ? std::string_view(today_->refusal()) : std::string_view();
+}
+
+std::string_view QuantityConverter::measured() const {
+  return today_ ? std::string_view(today_->measured()) : std::string_view();
+}
+
+const ConversionOutcome& QuantityConverter::convert(std::string_view typedText, ResultTexts texts,
+                                                    TodayDetail detail) {
+  outcome_ = {};
+  if (today_) {
+    convertByToday(typedText, texts, detail);
+  } else {
+    convertByTables(typedText, texts);
+  }
+  return outcome_;
+}
+
+void QuantityConverter::writeShownResult(double value) {
+  const char* end = formatDouble(value, request_.style, shownText_);
+  outcome_.shown = {shownText_, static_cast<std::size_t>(end - shownText_)};
+}
+
+// A single result, or the fault or invalid number the tables' conversion gave.
+void QuantityConverter::takeResult(const Conversion& conversion, ResultTexts texts) {
+  switch (conversion.outcome) {
+    case Conversion::Outcome::InvalidNumber:
+      outcome_.kind = ConversionOutcome::Kind::InvalidNumber;
+      outcome_.shown = kInvalidNumber;
+      return;
+    case Conversion::Outcome::Fault:
+      outcome_.kind = ConversionOutcome::Kind::Fault;
+      outcome_.fault = conversion.fault;
+      outcome_.shown = faultName(conversion.fault);
+      return;
+    case Conversion::Outcome::Result:
+      break;
+  }
+  outcome_.kind = ConversionOutcome::Kind::Result;
+  outcome_.value = conversion.result;
+  outcome_.infinite = std::isinf(conversion.result);
+  if (texts != ResultTexts::Exact) writeShownResult(conversion.result);
+  if (texts != ResultTexts::Shown) outcome_.exact = writeExact(conversion.result, exactText_);
+}
+
+void QuantityConverter::takeCompound(CompoundQuantity quantity) {
+  compoundText_ = std::move(quantity.text);
+  parts_ = std::move(quantity.parts);
+  rounding_ = std::move(quantity.roundingNote);
+  outcome_.shown = compoundText_;
+  outcome_.compound = CompoundParts{parts_, rounding_};
+}
+
+void QuantityConverter::convertByTables(std::string_view typedText, ResultTexts texts) {
+  const Category& category = *request_.category;
+  if (!request_.from.compound && !request_.to.compound) {
+    takeResult(vardeln::convert(category, request_.from.index, request_.to.index, typedText,
+                                request_.style),
+               texts);
+    return;
+  }
+  QuantityConversion converted = convertQuantity(category, request_.from, request_.to, typedText,
+                                                 request_.denominator, request_.style);
+  // A compound result is its parts; its value, the quantity in the smallest part's unit.
+  takeResult(converted.conversion, converted.compound ? ResultTexts::Exact : texts);
+  if (converted.compound) takeCompound(std::move(*converted.compound));
+}
+
+void QuantityConverter::convertByToday(std::string_view typedText, ResultTexts texts,
+                                       TodayDetail detail) {
+  TodayConversion today = today_->convert(typedText, detail);
+  switch (today.outcome) {
+    case TodayConversion::Outcome::NoDefinitionToday:
+      outcome_.kind = ConversionOutcome::Kind::NoDefinitionToday;
+      return;
+    case TodayConversion::Outcome::InvalidNumber:
+      outcome_.kind = ConversionOutcome::Kind::InvalidNumber;
+      outcome_.shown = kInvalidNumber;
+      return;
+    case TodayConversion::Outcome::OutOfRange:
+      outcome_.kind = ConversionOutcome::Kind::OutOfRange;
+      outcome_.shown = kInvalidNumber;
+      return;
+    case TodayConversion::Outcome::Result:
+      break;
+  }
+  arithmetic_ = std::move(today.arithmetic);
+  outcome_.arithmetic = arithmetic_ ? &*arithmetic_ : nullptr;
+  Conversion conversion;
+  conversion.outcome = Conversion::Outcome::Result;
+  conversion.result = today.result;
+  // The result is in the compound target's smallest part's unit, and split there; an infinite
+  // quantity has no parts and is shown as a single result is.
+  if (!request_.to.compound || !std::isfinite(today.result)) {
+    takeResult(conversion, texts);
+    return;
+  }
+  const CompoundUnit& unit = request_.category->compoundUnits()[request_.to.index];
+  CompoundQuantity quantity = splitCompoundQuantity(*request_.category, unit, today.result,
+                                                    request_.denominator, request_.style);
+  conversion.result = quantity.inSmallestUnit;
+  takeResult(conversion, ResultTexts::Exact);
+  takeCompound(std::move(quantity));
+}
+
+}  // namespace vardeln
