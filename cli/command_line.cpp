@@ -236,18 +236,6 @@ bool refusedToday(const QuantityConverter& conversion, std::FILE* err) {
   return true;
 }
 
-// The note of a value not converted by today's definitions: one beyond the numbers exact
-// arithmetic takes is said to be, rather than to be no number.
-std::string todayInvalidNumberNote(const Category& category, QuantityUnit from, QuantityUnit to,
-                                   std::string_view value, const NumberStyle& style) {
-  if (convertByToday(category, value, from, to, TodayDetail::Result, style).outcome !=
-      TodayConversion::Outcome::OutOfRange) {
-    return invalidNumberNote(category, from, value, style);
-  }
-  return std::string(kInvalidNumber) + ": " + quotedName(value) +
-         " is beyond the numbers today's arithmetic takes (" + std::string(kExactRange) + ")";
-}
-
 // What conversions by today's definitions from the source to every unit say of the measured
 // units, each once.
 std::string measuredNote(const Category& category, QuantityUnit from) {
@@ -307,9 +295,7 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   }
   // A unit far from today's definition, or measured today, is said once, beside the results,
   // never among them.
-  const std::string note = request.output.today ? std::string(converter.conversion().measured())
-                                                : farFromTodayNote(category, source->from, *to,
-                                                                   NoteDetail::WithDefinition);
+  const std::string note = converter.conversion().definitionsNote(NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
   ConversionNames names = namesOf(category, source->from, *to);
   names.definitions = converter.conversion().request().definitions;
@@ -319,11 +305,7 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
     // "Invalid Number" stays the result, as the result box shows it; what was not read is
     // said beside it (a JSON record says the outcome itself).
     if (status == ExitStatus::InvalidNumber && !request.output.json) {
-      reportError(streams.err, request.output.today
-                                   ? todayInvalidNumberNote(category, source->from, *to,
-                                                            request.value, request.output.style)
-                                   : invalidNumberNote(category, source->from, request.value,
-                                                       request.output.style));
+      reportError(streams.err, invalidNumberNote(converter.conversion().request(), request.value));
     }
     return status;
   }
@@ -384,7 +366,8 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
   // The value is read in the source unit alone, so one note names what was not read.
   if (status == ExitStatus::InvalidNumber && !request.output.json) {
     reportError(streams.err,
-                invalidNumberNote(category, source->from, request.value, request.output.style));
+                invalidNumberNote(requestOf(category, source->from, source->from, request.output),
+                                  request.value));
   }
   return status;
 }

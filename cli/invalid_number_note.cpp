@@ -7,9 +7,15 @@
 
 namespace vardeln::cli {
 
-std::string invalidNumberNote(const Category& category, QuantityUnit from, std::string_view value,
-                              const NumberStyle& style) {
+std::string invalidNumberNote(const ConversionRequest& request, std::string_view value) {
   const std::string refused = "Invalid Number: ";
+  if (QuantityConverter(request).convert(value).kind == ConversionOutcome::Kind::OutOfRange) {
+    return refused + quotedName(value) + " is beyond the numbers today's arithmetic takes (" +
+           std::string(kExactRange) + ")";
+  }
+  const Category& category = *request.category;
+  const QuantityUnit from = request.from;
+  const NumberStyle& style = request.style;
   if (const std::optional<std::string> zeroGroup = zeroGroupNote(value, style)) {
     return refused + *zeroGroup;
   }

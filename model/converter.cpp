@@ -184,8 +184,7 @@ unsigned Converter::recalculate() {
   }
   std::string note = unitSizes();
   NoteKind kind = note.empty() ? NoteKind::None : NoteKind::UnitSize;
-  const std::string far = farFromTodayNote(category(), quantityUnitAt(category(), from_),
-                                           quantityUnitAt(category(), to_), NoteDetail::Short);
+  const std::string far = conversion.definitionsNote(NoteDetail::Short);
   if (!far.empty()) {
     note.append(note.empty() ? "" : "; ").append(far);
     if (kind == NoteKind::None) kind = NoteKind::FarFromToday;

@@ -4,8 +4,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "today.h"
-
 namespace vardeln {
 
 // std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
@@ -34,6 +32,11 @@ std::string_view QuantityConverter::refusal() const {
 
 std::string_view QuantityConverter::measured() const {
   return today_ ? std::string_view(today_->measured()) : std::string_view();
+}
+
+std::string QuantityConverter::definitionsNote(NoteDetail detail) const {
+  if (today_) return today_->measured();
+  return farFromTodayNote(*request_.category, request_.from, request_.to, detail);
 }
 
 const ConversionOutcome& QuantityConverter::convert(std::string_view typedText, ResultTexts texts,

@@ -13,6 +13,7 @@
 #include "number_style.h"
 #include "number_text.h"
 #include "quantity_conversion.h"
+#include "today.h"
 #include "today_conversion.h"
 
 namespace vardeln {
@@ -84,6 +85,10 @@ class QuantityConverter {
   /// Of each unit of the pair whose value today is measured: that it is, and its value and
   /// uncertainty; empty by the legacy tables.
   std::string_view measured() const;
+  /// What the pair's definitions say beside every result: by the legacy tables, the units off
+  /// by 0.1 % or more from their definitions today (farFromTodayNote); by today's definitions,
+  /// the measured units.
+  std::string definitionsNote(NoteDetail detail) const;
 
   const ConversionOutcome& convert(std::string_view typedText,
                                    ResultTexts texts = ResultTexts::Shown,
