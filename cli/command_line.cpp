@@ -16,8 +16,6 @@
 #include "name_match.h"
 #include "quoted_name.h"
 #include "today.h"
-#include "today_conversion.h"
-#include "today_explanation.h"
 #include "unit_category.h"
 #include "unit_name_match.h"
 #include "unit_name_notes.h"
@@ -236,24 +234,6 @@ bool refusedToday(const QuantityConverter& conversion, std::FILE* err) {
   return true;
 }
 
-// What conversions by today's definitions from the source to every unit say of the measured
-// units, each once.
-std::string measuredNote(const Category& category, QuantityUnit from) {
-  std::string note;
-  for (const std::string_view label : quantityUnitLabels(category)) {
-    const QuantityConverter today(
-        {&category, from, *quantityUnit(category, label), Definitions::Today, {}, 0});
-    std::string_view notes = today.measured();
-    while (!notes.empty()) {
-      const std::string_view one = notes.substr(0, notes.find("; "));
-      notes.remove_prefix(std::min(notes.size(), one.size() + 2));
-      if (note.find(one) != std::string::npos) continue;
-      note.append(note.empty() ? "" : "; ").append(one);
-    }
-  }
-  return note;
-}
-
 // Names are checked before the value, so that a mistyped unit is reported even when the
 // value is not a number either, and before a batch reads any input.
 ExitStatus convert(const Convert& request, const Streams& streams) {
@@ -275,21 +255,9 @@ ExitStatus convert(const Convert& request, const Streams& streams) {
   // A pipeline reading JSON gets a record for every line, the refusal its outcome.
   if (refused && (!request.output.json || request.output.explain)) return ExitStatus::UsageError;
   if (!refused && !source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
-  if (request.output.today) {
-    if (request.output.explain) {
-      const Explanation explanation = explainToday(category, source->from, *to, request.value,
-                                                   streams.script, request.output.style);
-      write(streams.out, explanation.text);
-      return explanation.status;
-    }
-  }
   if (request.output.explain) {
-    const Explanation explanation =
-        source->from.compound || to->compound
-            ? explainQuantity(category, source->from, *to, request.value,
-                              request.output.denominator, streams.script, request.output.style)
-            : explain(category, source->from.index, to->index, request.value, request.output.form,
-                      streams.script, request.output.style);
+    const Explanation explanation = explainConversion(
+        converter.conversion().request(), request.value, request.output.form, streams.script);
     write(streams.out, explanation.text);
     return explanation.status;
   }
@@ -333,9 +301,8 @@ ExitStatus convertToAll(const ConvertToAll& request, const Streams& streams) {
       streams.err);
   if (refused && !request.output.json) return ExitStatus::UsageError;
   if (!refused && !source->sizes.empty()) reportError(streams.err, "note: " + source->sizes);
-  const std::string note =
-      request.output.today ? measuredNote(category, source->from)
-                           : farFromTodayNote(category, source->from, NoteDetail::WithDefinition);
+  const std::string note = definitionsNoteToEveryUnit(
+      requestOf(category, source->from, source->from, request.output), NoteDetail::WithDefinition);
   if (!note.empty()) reportError(streams.err, "note: " + note);
 
   ExitStatus status = ExitStatus::Success;

@@ -12,6 +12,7 @@
 #include "quoted_name.h"
 #include "rule_text.h"
 #include "today.h"
+#include "today_explanation.h"
 
 namespace vardeln::cli {
 namespace {
@@ -240,6 +241,20 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
   }
   appendConstants(text, rules, script);
   return explained();
+}
+
+Explanation explainConversion(const ConversionRequest& request, std::string_view value,
+                              ResultForm form, Script script) {
+  const Category& category = *request.category;
+  if (request.definitions == Definitions::Today) {
+    return explainToday(category, request.from, request.to, value, script, request.style);
+  }
+  if (!request.from.compound && !request.to.compound) {
+    return explain(category, request.from.index, request.to.index, value, form, script,
+                   request.style);
+  }
+  return explainQuantity(category, request.from, request.to, value, request.denominator, script,
+                         request.style);
 }
 
 }  // namespace vardeln::cli

@@ -35,4 +35,10 @@ Explanation explainQuantity(const Category& category, QuantityUnit from, Quantit
                             std::string_view value, int denominator, Script script,
                             const NumberStyle& style = {});
 
+/// How one value's result of the conversion asked was computed: by today's definitions as
+/// explainToday says it, else between single units as explain says it, else as
+/// explainQuantity does.
+Explanation explainConversion(const ConversionRequest& request, std::string_view value,
+                              ResultForm form, Script script);
+
 }  // namespace vardeln::cli

@@ -1,6 +1,7 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "quantity_converter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -18,6 +19,26 @@ bool hasDefinitionToday(const Category& category, QuantityUnit unit) {
     if (!todaysDefinition(category, part.unit).standard()) return false;
   }
   return true;
+}
+
+std::string definitionsNoteToEveryUnit(const ConversionRequest& request, NoteDetail detail) {
+  const Category& category = *request.category;
+  if (request.definitions == Definitions::LegacyTables) {
+    return farFromTodayNote(category, request.from, detail);
+  }
+  std::string note;
+  for (const std::string_view label : quantityUnitLabels(category)) {
+    ConversionRequest toUnit = request;
+    toUnit.to = *quantityUnit(category, label);
+    std::string_view notes = QuantityConverter(toUnit).measured();
+    while (!notes.empty()) {
+      const std::string_view one = notes.substr(0, notes.find("; "));
+      notes.remove_prefix(std::min(notes.size(), one.size() + 2));
+      if (note.find(one) != std::string::npos) continue;
+      note.append(note.empty() ? "" : "; ").append(one);
+    }
+  }
+  return note;
 }
 
 QuantityConverter::QuantityConverter(const ConversionRequest& request) : request_(request) {

@@ -116,6 +116,11 @@ class QuantityConverter {
 /// into a buffer of at least kMaxFormattedLength characters.
 std::string_view writeExact(double value, char* buffer);
 
+/// What the definitions say of a value converted from the request's source to every unit of
+/// its category: by the legacy tables, farFromTodayNote of them all; by today's definitions,
+/// each measured unit once.
+std::string definitionsNoteToEveryUnit(const ConversionRequest& request, NoteDetail detail);
+
 /// Whether a unit converts by today's definitions: a unit with a single definition today, a
 /// compound unit whose every part has one.
 bool hasDefinitionToday(const Category& category, QuantityUnit unit);
