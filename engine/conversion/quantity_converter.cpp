@@ -77,7 +77,7 @@ void QuantityConverter::writeShownResult(double value) {
 }
 
 // A single result, or the fault or invalid number the tables' conversion gave.
-void QuantityConverter::takeResult(const Conversion& conversion, ResultTexts texts) {
+void QuantityConverter::takeResult(const Conversion& conversion, ResultTexts texts, bool compound) {
   switch (conversion.outcome) {
     case Conversion::Outcome::InvalidNumber:
       outcome_.kind = ConversionOutcome::Kind::InvalidNumber;
@@ -94,7 +94,8 @@ void QuantityConverter::takeResult(const Conversion& conversion, ResultTexts tex
   outcome_.kind = ConversionOutcome::Kind::Result;
   outcome_.value = conversion.result;
   outcome_.infinite = std::isinf(conversion.result);
-  if (texts != ResultTexts::Exact) writeShownResult(conversion.result);
+  // A compound result's shown text is its parts, written by the caller.
+  if (texts != ResultTexts::Exact && !compound) writeShownResult(conversion.result);
   if (texts != ResultTexts::Shown) outcome_.exact = writeExact(conversion.result, exactText_);
 }
 
@@ -117,7 +118,7 @@ void QuantityConverter::convertByTables(std::string_view typedText, ResultTexts 
   QuantityConversion converted = convertQuantity(category, request_.from, request_.to, typedText,
                                                  request_.denominator, request_.style);
   // A compound result is its parts; its value, the quantity in the smallest part's unit.
-  takeResult(converted.conversion, converted.compound ? ResultTexts::Exact : texts);
+  takeResult(converted.conversion, texts, converted.compound.has_value());
   if (converted.compound) takeCompound(std::move(*converted.compound));
 }
 
@@ -154,7 +155,7 @@ void QuantityConverter::convertByToday(std::string_view typedText, ResultTexts t
   CompoundQuantity quantity = splitCompoundQuantity(*request_.category, unit, today.result,
                                                     request_.denominator, request_.style);
   conversion.result = quantity.inSmallestUnit;
-  takeResult(conversion, ResultTexts::Exact);
+  takeResult(conversion, texts, true);
   takeCompound(std::move(quantity));
 }
 

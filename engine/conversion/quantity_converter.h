@@ -97,7 +97,7 @@ class QuantityConverter {
  private:
   void convertByTables(std::string_view typedText, ResultTexts texts);
   void convertByToday(std::string_view typedText, ResultTexts texts, TodayDetail detail);
-  void takeResult(const Conversion& conversion, ResultTexts texts);
+  void takeResult(const Conversion& conversion, ResultTexts texts, bool compound = false);
   void takeCompound(CompoundQuantity quantity);
   void writeShownResult(double value);
 
