@@ -32,6 +32,10 @@ Category::Category(std::string_view id, std::string_view baseLabel,
   for (const UnitRule& rule : rules_) labels_.push_back(rule.label);
   for (CompoundUnit& unit : compoundUnits_) {
     compoundLabels_.push_back(unit.label);
+    if (unit.parts.size() > kMaxCompoundParts) {
+      failConstruction(std::string(id) + ": the compound unit \"" + std::string(unit.label) +
+                       "\" has more than " + std::to_string(kMaxCompoundParts) + " parts");
+    }
     for (CompoundPart& part : unit.parts) {
       const std::optional<std::size_t> index = unitIndex(part.label);
       if (!index) {

@@ -45,6 +45,10 @@ struct CompoundUnit {
   std::vector<CompoundPart> parts;
 };
 
+/// The most parts a compound unit has (Miles, Yard-Gaz, Feet and Inches has four), so that a
+/// quantity is split without allocating.
+inline constexpr std::size_t kMaxCompoundParts = 8;
+
 /// One of the thirteen categories: its id, the label of its base unit, and its units in list
 /// order. A unit is known by its index in that order; no two labels of a category are equal.
 /// Building a category whose compound unit names a unit it does not have throws

@@ -2,6 +2,7 @@
 #include "compound_quantity.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -148,19 +149,27 @@ std::optional<double> lastValue(const Item& item, const NumberStyle& style) {
   return item.whole.empty() ? *n / *d : *w + *n / *d;
 }
 
+// 10^n: a constant while it is exact (to 10^22), which std::pow gives too, without its cost.
+double powerOfTen(int n) {
+  static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  return n >= 0 && n <= 22 ? kExact[n] : std::pow(10.0, n);
+}
+
 // The shown digits as a double: the nearest one while the power of ten is exact (to 10^22),
 // within a rounding or two beyond it, and infinity past the largest double.
 double shownValue(ShownDigits shown) {
   const double digits = static_cast<double>(shown.digits);
-  if (shown.place >= 0) return digits * std::pow(10.0, shown.place);
+  if (shown.place >= 0) return digits * powerOfTen(shown.place);
   // Below 10^-308 a power of ten is no double: the division is made in two steps.
   const int first = std::min(-shown.place, 300);
-  return digits / std::pow(10.0, first) / std::pow(10.0, -shown.place - first);
+  return digits / powerOfTen(first) / powerOfTen(-shown.place - first);
 }
 
 double roundedToPlace(double value, int place) {
-  if (place >= 0) return std::round(value / std::pow(10.0, place)) * std::pow(10.0, place);
-  const double scale = std::pow(10.0, -place);
+  if (place >= 0) return std::round(value / powerOfTen(place)) * powerOfTen(place);
+  const double scale = powerOfTen(-place);
   // Infinite below about 1e-294, whose last shown digit lies past the largest power of ten
   // a double holds: such a number is its shown digits already, with nothing left to round.
   if (std::isinf(scale)) return value;
@@ -237,16 +246,27 @@ std::string lastPartText(double last, int denominator, const NumberStyle& style)
 
 }  // namespace
 
+namespace {
+
+// compoundSizes into `sizes`, one per part.
+void writeCompoundSizes(const Category& category, const CompoundUnit& unit, double* sizes) {
+  const std::size_t count = unit.parts.size();
+  sizes[count - 1] = 1.0;
+  for (std::size_t k = count - 1; k-- > 0;) {
+    sizes[k] = sizes[k + 1] * compoundStep(category, unit.parts[k], unit.parts[k + 1]);
+  }
+}
+
+}  // namespace
+
 double compoundStep(const Category& category, const CompoundPart& larger,
                     const CompoundPart& smaller) {
   return std::round(ruleOf(category, smaller).fromBase(ruleOf(category, larger).toBase(1.0)));
 }
 
 std::vector<double> compoundSizes(const Category& category, const CompoundUnit& unit) {
-  std::vector<double> sizes(unit.parts.size(), 1.0);
-  for (std::size_t k = sizes.size() - 1; k-- > 0;) {
-    sizes[k] = sizes[k + 1] * compoundStep(category, unit.parts[k], unit.parts[k + 1]);
-  }
+  std::vector<double> sizes(unit.parts.size());
+  writeCompoundSizes(category, unit, sizes.data());
   return sizes;
 }
 
@@ -361,13 +381,22 @@ std::optional<std::string> restyledCompoundText(const Category& category, const 
 
 CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double base, int denominator, const NumberStyle& style) {
-  return splitCompoundQuantity(category, unit, ruleOf(category, unit.parts.back()).fromBase(base),
-                               denominator, style);
+  CompoundQuantity quantity;
+  splitCompoundQuantity(category, unit, ruleOf(category, unit.parts.back()).fromBase(base),
+                        denominator, style, quantity);
+  return quantity;
 }
 
 CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double inSmallest, int denominator,
                                        const NumberStyle& style) {
+  CompoundQuantity quantity;
+  splitCompoundQuantity(category, unit, inSmallest, denominator, style, quantity);
+  return quantity;
+}
+
+void splitCompoundQuantity(const Category& category, const CompoundUnit& unit, double inSmallest,
+                           int denominator, const NumberStyle& style, CompoundQuantity& quantity) {
   // The parts keep the shown digits: only the style's marks and grouping apply to them.
   NumberStyle partStyle;
   partStyle.decimalMark = style.decimalMark;
@@ -383,7 +412,7 @@ CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundU
   // beyond those digits falls in the parts below them, which come out zero.
   if (std::isinf(total)) total = std::fabs(inSmallest);
 
-  CompoundQuantity quantity;
+  quantity.roundingNote.clear();
   // A shown quantity without a fraction (from 10^14 on) has nothing to round.
   if (denominator != 0 && place < 0) {
     const FractionRounding rounding = roundedToFraction(shown, denominator);
@@ -399,10 +428,11 @@ CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundU
   quantity.inSmallestUnit = negative ? -total : total;
 
   // How many of the smallest unit each part holds, and the steps between neighbours.
-  const std::vector<double> sizes = compoundSizes(category, unit);
-  std::vector<double> steps(count, 1.0);
+  std::array<double, kMaxCompoundParts> sizes{};
+  writeCompoundSizes(category, unit, sizes.data());
+  std::array<double, kMaxCompoundParts> steps{};
   for (std::size_t k = 0; k + 1 < count; ++k) steps[k] = sizes[k] / sizes[k + 1];
-  std::vector<double> parts(count, 0.0);
+  std::array<double, kMaxCompoundParts> parts{};
   double rest = total;
   // fmod's remainder is exact, so each smaller part stays within its step at any size.
   for (std::size_t k = 0; k + 1 < count; ++k) {
@@ -424,17 +454,23 @@ CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundU
 
   std::size_t first = 0;
   while (first + 1 < count && parts[first] == 0) ++first;
+  quantity.text.clear();
   if (negative && total != 0) quantity.text.push_back('-');
+  char number[kMaxStyledLength];
   for (std::size_t k = first; k < count; ++k) {
     if (k > first) quantity.text += ' ';
-    quantity.text += k + 1 < count ? formatDouble(parts[k], partStyle)
-                                   : lastPartText(parts[k], denominator, partStyle);
+    if (k + 1 < count || denominator == 0) {
+      quantity.text.append(number, formatDouble(parts[k], partStyle, number));
+    } else {
+      quantity.text += lastPartText(parts[k], denominator, partStyle);
+    }
     quantity.text += ' ';
     quantity.text += writtenMark(unit.parts[k]);
   }
-  for (double& part : parts) quantity.parts.push_back(negative && part != 0 ? -part : part);
-
-  return quantity;
+  quantity.parts.clear();
+  for (std::size_t k = 0; k < count; ++k) {
+    quantity.parts.push_back(negative && parts[k] != 0 ? -parts[k] : parts[k]);
+  }
 }
 
 }  // namespace vardeln

@@ -125,6 +125,10 @@ CompoundQuantity writeCompoundQuantity(const Category& category, const CompoundU
 CompoundQuantity splitCompoundQuantity(const Category& category, const CompoundUnit& unit,
                                        double inSmallest, int denominator = 0,
                                        const NumberStyle& style = {});
+/// The same into `quantity`, whose texts and parts keep their room from one to the next, so
+/// that a batch splits a million quantities without allocating.
+void splitCompoundQuantity(const Category& category, const CompoundUnit& unit, double inSmallest,
+                           int denominator, const NumberStyle& style, CompoundQuantity& quantity);
 
 /// The whole number of the smaller unit in one of the larger, by the table's rules.
 double compoundStep(const Category& category, const CompoundPart& larger,

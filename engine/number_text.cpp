@@ -2,6 +2,7 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -163,6 +164,11 @@ char* formatDouble(double value, char* out) {
     return out + length;
   }
   if (value == 0.0) value = 0.0;  // negative zero shows as "0"
+  // A whole number of at most 15 digits shows as its digits, as "%.15g" writes it: a compound
+  // quantity's larger parts are all such, and written without the C library's cost.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    return std::to_chars(out, out + kMaxFormattedLength, static_cast<long long>(value)).ptr;
+  }
   char* const end = writeShown(value, out);
   for (char* c = out; c != end; ++c) {
     if (*c == 'e') *c = 'E';

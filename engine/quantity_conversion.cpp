@@ -41,11 +41,23 @@ std::optional<std::string> restyledQuantityText(const Category& category, Quanti
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
                                    std::string_view text, int denominator,
                                    const NumberStyle& style) {
-  if (!from.compound && !to.compound) {
-    return {convert(category, from.index, to.index, text, style), std::nullopt, std::nullopt};
-  }
   QuantityConversion result;
+  convertQuantity(category, from, to, text, denominator, style, result);
+  return result;
+}
+
+void convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
+                     std::string_view text, int denominator, const NumberStyle& style,
+                     QuantityConversion& result) {
   Conversion& conversion = result.conversion;
+  conversion = {};
+  result.reading.reset();
+  // The compound quantity keeps its room while results go on being compound.
+  const auto noCompound = [&] { result.compound.reset(); };
+  if (!from.compound && !to.compound) {
+    conversion = convert(category, from.index, to.index, text, style);
+    return noCompound();
+  }
   std::optional<double> base;
   if (from.compound) {
     result.reading =
@@ -54,12 +66,12 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
   } else if (const std::optional<double> x = parseNumber(text, style)) {
     base = category.rules()[from.index].toBase(*x);
   }
-  if (!base) return result;
+  if (!base) return noCompound();
   conversion.base = *base;
   conversion.fault = storedValueStatus(*base);
   if (conversion.fault != FloatingPointFault::None) {
     conversion.outcome = Conversion::Outcome::Fault;
-    return result;
+    return noCompound();
   }
   conversion.outcome = Conversion::Outcome::Result;
   if (!to.compound) {
@@ -67,16 +79,15 @@ QuantityConversion convertQuantity(const Category& category, QuantityUnit from, 
     conversion.fault = shownValueStatus(conversion.result);
     if (conversion.fault != FloatingPointFault::None)
       conversion.outcome = Conversion::Outcome::Fault;
-    return result;
+    return noCompound();
   }
   const CompoundUnit& unit = category.compoundUnits()[to.index];
   conversion.result = category.rules()[unit.parts.back().unit].fromBase(*base);
   // An infinite quantity has no parts: it is shown as a single result is.
-  if (std::isfinite(conversion.result)) {
-    result.compound = writeCompoundQuantity(category, unit, *base, denominator, style);
-    conversion.result = result.compound->inSmallestUnit;
-  }
-  return result;
+  if (!std::isfinite(conversion.result)) return noCompound();
+  if (!result.compound) result.compound.emplace();
+  splitCompoundQuantity(category, unit, conversion.result, denominator, style, *result.compound);
+  conversion.result = result.compound->inSmallestUnit;
 }
 
 std::string quantityText(const QuantityConversion& conversion, const NumberStyle& style) {

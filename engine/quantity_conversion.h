@@ -52,6 +52,11 @@ struct QuantityConversion {
 QuantityConversion convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
                                    std::string_view text, int denominator = 0,
                                    const NumberStyle& style = {});
+/// The same into `result`, whose compound quantity keeps its room from one to the next, for
+/// batch work.
+void convertQuantity(const Category& category, QuantityUnit from, QuantityUnit to,
+                     std::string_view text, int denominator, const NumberStyle& style,
+                     QuantityConversion& result);
 
 /// The compound text ("5 ft 7 in"), or the single result's text in `style`.
 std::string quantityText(const QuantityConversion& conversion, const NumberStyle& style = {});

@@ -99,12 +99,9 @@ void QuantityConverter::takeResult(const Conversion& conversion, ResultTexts tex
   if (texts != ResultTexts::Shown) outcome_.exact = writeExact(conversion.result, exactText_);
 }
 
-void QuantityConverter::takeCompound(CompoundQuantity quantity) {
-  compoundText_ = std::move(quantity.text);
-  parts_ = std::move(quantity.parts);
-  rounding_ = std::move(quantity.roundingNote);
-  outcome_.shown = compoundText_;
-  outcome_.compound = CompoundParts{parts_, rounding_};
+void QuantityConverter::takeCompound(const CompoundQuantity& quantity) {
+  outcome_.shown = quantity.text;
+  outcome_.compound = CompoundParts{quantity.parts, quantity.roundingNote};
 }
 
 void QuantityConverter::convertByTables(std::string_view typedText, ResultTexts texts) {
@@ -115,11 +112,11 @@ void QuantityConverter::convertByTables(std::string_view typedText, ResultTexts 
                texts);
     return;
   }
-  QuantityConversion converted = convertQuantity(category, request_.from, request_.to, typedText,
-                                                 request_.denominator, request_.style);
+  convertQuantity(category, request_.from, request_.to, typedText, request_.denominator,
+                  request_.style, quantity_);
   // A compound result is its parts; its value, the quantity in the smallest part's unit.
-  takeResult(converted.conversion, texts, converted.compound.has_value());
-  if (converted.compound) takeCompound(std::move(*converted.compound));
+  takeResult(quantity_.conversion, texts, quantity_.compound.has_value());
+  if (quantity_.compound) takeCompound(*quantity_.compound);
 }
 
 void QuantityConverter::convertByToday(std::string_view typedText, ResultTexts texts,
@@ -152,11 +149,13 @@ void QuantityConverter::convertByToday(std::string_view typedText, ResultTexts t
     return;
   }
   const CompoundUnit& unit = request_.category->compoundUnits()[request_.to.index];
-  CompoundQuantity quantity = splitCompoundQuantity(*request_.category, unit, today.result,
-                                                    request_.denominator, request_.style);
+  if (!quantity_.compound) quantity_.compound.emplace();
+  CompoundQuantity& quantity = *quantity_.compound;
+  splitCompoundQuantity(*request_.category, unit, today.result, request_.denominator,
+                        request_.style, quantity);
   conversion.result = quantity.inSmallestUnit;
   takeResult(conversion, texts, true);
-  takeCompound(std::move(quantity));
+  takeCompound(quantity);
 }
 
 }  // namespace vardeln

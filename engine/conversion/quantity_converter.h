@@ -98,16 +98,15 @@ class QuantityConverter {
   void convertByTables(std::string_view typedText, ResultTexts texts);
   void convertByToday(std::string_view typedText, ResultTexts texts, TodayDetail detail);
   void takeResult(const Conversion& conversion, ResultTexts texts, bool compound = false);
-  void takeCompound(CompoundQuantity quantity);
+  void takeCompound(const CompoundQuantity& quantity);
   void writeShownResult(double value);
 
   ConversionRequest request_;
   std::optional<TodayConverter> today_;
   ConversionOutcome outcome_;
   std::optional<TodayArithmetic> arithmetic_;
-  std::string compoundText_;
-  std::string rounding_;
-  std::vector<double> parts_;
+  // The last conversion's quantities, whose room the next one reuses.
+  QuantityConversion quantity_;
   char shownText_[kMaxStyledLength];
   char exactText_[kMaxFormattedLength];
 };
