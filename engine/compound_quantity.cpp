@@ -12,6 +12,7 @@
 #include "number_text.h"
 #include "script_digits.h"
 #include "unit_names.h"
+#include "whole_remainder.h"
 
 namespace vardeln {
 namespace {
@@ -96,6 +97,7 @@ std::size_t numberEnd(std::string_view text, std::size_t at, const NumberStyle& 
 // Parts the text into numbers and their marks; colons may part numbers that have no marks.
 std::optional<std::vector<Item>> items(std::string_view text, const NumberStyle& style) {
   std::vector<Item> found;
+  found.reserve(kMaxCompoundParts);
   bool colons = false;
   bool afterColon = false;  // a colon parts two numbers: "1::5" and "5:" leave a field empty
   std::size_t at = 0;
@@ -320,7 +322,8 @@ std::optional<CompoundReading> readCompoundQuantity(const Category& category,
 
   const bool marked = !written->front().mark.empty();
   std::size_t part = unit.parts.size() - written->size();
-  const std::vector<double> sizes = compoundSizes(category, unit);
+  std::array<double, kMaxCompoundParts> sizes{};
+  writeCompoundSizes(category, unit, sizes.data());
   std::optional<double> total;
   CompoundReading reading;
   reading.parts.resize(unit.parts.size());
@@ -434,9 +437,9 @@ void splitCompoundQuantity(const Category& category, const CompoundUnit& unit, d
   for (std::size_t k = 0; k + 1 < count; ++k) steps[k] = sizes[k] / sizes[k + 1];
   std::array<double, kMaxCompoundParts> parts{};
   double rest = total;
-  // fmod's remainder is exact, so each smaller part stays within its step at any size.
+  // The remainder is exact, so each smaller part stays within its step at any size.
   for (std::size_t k = 0; k + 1 < count; ++k) {
-    const double remainder = std::fmod(rest, sizes[k]);
+    const double remainder = wholeRemainder(rest, sizes[k]);
     parts[k] = std::round((rest - remainder) / sizes[k]);
     rest = remainder;
   }
