@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <random>
 
@@ -31,16 +32,25 @@ const double kEdges[] = {0x1p53,
 
 TEST(WholeRemainder, IsTheCLibrarysFmodBitForBit) {
   std::mt19937_64 random(20261210);
-  std::uniform_real_distribution<double> exponent(0, 1023);
+  std::uniform_real_distribution<double> exponent(-1074, 1023);
   for (const double size : kSizes) {
     for (const double x : kEdges) {
       EXPECT_TRUE(testing::sameDouble(wholeRemainder(x, size), std::fmod(x, size)))
           << testing::shortest(x) << " mod " << testing::shortest(size);
     }
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
       const double x = std::exp2(exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
       ASSERT_TRUE(testing::sameDouble(wholeRemainder(x, size), std::fmod(x, size)))
           << testing::shortest(x) << " mod " << testing::shortest(size);
+    }
+    // Next to a multiple of the size, where a rounded quotient's floor is one off.
+    std::uniform_int_distribution<std::int64_t> multiple(0, std::int64_t{1} << 40);
+    for (int i = 0; i < 20000; ++i) {
+      const double at = static_cast<double>(multiple(random)) * size;
+      for (const double x : {std::nextafter(at, 0.0), at, std::nextafter(at, 1e300)}) {
+        ASSERT_TRUE(testing::sameDouble(wholeRemainder(x, size), std::fmod(x, size)))
+            << testing::shortest(x) << " mod " << testing::shortest(size);
+      }
     }
   }
 }
