@@ -160,22 +160,23 @@ double powerOfTen(int n) {
 }
 
 // The shown digits as a double: the nearest one while the power of ten is exact (to 10^22),
-// within a rounding or two beyond it, and infinity past the largest double.
-double shownValue(ShownDigits shown) {
+// within a rounding or two beyond it, and infinity past the largest double. `power` is
+// 10^|place|.
+double shownValue(ShownDigits shown, double power) {
   const double digits = static_cast<double>(shown.digits);
-  if (shown.place >= 0) return digits * powerOfTen(shown.place);
+  if (shown.place >= 0) return digits * power;
+  if (shown.place >= -300) return digits / power;
   // Below 10^-308 a power of ten is no double: the division is made in two steps.
-  const int first = std::min(-shown.place, 300);
-  return digits / powerOfTen(first) / powerOfTen(-shown.place - first);
+  return digits / powerOfTen(300) / powerOfTen(-shown.place - 300);
 }
 
-double roundedToPlace(double value, int place) {
-  if (place >= 0) return std::round(value / powerOfTen(place)) * powerOfTen(place);
-  const double scale = powerOfTen(-place);
+// A value rounded to the place of its last shown digit; `power` is 10^|place|.
+double roundedToPlace(double value, int place, double power) {
+  if (place >= 0) return std::round(value / power) * power;
   // Infinite below about 1e-294, whose last shown digit lies past the largest power of ten
   // a double holds: such a number is its shown digits already, with nothing left to round.
-  if (std::isinf(scale)) return value;
-  return std::round(value * scale) / scale;
+  if (std::isinf(power)) return value;
+  return std::round(value * power) / power;
 }
 
 std::uint64_t powerOf(std::uint64_t base, int exponent) {
@@ -410,7 +411,9 @@ void splitCompoundQuantity(const Category& category, const CompoundUnit& unit, d
   const bool negative = inSmallest < 0;
   const ShownDigits shown = shownDigits(inSmallest);
   const int place = shown.place;
-  double total = shownValue(shown);
+  // 10^|place|, for the shown value and the last part's rounding alike.
+  const double power = powerOfTen(place >= 0 ? place : -place);
+  double total = shownValue(shown, power);
   // Shown digits past the largest double: the quantity itself is split, and what it holds
   // beyond those digits falls in the parts below them, which come out zero.
   if (std::isinf(total)) total = std::fabs(inSmallest);
@@ -443,7 +446,7 @@ void splitCompoundQuantity(const Category& category, const CompoundUnit& unit, d
     parts[k] = std::round((rest - remainder) / sizes[k]);
     rest = remainder;
   }
-  parts[count - 1] = denominator != 0 ? rest : roundedToPlace(rest, place);
+  parts[count - 1] = denominator != 0 ? rest : roundedToPlace(rest, place, power);
   // A part that the shown digits round up to a whole step carries into the larger ones.
   // Beyond the digits a double holds (2^53 of the smallest unit) a smaller part may come
   // out of its range: it is then below the quantity's precision, and zero.
