@@ -20,8 +20,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\n\r\v\f";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool isSpaceMark(GroupMark mark) {
   return mark == GroupMark::ThinSpace || mark == GroupMark::NarrowNoBreakSpace;
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "decimal_text.h"
+#include "number_text.h"
 
 namespace vardeln {
 namespace {
@@ -124,10 +125,9 @@ class Writer {
   std::string token() {
     next();
     const std::size_t start = at_;
-    while (at_ < formula_.size() &&
-           (identifierCharacter(formula_[at_]) || formula_[at_] == '.' ||
-            ((formula_[at_] == '+' || formula_[at_] == '-') && formula_[at_ - 1] == 'e' &&
-             std::isdigit(static_cast<unsigned char>(formula_[start])) != 0))) {
+    while (at_ < formula_.size() && (identifierCharacter(formula_[at_]) || formula_[at_] == '.' ||
+                                     ((formula_[at_] == '+' || formula_[at_] == '-') &&
+                                      formula_[at_ - 1] == 'e' && isDigit(formula_[start])))) {
       ++at_;
     }
     return std::string(formula_.substr(start, at_ - start));
