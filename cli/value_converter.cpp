@@ -1,9 +1,8 @@
 // Vardeln — MIT licence, see LICENSE.
 #include "value_converter.h"
 
-#include <charconv>
-
 #include "conversion.h"
+#include "decimal_text.h"
 
 namespace vardeln::cli {
 
@@ -21,8 +20,7 @@ ExitStatus statusOf(const Conversion& conversion) {
 
 // std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
 std::string_view writeExact(double value, char* buffer) {
-  const char* end = std::to_chars(buffer, buffer + kMaxFormattedLength, value).ptr;
-  return {buffer, static_cast<std::size_t>(end - buffer)};
+  return {buffer, static_cast<std::size_t>(writeShortest(value, buffer) - buffer)};
 }
 
 ValueConverter::ValueConverter(const Category& category, QuantityUnit from, QuantityUnit to,
