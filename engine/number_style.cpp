@@ -239,8 +239,11 @@ std::string_view groupMarkText(GroupMark mark) {
 }
 
 bool isStyle(const NumberStyle& style) {
-  return style.grouping == Grouping::None ||
-         groupMarkText(style.groupMark) != std::string_view(&style.decimalMark, 1);
+  return style.grouping == Grouping::None || groupMarkFits(style.groupMark, style.decimalMark);
+}
+
+bool groupMarkFits(GroupMark mark, char decimalMark) {
+  return groupMarkText(mark) != std::string_view(&decimalMark, 1);
 }
 
 namespace {

@@ -46,6 +46,9 @@ struct NumberStyle {
 /// Whether a style can be written and read back: a grouping's mark is not the decimal mark.
 bool isStyle(const NumberStyle& style);
 
+/// Whether a group mark can stand beside a decimal mark: it is another character.
+bool groupMarkFits(GroupMark mark, char decimalMark);
+
 /// The group mark as it is written (UTF-8).
 std::string_view groupMarkText(GroupMark mark);
 
