@@ -246,6 +246,11 @@ bool groupMarkFits(GroupMark mark, char decimalMark) {
   return groupMarkText(mark) != std::string_view(&decimalMark, 1);
 }
 
+GroupMark groupMarkBeside(char decimalMark, GroupMark mark) {
+  if (groupMarkFits(mark, decimalMark)) return mark;
+  return mark == GroupMark::Comma ? GroupMark::Point : GroupMark::Comma;
+}
+
 namespace {
 
 // parseNumber(text, style) on a text whose digits are ASCII's, under a style other than the

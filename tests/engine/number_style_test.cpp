@@ -159,5 +159,12 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, LocaleStyles, ::testing::Values(
     [](const ::testing::TestParamInfo<LocaleRow>& info) { return std::string(info.param.name); });
 // clang-format on
 
+TEST(GroupMarks, BesideTheDecimalMarkTakeTheOtherOfCommaAndPoint) {
+  EXPECT_EQ(groupMarkBeside(',', GroupMark::Comma), GroupMark::Point);
+  EXPECT_EQ(groupMarkBeside('.', GroupMark::Point), GroupMark::Comma);
+  EXPECT_EQ(groupMarkBeside(',', GroupMark::Apostrophe), GroupMark::Apostrophe);
+  EXPECT_EQ(groupMarkBeside('.', GroupMark::Comma), GroupMark::Comma);
+}
+
 }  // namespace
 }  // namespace vardeln
