@@ -164,8 +164,7 @@ std::optional<BadUsage> styleProblem(const Sorted& sorted) {
         "number option; see --help"};
   }
   const NumberStyle& style = sorted.output.style;
-  if (sorted.groupMarkGiven &&
-      groupMarkText(style.groupMark) == std::string_view(&style.decimalMark, 1)) {
+  if (sorted.groupMarkGiven && !groupMarkFits(style.groupMark, style.decimalMark)) {
     return BadUsage{"the group mark cannot be the decimal mark; see --help"};
   }
   return std::nullopt;
@@ -263,10 +262,9 @@ Sorted sortedArguments(std::span<const std::string_view> arguments, const Number
     sorted.output.style = environment.style;
     sorted.output.missingLocale = std::move(environment.missingLocale);
   }
-  // A grouping by commas goes with a decimal comma's point unless a mark was given.
-  if (!sorted.groupMarkGiven && sorted.output.style.decimalMark == ',' &&
-      sorted.output.style.groupMark == GroupMark::Comma) {
-    sorted.output.style.groupMark = GroupMark::Point;
+  if (!sorted.groupMarkGiven) {
+    NumberStyle& style = sorted.output.style;
+    style.groupMark = groupMarkBeside(style.decimalMark, style.groupMark);
   }
   return sorted;
 }

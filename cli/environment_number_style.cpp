@@ -3,28 +3,13 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "locale_marks.h"
+
 namespace vardeln::cli {
 namespace {
-
-std::optional<GroupMark> groupMarkOf(std::string_view separator) {
-  if (separator == ",") return GroupMark::Comma;
-  if (separator == ".") return GroupMark::Point;
-  if (separator == "'" || separator == "\u2019") return GroupMark::Apostrophe;
-  if (separator == "\u2009") return GroupMark::ThinSpace;
-  if (separator == "\u202F" || separator == "\u00A0") return GroupMark::NarrowNoBreakSpace;
-  return std::nullopt;
-}
-
-// localeconv's grouping: group sizes from the decimal mark leftwards, the last repeated.
-Grouping groupingOf(std::string_view sizes) {
-  if (sizes.empty() || sizes.front() != 3) return Grouping::None;
-  if (sizes.size() > 1 && sizes[1] == 2) return Grouping::Indian;
-  return Grouping::Thousands;
-}
 
 // The locale the environment names for LC_NUMERIC, as setlocale looks for it.
 std::string namedLocale() {
@@ -42,22 +27,15 @@ EnvironmentNumberStyle environmentNumberStyle() {
   // consulted here only, and the C locale put back at once.
   const char* set = std::setlocale(LC_NUMERIC, "");
   if (set == nullptr) return {NumberStyle{}, namedLocale()};
-  NumberStyle style;
   // The name lives in the library's own storage until the next setlocale: kept as a copy.
   const std::string chosen = set;
   const std::lconv& numbers = *std::localeconv();
-  const std::string decimalPoint = numbers.decimal_point;
-  const std::string separator = numbers.thousands_sep;
-  const std::string grouping = numbers.grouping;
+  const std::string decimalMark = numbers.decimal_point;
+  const std::string groupMark = numbers.thousands_sep;
+  const std::string groupSizes = numbers.grouping;
   std::setlocale(LC_NUMERIC, "C");
-  if (decimalPoint == ",") style.decimalMark = ',';
-  if (chosen == "C" || chosen == "POSIX") return {style, {}};
-  style.groupsResults = false;
-  const std::optional<GroupMark> mark = groupMarkOf(separator);
-  if (!mark || groupMarkText(*mark).front() == style.decimalMark) return {style, {}};
-  style.groupMark = *mark;
-  style.grouping = groupingOf(grouping);
-  return {style, {}};
+  if (chosen == "C" || chosen == "POSIX") return {NumberStyle{}, {}};
+  return {numberStyleOf(LocaleMarks{decimalMark, groupMark, groupSizes}), {}};
 }
 
 }  // namespace vardeln::cli

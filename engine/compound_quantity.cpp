@@ -21,8 +21,6 @@ const UnitRule& ruleOf(const Category& category, const CompoundPart& part) {
   return category.rules()[part.unit];
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool isDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "number_text.h"
+
 namespace vardeln {
 
 namespace {
@@ -15,8 +17,6 @@ using boost::multiprecision::cpp_int;
 constexpr long long kSmallestOrder = -kLargestExactOrder;
 constexpr long long kLargestOrder = kLargestExactOrder;
 constexpr long long kSaturation = 1'000'000'000'000LL;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Boost reads and writes a whole number's text through the C++ library's locales, which would
 // weigh more in the page than all the rest of the exact arithmetic: the digits go in and out

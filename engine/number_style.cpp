@@ -20,8 +20,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\n\r\v\f";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool isSpaceMark(GroupMark mark) {
   return mark == GroupMark::ThinSpace || mark == GroupMark::NarrowNoBreakSpace;
 }
@@ -241,8 +239,16 @@ std::string_view groupMarkText(GroupMark mark) {
 }
 
 bool isStyle(const NumberStyle& style) {
-  return style.grouping == Grouping::None ||
-         groupMarkText(style.groupMark) != std::string_view(&style.decimalMark, 1);
+  return style.grouping == Grouping::None || groupMarkFits(style.groupMark, style.decimalMark);
+}
+
+bool groupMarkFits(GroupMark mark, char decimalMark) {
+  return groupMarkText(mark) != std::string_view(&decimalMark, 1);
+}
+
+GroupMark groupMarkBeside(char decimalMark, GroupMark mark) {
+  if (groupMarkFits(mark, decimalMark)) return mark;
+  return mark == GroupMark::Comma ? GroupMark::Point : GroupMark::Comma;
 }
 
 namespace {

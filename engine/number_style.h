@@ -46,6 +46,14 @@ struct NumberStyle {
 /// Whether a style can be written and read back: a grouping's mark is not the decimal mark.
 bool isStyle(const NumberStyle& style);
 
+/// Whether a group mark can stand beside a decimal mark: it is another character.
+bool groupMarkFits(GroupMark mark, char decimalMark);
+
+/// The group mark a grouping takes beside a decimal mark where the user named none: the one
+/// asked where it fits, else the other of the comma and the point, as 1.234.567 goes with a
+/// decimal comma, and 12.34.567 too.
+GroupMark groupMarkBeside(char decimalMark, GroupMark mark);
+
 /// The group mark as it is written (UTF-8).
 std::string_view groupMarkText(GroupMark mark);
 

@@ -26,8 +26,6 @@ std::string_view trimBlanks(std::string_view text) {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Where a number's digits and exponent lie, found in one pass over the text.
 struct NumberShape {
   bool valid = false;

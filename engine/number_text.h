@@ -23,6 +23,9 @@ namespace vardeln {
 /// length of the text.
 std::optional<double> parseNumber(std::string_view text);
 
+/// An ASCII digit, 0 to 9: the digits every reading of a number works on.
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 /// The white space a number may have around it: blank, tab, line feed, carriage return,
 /// vertical tab, form feed.
 bool isBlank(char c);

@@ -8,6 +8,8 @@
 #include <limits>
 #include <utility>
 
+#include "number_text.h"
+
 namespace vardeln {
 
 namespace {
@@ -86,8 +88,6 @@ std::optional<double> normalDouble(std::uint64_t m, int exponent, bool negative)
   const double magnitude = std::ldexp(static_cast<double>(m), exponent);
   return negative ? -magnitude : magnitude;
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "decimal_text.h"
+#include "number_text.h"
 
 namespace vardeln {
 namespace {
@@ -12,18 +13,9 @@ bool identifierCharacter(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
 }
 
-// A constant's value as the shortest text that reads back to the same double. Written with
-// "%.*g" at growing precision, since the browser's C++ library cannot write a double itself.
 std::string exactText(double value) {
   char text[kMaxDecimalLength];
-  for (int digits = 1;; ++digits) {
-    const std::string_view written(
-        text, static_cast<std::size_t>(writeDecimal(value, digits, text) - text));
-    double back = 0;
-    if (digits == 17 || (readDecimal(written, back) == DecimalReading::Value && back == value)) {
-      return std::string(written);
-    }
-  }
+  return std::string(text, writeShortest(value, text));
 }
 
 // A written piece of a formula, and whether it reads as one whole, so that a power of it
@@ -124,10 +116,9 @@ class Writer {
   std::string token() {
     next();
     const std::size_t start = at_;
-    while (at_ < formula_.size() &&
-           (identifierCharacter(formula_[at_]) || formula_[at_] == '.' ||
-            ((formula_[at_] == '+' || formula_[at_] == '-') && formula_[at_ - 1] == 'e' &&
-             std::isdigit(static_cast<unsigned char>(formula_[start])) != 0))) {
+    while (at_ < formula_.size() && (identifierCharacter(formula_[at_]) || formula_[at_] == '.' ||
+                                     ((formula_[at_] == '+' || formula_[at_] == '-') &&
+                                      formula_[at_ - 1] == 'e' && isDigit(formula_[start])))) {
       ++at_;
     }
     return std::string(formula_.substr(start, at_ - start));

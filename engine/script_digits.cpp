@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "number_text.h"
+
 namespace vardeln {
 namespace {
 
@@ -52,7 +54,7 @@ std::optional<std::string> scriptDigitsAsAscii(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const char c = text[i];
     if (static_cast<unsigned char>(c) < 0x80) {
-      asciiDigit = asciiDigit || (c >= '0' && c <= '9');
+      asciiDigit = asciiDigit || isDigit(c);
       ascii += c;
       ++i;
       continue;

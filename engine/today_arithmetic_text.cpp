@@ -4,18 +4,13 @@
 #include <cmath>
 
 #include "decimal_text.h"
-#include "number_text.h"
 
 namespace vardeln {
 namespace {
 
-// The fewest significant digits that read back to the same finite double.
 std::string shortestText(double value) {
   char text[kMaxDecimalLength];
-  for (int digits = 1;; ++digits) {
-    const std::string written(text, writeDecimal(value, digits, text));
-    if (digits == 17 || parseNumber(written) == value) return written;
-  }
+  return std::string(text, writeShortest(value, text));
 }
 
 // " (648000/pi au, rounded to 50 digits)" of a rounded definition, else nothing.

@@ -372,6 +372,15 @@ EMSCRIPTEN_KEEPALIVE unsigned vardeln_set_number_style(int decimalMark, int grou
   return updated(converter.setNumberStyle(style));
 }
 
+/// The group mark, by the number kGroupMarks names, that a grouping takes beside a decimal
+/// mark, by its character's code, where the setting names none (groupMarkBeside); a mark none
+/// names is answered as it is.
+EMSCRIPTEN_KEEPALIVE int vardeln_group_mark_beside(int decimalMark, int groupMark) {
+  if (!isNamed(kGroupMarks, groupMark)) return groupMark;
+  return static_cast<int>(vardeln::groupMarkBeside(static_cast<char>(decimalMark),
+                                                   static_cast<vardeln::GroupMark>(groupMark)));
+}
+
 EMSCRIPTEN_KEEPALIVE unsigned vardeln_reset() { return updated(converter.reset()); }
 
 /// Opens the conversion a page address names (see followLink).
@@ -435,6 +444,7 @@ constexpr Call kCalls[] = {VARDELN_CALL(state, number),
                            VARDELN_CALL(cut_text, text),
                            VARDELN_CALL(copy, text),
                            VARDELN_CALL(set_number_style, number),
+                           VARDELN_CALL(group_mark_beside, number),
                            VARDELN_CALL(reset, number),
                            VARDELN_CALL(follow_link, givenText),
                            VARDELN_CALL(link, text),

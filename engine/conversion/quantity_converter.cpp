@@ -2,15 +2,15 @@
 #include "quantity_converter.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+
+#include "decimal_text.h"
 
 namespace vardeln {
 
-// std::to_chars writes infinities as "inf" and "-inf", which the exact form keeps.
+// The platform's shortest writer spells infinities "inf" and "-inf", which the exact form keeps.
 std::string_view writeExact(double value, char* buffer) {
-  const char* end = std::to_chars(buffer, buffer + kMaxFormattedLength, value).ptr;
-  return {buffer, static_cast<std::size_t>(end - buffer)};
+  return {buffer, static_cast<std::size_t>(writeShortest(value, buffer) - buffer)};
 }
 
 bool hasDefinitionToday(const Category& category, QuantityUnit unit) {

@@ -39,6 +39,14 @@ inline constexpr std::size_t kMaxDecimalLength = 32;
 /// portable path.
 char* writeDecimal(double value, int significantDigits, char* out);
 
+/// Writes a double as the shortest text that reads back to the same double, as
+/// std::to_chars(first, last, value) does: the fewest significant digits, written in full
+/// ("0.001", "1500") or with an exponent ("1e-07", "1.5e+20"), whichever is shorter, in full
+/// on a tie; "inf", "-inf" and "nan" for the others. Into a buffer of at least
+/// kMaxDecimalLength characters; returns one past the last character. Uses std::to_chars where
+/// the C++ library has it for doubles, else the portable path.
+char* writeShortest(double value, char* out);
+
 /// Where writeDecimal(value, form, decimals, out) counts its decimals: after the point of the
 /// whole number ("1234.50", C's "%.*f"), or after the first significant digit of the
 /// exponent form ("1.2345e+03", C's "%.*e").
@@ -62,5 +70,6 @@ DecimalReading readDecimalPortable(std::string_view text, double& value);
 /// The same writing through the C library's snprintf, with the same proviso on the locale.
 char* writeDecimalPortable(double value, int significantDigits, char* out);
 char* writeDecimalPortable(double value, DecimalForm form, int decimals, char* out);
+char* writeShortestPortable(double value, char* out);
 
 }  // namespace vardeln

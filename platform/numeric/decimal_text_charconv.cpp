@@ -26,4 +26,8 @@ char* writeDecimal(double value, DecimalForm form, int decimals, char* out) {
   return std::to_chars(out, out + kMaxFormDecimalLength, value, format, decimals).ptr;
 }
 
+char* writeShortest(double value, char* out) {
+  return std::to_chars(out, out + kMaxDecimalLength, value).ptr;
+}
+
 }  // namespace vardeln

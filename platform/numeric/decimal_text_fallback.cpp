@@ -17,4 +17,6 @@ char* writeDecimal(double value, DecimalForm form, int decimals, char* out) {
   return writeDecimalPortable(value, form, decimals, out);
 }
 
+char* writeShortest(double value, char* out) { return writeShortestPortable(value, out); }
+
 }  // namespace vardeln

@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Invocations, ::testing::Values(
     Invocation{"badly placed groups",          {"--grouping=thousands", "length", "1,5,0", "Meters", "Meters"}, "", kInvalid, "Invalid Number\n",
                                                "vardeln-convert: Invalid Number: \"1,5,0\" is no number\n"},
     Invocation{"decimal comma, point groups by default", {"length", "-1.500,5", "Meters", "Meters", "--decimal-mark=,", "--grouping=thousands"}, "", kOk, "-1.500,5\n", ""},
+    Invocation{"decimal comma, Indian groups by the point", {"--decimal-mark=,", "--grouping=indian", "length", "12.34.567,5", "m", "m"}, "", kOk, "12.34.567,5\n", ""},
     Invocation{"a first group of zeros is no number", {"--decimal-mark=,", "--grouping=thousands", "length", "0.500", "m", "m"}, "", kInvalid, "Invalid Number\n",
                                                "vardeln-convert: Invalid Number: \"0.500\" reads as no number in 1.234,5 style: a group never starts a number with 0\n"},
     Invocation{"digits of the user's script",  {"length", "१.५", "ft", "m"}, "", kOk, "0.4571999853696\n", ""},

@@ -192,6 +192,38 @@ TEST(PortableDecimalText, WritesOtherDigitCountsAsTheLibraryDoes) {
   }
 }
 
+TEST(PortableDecimalText, WritesTheShortestTextAsTheLibraryDoes) {
+  std::vector<double> values = {0.0,
+                                1e-4,
+                                2e-4,
+                                1.2e-4,
+                                10.0,
+                                1e4,
+                                1e5,
+                                1500.0,
+                                1.5e20,
+                                123456789012345680000.0,
+                                1e22,
+                                1e23,
+                                0.1,
+                                5e-324,
+                                std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::quiet_NaN()};
+  // Powers of two, where the doubles below lie twice as close as those above.
+  for (int power = -1074; power <= 1023; ++power) values.push_back(std::ldexp(1.0, power));
+  for (double value : everydayDoubles(20000)) values.push_back(value);
+  for (double value : randomDoubles(20000)) values.push_back(value);
+  char fromLibrary[kMaxDecimalLength];
+  char fromPortable[kMaxDecimalLength];
+  for (double value : values) {
+    for (const double signed_ : {value, -value}) {
+      ASSERT_EQ(std::string(fromPortable, writeShortestPortable(signed_, fromPortable)),
+                std::string(fromLibrary, writeShortest(signed_, fromLibrary)));
+    }
+  }
+}
+
 TEST(PortableDecimalText, WritesDecimalsAndExponentFormsAsTheLibraryDoes) {
   char fromLibrary[kMaxFormDecimalLength];
   char fromPortable[kMaxFormDecimalLength];

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "exact_double.h"
+#include "locale_marks.h"
 
 namespace vardeln {
 namespace {
@@ -127,6 +128,43 @@ INSTANTIATE_TEST_SUITE_P(NumberStyle, Styles, ::testing::Values(
     Row{"SubnormalNeverZero",          form(Precision::Decimals, 17), true, "4.94065645841246544E-324", 5e-324}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 // clang-format on
+
+struct LocaleRow {
+  const char* name;
+  LocaleMarks marks;
+  NumberStyle style;
+};
+
+std::ostream& operator<<(std::ostream& out, const LocaleRow& row) { return out << row.name; }
+
+class LocaleStyles : public ::testing::TestWithParam<LocaleRow> {};
+
+TEST_P(LocaleStyles, TakeTheMarksTheConverterReads) {
+  EXPECT_TRUE(numberStyleOf(GetParam().marks) == GetParam().style);
+}
+
+NumberStyle readOnly(NumberStyle style) {
+  style.groupsResults = false;
+  return style;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(NumberStyle, LocaleStyles, ::testing::Values(
+    LocaleRow{"German",             {",", ".", "\3"},        readOnly(kGerman)},
+    LocaleRow{"Indian",             {".", ",", "\3\2"},      readOnly(kIndian)},
+    LocaleRow{"FrenchNoBreakSpace", {",", "\u00A0", "\3"},   readOnly(kFrench)},
+    LocaleRow{"NoGroupSizes",       {",", ".", ""},          readOnly(style(',', Grouping::None, GroupMark::Point))},
+    LocaleRow{"GroupMarkNotRead",   {".", "_", "\3"},        readOnly({})},
+    LocaleRow{"GroupMarkIsDecimal", {",", ",", "\3"},        readOnly(kCommaMark)}),
+    [](const ::testing::TestParamInfo<LocaleRow>& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(GroupMarks, BesideTheDecimalMarkTakeTheOtherOfCommaAndPoint) {
+  EXPECT_EQ(groupMarkBeside(',', GroupMark::Comma), GroupMark::Point);
+  EXPECT_EQ(groupMarkBeside('.', GroupMark::Point), GroupMark::Comma);
+  EXPECT_EQ(groupMarkBeside(',', GroupMark::Apostrophe), GroupMark::Apostrophe);
+  EXPECT_EQ(groupMarkBeside('.', GroupMark::Comma), GroupMark::Comma);
+}
 
 }  // namespace
 }  // namespace vardeln

@@ -404,7 +404,8 @@ definitionsSwitch.addEventListener('change', (event) =>
   show(converter.setByToday(event.target.value === 'today')));
 element('swapButton').addEventListener('click', () => changeUnits(converter.swapUnits));
 
-const startStyle = setUpNumberSetting((style) => show(converter.setNumberStyle(style)));
+const startStyle = setUpNumberSetting((style) => show(converter.setNumberStyle(style)),
+                                      converter.groupMarkBeside);
 
 const about = element('about');
 element('aboutButton').addEventListener('click', () => about.showModal());

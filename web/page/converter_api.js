@@ -139,6 +139,12 @@ export async function loadConverter(wasmBytes) {
         groupMark[style.groupMark], precision[style.precision], style.digits,
         notation[style.notation]);
     },
+    // The group mark, by its name, that a grouping takes beside a decimal mark ('.' or ',').
+    groupMarkBeside: (decimalMark, groupMark) => {
+      const marks = styleChoices.groupMark;
+      const beside = call.groupMarkBeside(decimalMark.charCodeAt(0), marks[groupMark]);
+      return Object.keys(marks).find((name) => marks[name] === beside);
+    },
     reset: call.reset,
     followLink: call.followLink,
     link: call.link,

@@ -6,18 +6,15 @@
 const element = (id) => document.getElementById(id);
 const storageKey = 'vardeln-numbers';
 
-// The digit groups offered, each with the grouping and the mark it writes; a grouping whose
-// mark is the decimal mark is no choice.
+// The digit groups offered, each with the grouping and the mark it asks for.
 const groupings = {
-  none: { grouping: 'none', groupMark: 'comma', mark: '' },
-  comma: { grouping: 'thousands', groupMark: 'comma', mark: ',' },
-  point: { grouping: 'thousands', groupMark: 'point', mark: '.' },
-  apostrophe: { grouping: 'thousands', groupMark: 'apostrophe', mark: "'" },
-  space: { grouping: 'thousands', groupMark: 'narrowNoBreakSpace', mark: ' ' },
-  indian: { grouping: 'indian', groupMark: 'comma', mark: ',' },
+  none: { grouping: 'none', groupMark: 'comma' },
+  comma: { grouping: 'thousands', groupMark: 'comma' },
+  point: { grouping: 'thousands', groupMark: 'point' },
+  apostrophe: { grouping: 'thousands', groupMark: 'apostrophe' },
+  space: { grouping: 'thousands', groupMark: 'narrowNoBreakSpace' },
+  indian: { grouping: 'indian', groupMark: 'comma' },
 };
-// Where the decimal mark changes, the groups parted by it take the other mark.
-const otherMarkGroups = { comma: 'point', point: 'comma', indian: 'none' };
 
 function browserDecimalMark() {
   try {
@@ -50,23 +47,37 @@ function keptSetting() {
   }
 }
 
-// The style the converter takes for a setting.
-function styleOf(setting) {
-  const { grouping, groupMark } = groupings[setting.groups];
-  const shown = setting.precision === 'shown';
-  return { decimalMark: setting.decimalMark, grouping, groupMark,
-           precision: shown ? 'significantDigits' : setting.precision,
-           digits: shown ? 15 : setting.digits, notation: setting.notation };
-}
-
 // Answers the style the page starts with; apply(style) is called with each one the user
-// chooses after.
-export function setUpNumberSetting(apply) {
+// chooses after. groupMarkBeside(decimalMark, groupMark) is the converter's: the mark a
+// grouping takes beside the decimal mark.
+export function setUpNumberSetting(apply, groupMarkBeside) {
   const decimalMark = element('decimalMark');
   const groups = element('groups');
   const precision = element('precision');
   const digits = element('digits');
   const notation = element('notation');
+
+  // A choice of groups as the converter writes it beside a decimal mark.
+  const groupsBeside = (groups, mark) => {
+    const { grouping, groupMark } = groupings[groups];
+    return { grouping, groupMark: groupMarkBeside(mark, groupMark) };
+  };
+  // The choice that gives the same groups beside a decimal mark: another one where the
+  // converter takes that one's mark instead (1,234,567 is 1.234.567 beside a decimal comma).
+  const sameGroups = (groups, mark) => {
+    const { grouping, groupMark } = groupsBeside(groups, mark);
+    return Object.keys(groupings).find((other) => groupings[other].grouping === grouping &&
+                                                  groupings[other].groupMark === groupMark) ?? groups;
+  };
+
+  // The style the converter takes for a setting.
+  function styleOf(setting) {
+    const shown = setting.precision === 'shown';
+    const { grouping, groupMark } = groupsBeside(setting.groups, setting.decimalMark);
+    return { decimalMark: setting.decimalMark, grouping, groupMark,
+             precision: shown ? 'significantDigits' : setting.precision,
+             digits: shown ? 15 : setting.digits, notation: setting.notation };
+  }
 
   // A choice the form does not offer (kept by another version) is the list's first.
   const choose = (list, value) => {
@@ -80,12 +91,10 @@ export function setUpNumberSetting(apply) {
     choose(precision, setting.precision);
     choose(notation, setting.notation);
     for (const option of groups.options) {
-      option.disabled = groupings[option.value].mark === decimalMark.value;
+      option.disabled = sameGroups(option.value, decimalMark.value) !== option.value;
     }
     choose(groups, setting.groups);
-    if (groups.selectedOptions[0].disabled) {
-      choose(groups, otherMarkGroups[groups.value]);
-    }
+    choose(groups, sameGroups(groups.value, decimalMark.value));
     for (const part of document.querySelectorAll('.digits')) {
       part.hidden = precision.value === 'shown';
     }
