@@ -26,7 +26,14 @@ int exponentLength(int count, int exponent) {
   return count + (count > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
 }
 
-bool readsBack(const char* text, double value) { return std::strtod(text, nullptr) == value; }
+// Read back as the platform reads numbers: a C library's strtod is not correctly rounded
+// everywhere (Windows' misreads a few 16-digit texts), and the text must be the one that reads.
+bool readsBack(const char* text, double value) {
+  const bool negative = *text == '-';
+  double read = 0;
+  if (readDecimal(text + (negative ? 1 : 0), read) != DecimalReading::Value) return false;
+  return (negative ? -read : read) == value;
+}
 
 // The exponent form's digits one unit of their last place further from zero: "1.299e+05"
 // becomes "1.300e+05"; false, and the text spoilt, where they are all nines.
