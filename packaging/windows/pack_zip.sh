@@ -11,10 +11,11 @@ build=$(cd "${1:-$root/build-windows}" && pwd)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=vardeln-convert-$version-windows-x86_64
 
-# One file to copy: the program may load nothing but Windows's own libraries.
+# One file to copy: the program may load nothing but Windows's own libraries (Normaliz.dll
+# composes a unit's name, as every Windows since Vista has it in System32).
 exe=$build/cli/vardeln-convert.exe
 foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' |
-  grep -viE '^(kernel32|msvcrt|user32|advapi32)\.dll$|^api-ms-win-' || true)
+  grep -viE '^(kernel32|msvcrt|user32|advapi32|normaliz)\.dll$|^api-ms-win-' || true)
 if [ -n "$foreign" ]; then
   echo "$0: vardeln-convert.exe needs libraries Windows does not have: $foreign" >&2
   exit 1
