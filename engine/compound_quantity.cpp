@@ -12,6 +12,7 @@
 #include "number_text.h"
 #include "script_digits.h"
 #include "unit_names.h"
+#include "whole_power.h"
 #include "whole_remainder.h"
 
 namespace vardeln {
@@ -150,12 +151,7 @@ std::optional<double> lastValue(const Item& item, const NumberStyle& style) {
 }
 
 // 10^n: a constant while it is exact (to 10^22), which std::pow gives too, without its cost.
-double powerOfTen(int n) {
-  static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  return n >= 0 && n <= 22 ? kExact[n] : std::pow(10.0, n);
-}
+double powerOfTen(int n) { return n >= 0 && n <= 22 ? kExactPowersOfTen[n] : std::pow(10.0, n); }
 
 // The shown digits as a double: the nearest one while the power of ten is exact (to 10^22),
 // within a rounding or two beyond it, and infinity past the largest double. `power` is

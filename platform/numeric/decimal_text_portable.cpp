@@ -15,14 +15,10 @@
 #include <string>
 
 #include "decimal_text.h"
+#include "whole_power.h"
 
 namespace vardeln {
 namespace {
-
-// The powers of ten a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // A decimal of at most 15 significant digits scaled by at most 10^±22: both the digits and
 // the power of ten are exact doubles, so one multiplication or division rounds exactly once,
